@@ -1,0 +1,1 @@
+#include "classlib/core/SysUtils.h"

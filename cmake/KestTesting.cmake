@@ -1,0 +1,42 @@
+# Test helpers shared by every test folder.
+include(CTest)
+include(GoogleTest)
+
+if(CMAKE_CROSSCOMPILING)
+  set(KEST_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${KEST_WINEPREFIX})
+  # The shell commands tests use to run programs under the same prefix.
+  set(KEST_WINE_RUN ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${KEST_WINEPREFIX})
+endif()
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Every test runs inside the "env" fixture: the Wine prefix is ready and an Xvfb display is up.
+function(kest_test_environment)
+  if(CMAKE_CROSSCOMPILING AND NOT TEST kest_env_start)
+    add_test(NAME kest_env_start COMMAND ${CMAKE_SOURCE_DIR}/cmake/test-env.sh start ${KEST_WINEPREFIX})
+    add_test(NAME kest_env_stop COMMAND ${CMAKE_SOURCE_DIR}/cmake/test-env.sh stop ${KEST_WINEPREFIX})
+    set_tests_properties(kest_env_start PROPERTIES FIXTURES_SETUP kest_env)
+    set_tests_properties(kest_env_stop PROPERTIES FIXTURES_CLEANUP kest_env)
+  endif()
+endfunction()
+
+# kest_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES props...])
+# A GoogleTest executable whose cases are discovered when CTest runs.
+function(kest_gtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set(props LABELS unit)
+  if(CMAKE_CROSSCOMPILING)
+    kest_test_environment()
+    list(APPEND props FIXTURES_REQUIRED kest_env)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ${props} ${T_PROPERTIES})
+endfunction()
