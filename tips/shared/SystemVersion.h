@@ -1,0 +1,4 @@
+#pragma once
+
+// True from Windows Vista on (major version above 5).
+bool IsVistaOrLater();
