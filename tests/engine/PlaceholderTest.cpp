@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+// Removed when the first engine tests land.
+TEST(Engine, Builds) { SUCCEED(); }
