@@ -1,0 +1,11 @@
+// kest_launcher: starts kest.exe from its own folder, maximised, and ends.
+#include "launcher/CommandLine.h"
+#include "tips/shared/Paths.h"
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const std::string command = BrowserCommand(AppFolder(), CommandLineArguments(GetCommandLineA()));
+  // A missing browser or a failed start is silent.
+  WinExec(command.c_str(), SW_SHOWMAXIMIZED);
+  return 0;
+}

@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-// Removed when the first engine tests land.
-TEST(Engine, Builds) { SUCCEED(); }
