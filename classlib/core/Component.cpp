@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "classlib/core/Reader.h"
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/Writer.h"
 
 CL_PUBLISHED(TComponent) {
   published.Property("Name", &TComponent::Name, &TComponent::SetName).Stored(false);
@@ -143,3 +145,7 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
 void TComponent::Loaded() { SetState(csLoading, false); }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>&, TComponent*) {}
+
+void TComponent::ReadState(TReader& reader) { reader.ReadData(this); }
+
+void TComponent::WriteState(TWriter& writer) { writer.WriteData(this); }

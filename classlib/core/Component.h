@@ -54,6 +54,11 @@ public:
   virtual void SetParentComponent(TComponent*) {}
   virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root);
   virtual void SetChildOrder(TComponent*, int) {}
+  // Where the children read from a stream go: their owner (nullptr: the root) and parent.
+  virtual TComponent* GetChildOwner() { return nullptr; }
+  virtual TComponent* GetChildParent() { return this; }
+  virtual void ReadState(TReader& reader);
+  virtual void WriteState(TWriter& writer);
   virtual void ValidateRename(TComponent* component, const std::string& currentName, const std::string& newName);
 
 private:

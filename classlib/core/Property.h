@@ -32,20 +32,15 @@ private:
   std::vector<std::string> names_;
 };
 
-template <class E>
-struct TEnumTraits;  // specialised by CL_ENUM
-
-// Declares an enumeration and its value names at namespace scope:
+// Declares an enumeration and its value names, in any namespace; the names are found by
+// argument-dependent lookup of EnumTypeOf:
 //   CL_ENUM(TvgAlign, vaNone, vaTopLeft, ...)
 #define CL_ENUM(Name, ...)                                                   \
   enum Name : int { __VA_ARGS__ };                                           \
-  template <>                                                                \
-  struct TEnumTraits<Name> {                                                 \
-    static const TEnumType& Type() {                                         \
-      static const TEnumType type(#Name, #__VA_ARGS__);                      \
-      return type;                                                           \
-    }                                                                        \
-  };
+  inline const TEnumType& EnumTypeOf(Name) {                                 \
+    static const TEnumType type(#Name, #__VA_ARGS__);                        \
+    return type;                                                             \
+  }
 
 const TEnumType& BooleanType();
 
@@ -244,8 +239,8 @@ public:
     prop->Name = name;
     prop->Kind = classlib_detail::KindOf<V>();
     if constexpr (std::is_same_v<V, bool>) prop->EnumType = &BooleanType();
-    else if constexpr (std::is_enum_v<V>) prop->EnumType = &TEnumTraits<V>::Type();
-    else if constexpr (IsTSet<V>::value) prop->EnumType = &TEnumTraits<typename IsTSet<V>::Element>::Type();
+    else if constexpr (std::is_enum_v<V>) prop->EnumType = &EnumTypeOf(V{});
+    else if constexpr (IsTSet<V>::value) prop->EnumType = &EnumTypeOf(typename IsTSet<V>::Element{});
     else if constexpr (std::is_pointer_v<V>) prop->ObjClassFn = &classlib_detail::StaticClassOf<V>;
     else if constexpr (classlib_detail::KindOf<V>() == TPropKind::Method)
       prop->EventSignature = &classlib_detail::EventSignatureOf<V>::Get();

@@ -193,7 +193,7 @@ TEST(PublishedMethod, RefusesAHandlerOfAnotherSignature) {
 }
 
 TEST(EnumType, NamesAndSetTexts) {
-  const TEnumType& t = TEnumTraits<TSampleShape>::Type();
+  const TEnumType& t = EnumTypeOf(TSampleShape{});
   EXPECT_EQ(t.Name(), "TSampleShape");
   EXPECT_EQ(t.NameOf(shCircle), "shCircle");
   EXPECT_EQ(t.ValueOf("SHSTAR"), shStar);
