@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs the real up.exe in a folder beside a stand-in kest.exe, against an update service of its own,
+# and checks the decision it reports and its exit code.
+# Usage: up_decision_test.sh CASE UP_EXE TOOLS_DIR WINE_RUN...
+set -euo pipefail
+case_name=$1 up=$2 tools=$3; shift 3
+wine_run=("$@")
+here=$(dirname "$(readlink -f "$0")")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+
+# CASE: HTTP status | update document | browser file version ("none": no version block, "missing": no kest.exe)
+#       | expected decision
+status=200
+case $case_name in
+  newer)                       doc='{"version":"1.0.10.100","file":"http://dl.test/setup.exe","info":"n"}'
+                               browser=1.0.10.99; expected="update due" ;;
+  equal)                       doc='{"version":"1.0.10.99"}'; browser=1.0.10.99; expected="no update" ;;
+  older)                       doc='{"version":"1.0.10.98"}'; browser=1.0.10.99; expected="no update" ;;
+  malformed_version)           doc='{"version":"1..2.3"}';    browser=1.0.0.0;   expected="no update" ;;
+  malformed_version_unversioned) doc='{"version":"1..2.3"}';  browser=none;      expected="update due" ;;
+  missing_version)             doc='{"file":"http://dl.test/setup.exe"}'; browser=1.2.3.4; expected="no update" ;;
+  missing_version_unversioned) doc='{"file":"http://dl.test/setup.exe"}'; browser=none; expected="update due" ;;
+  numeric_not_textual)         doc='{"version":"2.0.0.0"}';   browser=10.0.0.0;  expected="no update" ;;
+  above_2_31)                  doc='{"version":"200.0.0.0","file":"http://dl.test/setup.exe"}'
+                               browser=100.0.0.0; expected="update due" ;;
+  not_found)                   status=404; doc='<html><body>Not Found</body></html>'; browser=none; expected="no update" ;;
+  empty_body)                  doc='';                        browser=none;      expected="no update" ;;
+  not_json)                    doc='version=9.9.9.9';         browser=none;      expected="no update" ;;
+  json_array)                  doc='["9.9.9.9"]';             browser=none;      expected="no update" ;;
+  closed_port)                 doc='';                        browser=none;      expected="no update" ;;
+  missing_browser)             doc='{"version":"1.0.0.1","file":"http://dl.test/setup.exe"}'
+                               browser=missing; expected="update due" ;;
+  *) fail "unknown case" ;;
+esac
+
+mkdir "$work/app"
+cp "$up" "$work/app/up.exe"
+case $browser in
+  missing) ;;
+  none) cp "$tools/standin/installer.exe" "$work/app/kest.exe" ;;
+  *) cp "$tools/standin/kest.exe" "$work/app/kest.exe"
+     "${wine_run[@]}" "$tools/setversion.exe" "$work/app/kest.exe" "$browser" ;;
+esac
+
+run_up() {
+  "${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$1"
+  set +e
+  "${wine_run[@]}" "$work/app/up.exe" >"$work/out.txt" 2>"$work/err.txt"
+  echo $? >"$work/exit.txt"
+  set -e
+}
+if [ "$case_name" = closed_port ]; then
+  port=$(node -e 'const s = require("net").createServer().listen(0, "127.0.0.1", () => { console.log(s.address().port); s.close(); })')
+  run_up "$port"
+else
+  printf '%s' "$doc" >"$work/doc.json"
+  export -f run_up; export work tools
+  export WINE_RUN_LINE="${wine_run[*]}"
+  "$here/with_update_server.sh" --status "$status" --body-file "$work/doc.json" -- \
+    bash -c 'wine_run=($WINE_RUN_LINE); run_up "$KEST_UPDATE_PORT"'
+fi
+
+[ "$(cat "$work/exit.txt")" = 0 ] || fail "exit code $(cat "$work/exit.txt"): $(cat "$work/err.txt")"
+decision=$(head -n 1 "$work/out.txt" | tr -d '\r')
+[ "$decision" = "$expected" ] || fail "decided '$decision', expected '$expected'"
+if [ "$expected" = "update due" ]; then
+  installer=$(sed -n 's/^installer: //p' "$work/out.txt" | tr -d '\r')
+  want=$(printf '%s' "$doc" | node -e 'let s = ""; process.stdin.on("data", d => s += d).on("end", () => console.log(JSON.parse(s).file || ""))')
+  [ "$installer" = "$want" ] || fail "installer '$installer', expected '$want'"
+fi
