@@ -21,9 +21,19 @@ start_xvfb() {
   echo ":$n" >"$prefix.display"
 }
 
+# Several CTest runs may share the prefix at once: the last one to stop ends the server and Xvfb.
+users() { cat "$prefix.users" 2>/dev/null || echo 0; }
+
 case $action in
-  start) wine_prefix_ready && start_xvfb ;;
+  start)
+    exec 8>"$prefix.env.lock"; flock 8
+    wine_prefix_ready 8>&- && start_xvfb 8>&- || exit 1
+    echo $(( $(users) + 1 )) >"$prefix.users" ;;
   stop)
+    exec 8>"$prefix.env.lock"; flock 8
+    left=$(( $(users) - 1 ))
+    if [ "$left" -gt 0 ]; then echo "$left" >"$prefix.users"; exit 0; fi
+    rm -f "$prefix.users"
     wineserver -k 2>/dev/null
     xvfb_alive && kill "$(cat "$prefix.xvfb.pid")"
     rm -f "$prefix.xvfb.pid" "$prefix.display"
