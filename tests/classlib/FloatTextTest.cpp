@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "classlib/core/FloatText.h"
+
+namespace {
+
+std::string Hex(const TExtended80& x) {
+  static const char* digits = "0123456789abcdef";
+  std::string s;
+  for (uint8_t b : x.Bytes) {
+    s += digits[b >> 4];
+    s += digits[b & 15];
+  }
+  return s;
+}
+
+TExtended80 Parse(const std::string& text) {
+  TExtended80 x;
+  EXPECT_TRUE(TryTextToExtended(text, x)) << text;
+  return x;
+}
+
+TExtended80 RandomFinite(std::mt19937_64& random) {
+  uint16_t exponent = uint16_t(random() % 0x7FFF);
+  uint64_t mantissa = random() | (exponent ? uint64_t(1) << 63 : 0);
+  if (exponent == 0) mantissa &= ~(uint64_t(1) << 63);
+  return TExtended80::Make(random() & 1, exponent, mantissa);
+}
+
+}  // namespace
+
+TEST(FloatText, DecimalTextRoundsCorrectlyToExtended) {
+  struct Case {
+    const char* text;
+    const char* bytes;
+  } cases[] = {
+      {"0.8", "cdccccccccccccccfe3f"},
+      {"0.1", "cdccccccccccccccfb3f"},
+      {"-474.0", "00000000000000ed07c0"},
+      {"1E3", "00000000000000fa0840"},
+      
+      {"1.18973149535723176502e4932", "fffffffffffffffffe7f"},
+      {"3.6451995318824746025e-4951", "01000000000000000000"},
+      {"1e-5000", "00000000000000000000"},
+      {"-0.0", "00000000000000000080"},
+      // 1 + 2^-64 exactly is a tie: even (1) wins; a trailing digit more rounds up.
+      {"1.0000000000000000000542101086242752217003726400434970855712890625", "0000000000000080ff3f"},
+      {"1.00000000000000000005421010862427522170037264004349708557128906251", "0100000000000080ff3f"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Hex(Parse(c.text)), c.bytes) << c.text;
+  TExtended80 x;
+  for (const char* bad : {"", "-", "1.2.3", "1e", "1e+", "abc", "1x", ".", "1.19e4932", "$10"})
+    EXPECT_FALSE(TryTextToExtended(bad, x)) << bad;
+}
+
+TEST(FloatText, GeneralTextFollowsTheRuntime) {
+  struct Case {
+    double value;
+    const char* text;
+  } cases[] = {{474, "474"},    {1.5, "1.5"},         {0.0001, "0.0001"},
+               {1e-5, "1E-5"},  {1e15, "1E15"},       {123456789012345.0, "123456789012345"},
+               {-2.25e-7, "-2.25E-7"}, {0.1, "0.1"}, {0, "0"}, {1.0 / 3, "0.333333333333333"}};
+  for (const auto& c : cases) EXPECT_EQ(ExtendedToGeneralText(TExtended80::FromDouble(c.value), 15), c.text) << c.value;
+}
+
+TEST(FloatText, StreamTextsAreClassicWhereTheyReadBackAndLongerOnlyWhereNeeded) {
+  struct Case {
+    TExtended80 value;
+    const char* text;
+  } cases[] = {
+      {TExtended80::FromDouble(474), "474.000000000000000000"},
+      {Parse("0.8"), "0.800000000000000000"},
+      {TExtended80::FromDouble(-0.5), "-0.500000000000000000"},
+      {TExtended80::FromDouble(0), "0.000000000000000000"},
+      {TExtended80::FromSingle(0.1f), "0.100000001490116119385"},  // a single written as extended
+      {TExtended80::FromDouble(1e20), "1E20"},
+      {TExtended80::FromDouble(std::numeric_limits<double>::infinity()), "INF"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExtendedToStreamText(c.value), c.text);
+  EXPECT_EQ(SingleToStreamText(1.5f), "1.5");
+  EXPECT_EQ(SingleToStreamText(0.1f), "0.100000001490116");
+  EXPECT_EQ(DoubleToStreamText(2.25), "2.25");
+  EXPECT_EQ(DoubleToStreamText(0.1), "0.1");
+  EXPECT_EQ(CurrencyToStreamText(12345), "12345");
+  EXPECT_EQ(CurrencyToStreamText(INT64_MIN), "-9223372036854775808");
+}
+
+TEST(FloatText, EveryFiniteExtendedReadsBackBitForBit) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 400; ++i) {
+    TExtended80 x = RandomFinite(random);
+    std::string text = ExtendedToStreamText(x);
+    TExtended80 back;
+    ASSERT_TRUE(TryTextToExtended(text, back)) << text;
+    EXPECT_EQ(Hex(back), Hex(x)) << text;
+  }
+  for (int i = 0; i < 400; ++i) {
+    uint64_t bits = random();
+    double d;
+    std::memcpy(&d, &bits, 8);
+    if (!std::isfinite(d)) continue;
+    TExtended80 back;
+    ASSERT_TRUE(TryTextToExtended(DoubleToStreamText(d), back));
+    EXPECT_EQ(back.ToDouble(), d) << DoubleToStreamText(d);
+    EXPECT_LE(DoubleToStreamText(d).size(), 25u);
+  }
+}
+
+TEST(FloatText, ConversionToInt64RoundsHalfToEvenWithinRange) {
+  struct Case {
+    const char* text;
+    bool ok;
+    int64_t value;
+  } cases[] = {{"2.5", true, 2},  {"3.5", true, 4},   {"-2.5", true, -2}, {"0.5000001", true, 1},
+               {"9223372036854775807", true, INT64_MAX}, {"-9223372036854775808", true, INT64_MIN},
+               {"9223372036854775808", false, 0}, {"1e30", false, 0}, {"1e-30", true, 0}};
+  for (const auto& c : cases) {
+    int64_t v = 0;
+    EXPECT_EQ(TryExtendedToInt64(Parse(c.text), v), c.ok) << c.text;
+    if (c.ok) EXPECT_EQ(v, c.value) << c.text;
+  }
+}
+
+#if !defined(_WIN32) && LDBL_MANT_DIG == 64
+// The host's correctly rounded strtold is an independent check of the parser.
+TEST(FloatText, ParsingAgreesWithTheHostsExtendedParser) {
+  std::mt19937_64 random(11);
+  for (int i = 0; i < 2000; ++i) {
+    std::string text = std::to_string(random() % 1000000000) + "." + std::to_string(random()) + "e" +
+                       std::to_string(int(random() % 9800) - 4900);
+    long double host = std::strtold(text.c_str(), nullptr);
+    TExtended80 expected;
+    std::memcpy(expected.Bytes.data(), &host, 10);
+    EXPECT_EQ(Hex(Parse(text)), Hex(expected)) << text;
+  }
+}
+#endif
