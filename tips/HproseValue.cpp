@@ -47,3 +47,20 @@ const char* HproseKindName(HproseValue::Kind kind) {
   static const char* const kNames[] = {"null", "boolean", "integer", "double", "string", "bytes", "list", "map"};
   return kNames[static_cast<int>(kind)];
 }
+
+Variant ToVariant(const HproseValue& value) {
+  switch (value.GetKind()) {
+    case HproseValue::Kind::Null: return Variant::Null();
+    case HproseValue::Kind::Boolean: return Variant(value.AsBoolean());
+    case HproseValue::Kind::Integer: {
+      const std::int64_t number = value.AsInteger();
+      if (number >= INT32_MIN && number <= INT32_MAX) return Variant(static_cast<std::int32_t>(number));
+      return Variant(number);
+    }
+    case HproseValue::Kind::Double: return Variant(value.AsDouble());
+    case HproseValue::Kind::String: return Variant(value.AsString());
+    case HproseValue::Kind::Bytes: return Variant(value.AsBytes());
+    default:
+      throw EVariantError(Format("An Hprose %s has no variant form", HproseKindName(value.GetKind())));
+  }
+}

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "classlib/core/Variant.h"
+
 class HproseValue;
 using HproseList = std::vector<HproseValue>;
 using HproseMap = std::vector<std::pair<HproseValue, HproseValue>>;  // in reply order
@@ -51,3 +53,7 @@ private:
 };
 
 const char* HproseKindName(HproseValue::Kind kind);
+
+// The result as the class library's variant: null, Boolean, Integer (Int64 when it does not fit),
+// Double, WideString, bytes as an 8-bit String. A list or map raises EVariantError.
+Variant ToVariant(const HproseValue& value);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <cwctype>
 
 #include "HproseValuePrinter.h"
@@ -16,11 +17,13 @@
 namespace {
 
 // The server of with-hprose-server.sh, which runs this program.
-std::string ServiceUri() {
+std::string ServerAddress() {
   const char* port = std::getenv("KEST_HPROSE_PORT");
   if (!port || !*port) return {};
-  return std::string("http://127.0.0.1:") + port + "/";
+  return std::string("http://127.0.0.1:") + port;
 }
+
+std::string ServiceUri() { return ServerAddress() + "/"; }
 
 // A port of 127.0.0.1 that nothing listens on.
 int ClosedPort() {
@@ -53,7 +56,7 @@ std::wstring Lowered(std::wstring text) {
 class HproseHttpClientTest : public testing::Test {
 protected:
   void SetUp() override {
-    ASSERT_FALSE(ServiceUri().empty()) << "KEST_HPROSE_PORT is not set: run this program through "
+    ASSERT_FALSE(ServerAddress().empty()) << "KEST_HPROSE_PORT is not set: run this program through "
                                           "tests/tips/rpc/with-hprose-server.sh (ctest does)";
     client.SetURI(ServiceUri());
     client.SetRetry(0);
@@ -179,9 +182,54 @@ TEST_F(HproseHttpClientTest, WithoutKeepAliveEachCallClosesItsConnection) {
   EXPECT_NE(Member(first, L"client-port"), Member(second, L"client-port"));
 }
 
-TEST_F(HproseHttpClientTest, AddressThatIsNotHttpRaisesWithoutTrying) {
+TEST_F(HproseHttpClientTest, ConnectionClosedByTheServerWhileIdleIsReplaced) {
+  client.SetKeepAlive(true);
+  const HproseValue before = client.Invoke(L"headers", {});
+  client.Invoke(L"dropConnection", {});
+  Sleep(200);  // let the server's close arrive before the next call
+  const HproseValue after = client.Invoke(L"headers", {});
+  EXPECT_NE(Member(before, L"client-port"), Member(after, L"client-port"));
+}
+
+TEST_F(HproseHttpClientTest, AddressThatIsNotHttpRaises) {
   client.SetURI("ftp://127.0.0.1/");
   EXPECT_THROW(client.Invoke(L"nothing", {}), EHproseException);
 }
+
+enum class Failure { Transport, Format };
+
+struct BrokenCase {
+  const char* name;
+  const char* path;
+  Failure failure;
+  int requests;  // with two retries
+};
+
+void PrintTo(const BrokenCase& c, std::ostream* out) { *out << c.name; }
+
+class BrokenAnswerTest : public HproseHttpClientTest, public testing::WithParamInterface<BrokenCase> {};
+
+TEST_P(BrokenAnswerTest, RaisesAndTriesAgainOnlyWhenTheAnswerDidNotArrive) {
+  client.SetURI(ServerAddress() + GetParam().path);
+  client.SetRetry(2);
+  try {
+    client.Invoke(L"nothing", {});
+    ADD_FAILURE() << "no error raised";
+  } catch (const EHproseTransportError&) {
+    EXPECT_EQ(GetParam().failure, Failure::Transport);
+  } catch (const EHproseFormatError&) {
+    EXPECT_EQ(GetParam().failure, Failure::Format);
+  }
+  client.SetURI(ServiceUri());
+  EXPECT_EQ(CallsOf(std::wstring(GetParam().path, GetParam().path + std::strlen(GetParam().path))), GetParam().requests);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, BrokenAnswerTest,
+    testing::Values(
+        BrokenCase{"HttpStatus503", "/broken/status", Failure::Transport, 3},
+        BrokenCase{"CutShortOfItsLength", "/broken/truncated", Failure::Transport, 3},
+        BrokenCase{"NotHprose", "/broken/garbage", Failure::Format, 1},
+        BrokenCase{"EmptyBody", "/broken/empty", Failure::Format, 1}),
+    [](const testing::TestParamInfo<BrokenCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -9,7 +9,7 @@ if [ ! -d "$here/../../node/node_modules/hprose" ]; then
   echo "with-hprose-server: tests/node/node_modules/hprose is missing; run ./setup.sh" >&2
   exit 1
 fi
-coproc SERVER { exec node "$here/hprose_server.js" 2>&1; }
+coproc SERVER { exec node --no-deprecation "$here/hprose_server.js"; }
 server_pid=$SERVER_PID
 if ! read -r -t 30 port <&"${SERVER[0]}" || ! [[ "$port" =~ ^[0-9]+$ ]]; then
   echo "with-hprose-server: the Hprose server did not start: ${port:-no output}" >&2
