@@ -1,6 +1,6 @@
 #include "tips/HproseHttpClient.h"
 
-#include "tips/GbkText.h"
+#include "classlib/core/Gbk.h"
 #include "tips/HproseErrors.h"
 #include "tips/HproseHttpTransport.h"
 #include "tips/HproseReader.h"
@@ -13,7 +13,7 @@ THproseHttpClient::~THproseHttpClient() = default;
 HproseValue THproseHttpClient::Invoke(const std::wstring& function, const std::vector<std::wstring>& arguments) {
   const std::string reply = PostWithRetries(function, EncodeHproseCall(function, arguments));
   HproseReply answer = ReadHproseReply(reply);
-  if (answer.IsError) throw EHproseServerError(WideToGbk(answer.ErrorMessage), answer.ErrorMessage);
+  if (answer.IsError) throw EHproseServerError(Utf16ToGbk(answer.ErrorMessage), answer.ErrorMessage);
   return std::move(answer.Result);
 }
 
@@ -24,7 +24,7 @@ std::string THproseHttpClient::PostWithRetries(const std::wstring& function, con
       return transport_->Post(uri_, request, options);
     } catch (const EHproseTransportError& error) {
       if (attempt > retry_) {
-        throw EHproseTransportError("Hprose call of " + WideToGbk(function) + " failed after " +
+        throw EHproseTransportError("Hprose call of " + Utf16ToGbk(function) + " failed after " +
                                     std::to_string(attempt) + (attempt == 1 ? " try: " : " tries: ") + error.Message());
       }
     }
