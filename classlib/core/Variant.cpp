@@ -1,5 +1,6 @@
 #include "classlib/core/Variant.h"
 
+#include "classlib/core/Gbk.h"
 #include "classlib/core/SysUtils.h"
 
 Variant Variant::Null() {
@@ -19,19 +20,9 @@ void Variant::ConversionError(const char* target) const {
   throw EVariantError(Format("Could not convert variant of type (%s) into type (%s)", TypeName(), target));
 }
 
-static std::wstring Widen(const std::string& s) {
-  std::wstring w;
-  w.reserve(s.size());
-  for (unsigned char c : s) w.push_back(wchar_t(c));
-  return w;
-}
-
-static std::string Narrow(const std::wstring& w) {
-  std::string s;
-  s.reserve(w.size());
-  for (wchar_t c : w) s.push_back(unsigned(c) < 256 ? char(c) : '?');
-  return s;
-}
+// 8-bit texts are GBK, as everywhere in the programs.
+static std::wstring Widen(const std::string& s) { return GbkToUtf16(s); }
+static std::string Narrow(const std::wstring& w) { return Utf16ToGbk(w); }
 
 std::string Variant::ToString() const {
   switch (Type()) {

@@ -26,7 +26,7 @@ public:
 
   // Conversions as the runtime's: empty and null give "" / 0 / false; a text that is not a number
   // raises EVariantError "Could not convert variant of type (%s) into type (%s)".
-  std::string ToString() const;    // wide strings narrowed code unit by code unit below 256, else '?'
+  std::string ToString() const;    // wide strings narrowed to GBK
   std::wstring ToWideString() const;
   int32_t ToInteger() const;
   int64_t ToInt64() const;

@@ -74,5 +74,7 @@ TEST(Variant, ConvertsBetweenKinds) {
   EXPECT_DOUBLE_EQ(Variant("2.5").ToDouble(), 2.5);
   EXPECT_THROW(Variant("x").ToInteger(), EVariantError);
   EXPECT_TRUE(Variant("abc") == Variant(L"abc"));
+  EXPECT_EQ(Variant(L"\u795d").ToString(), "\xD7\xA3");  // GBK
+  EXPECT_EQ(Variant("\xD7\xA3").ToWideString(), L"\u795d");
   EXPECT_FALSE(Variant() == Variant(int32_t(0)));
 }
