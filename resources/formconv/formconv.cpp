@@ -1,0 +1,30 @@
+// formconv: converts a component stream between the object text form and the binary form.
+//   formconv to-binary IN OUT
+//   formconv to-text IN OUT
+// Exit code 0 on success; 1 with a one-line message on standard error otherwise (OUT is then
+// left untouched).
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "classlib/core/MemoryStream.h"
+#include "classlib/core/ObjectText.h"
+
+int main(int argc, char** argv) {
+  std::string mode = argc == 4 ? argv[1] : "";
+  if (mode != "to-binary" && mode != "to-text") {
+    std::fprintf(stderr, "usage: formconv to-binary|to-text IN OUT\n");
+    return 1;
+  }
+  try {
+    TMemoryStream input, output;
+    input.LoadFromFile(argv[2]);
+    if (mode == "to-binary") ObjectTextToBinary(input, output);
+    else ObjectBinaryToText(input, output);
+    output.SaveToFile(argv[3]);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "formconv: %s: %s\n", argv[2], e.what());
+    return 1;
+  }
+  return 0;
+}
