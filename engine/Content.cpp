@@ -1,0 +1,3 @@
+#include "engine/Content.h"
+
+CL_PUBLISHED(TvgContent) {}

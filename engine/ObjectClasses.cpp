@@ -1,0 +1,23 @@
+#include "engine/ObjectClasses.h"
+
+#include "engine/Bitmap.h"
+#include "engine/Bounds.h"
+#include "engine/Brush.h"
+#include "engine/Content.h"
+#include "engine/Control.h"
+#include "engine/Gradient.h"
+#include "engine/ObjectRegistry.h"
+#include "engine/ResourceObjects.h"
+
+void vgRegisterObjectClasses() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  for (TClass c : {TvgBitmap::StaticClass(), TvgBrush::StaticClass(),
+                   TvgBounds::StaticClass(), TvgPosition::StaticClass(), TvgGradient::StaticClass(),
+                   TvgGradientPoints::StaticClass(), TvgGradientPoint::StaticClass(), TvgVisual::StaticClass(),
+                   TvgObject::StaticClass(), TvgContent::StaticClass(), TvgControl::StaticClass()})
+    RegisterClass(c);
+  vgRegisterObjects("Resources",
+                    {TvgBrushObject::StaticClass(), TvgBitmapObject::StaticClass()});
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Named resource objects: a brush or a bitmap kept in a style or a form under a resource name,
+// which brushes and bitmaps elsewhere find again by that name. Naming one of them also gives it
+// that resource name, unless it has one already.
+#include <memory>
+
+#include "engine/Bitmap.h"
+#include "engine/Brush.h"
+#include "engine/Object.h"
+
+class TvgBrushObject : public TvgObject {
+  CL_CLASS(TvgBrushObject, TvgObject)
+public:
+  explicit TvgBrushObject(TComponent* owner);
+  TvgBrush* Brush() const { return brush_.get(); }
+  void SetBrush(TvgBrush* brush) { brush_->Assign(brush); }
+  void SetName(const std::string& name) override;
+
+private:
+  std::unique_ptr<TvgBrush> brush_;
+};
+
+class TvgBitmapObject : public TvgObject {
+  CL_CLASS(TvgBitmapObject, TvgObject)
+public:
+  explicit TvgBitmapObject(TComponent* owner);
+  TvgBitmap* Bitmap() const { return bitmap_.get(); }
+  void SetBitmap(TvgBitmap* bitmap) { bitmap_->Assign(bitmap); }
+  void SetName(const std::string& name) override;
+
+private:
+  std::unique_ptr<TvgBitmap> bitmap_;
+};
