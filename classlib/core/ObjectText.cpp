@@ -1,5 +1,6 @@
 #include "classlib/core/ObjectText.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -314,8 +315,8 @@ private:
   void ConvertFloat() {
     TExtended80 value = parser_.TokenFloat();
     switch (parser_.FloatType()) {
-      case 's': return writer_.WriteSingle(value.ToSingle());
-      case 'd': return writer_.WriteDate(value.ToDouble());
+      case 's': return writer_.WriteSingle(Narrowed(value.ToSingle()));
+      case 'd': return writer_.WriteDate(Narrowed(value.ToDouble()));
       case 'c': {
         int64_t scaled;
         if (!TryExtendedToInt64(value, scaled)) parser_.Error("Invalid numeric value");
@@ -323,6 +324,13 @@ private:
       }
       default: return writer_.WriteExtended(value);
     }
+  }
+
+  // Singles and dates beyond their range overflow, as on the classic library's floating-point unit.
+  template <class T>
+  T Narrowed(T value) const {
+    if (std::isinf(value)) parser_.Error("Invalid numeric value");
+    return value;
   }
 
   // Quoted pieces joined by "+"; the value is wide when any piece is.
@@ -372,6 +380,8 @@ private:
     writer_.WriteListBegin();
     while (!parser_.IsChar(')')) {
       if (parser_.Token() == TToken::EndOfFile) parser_.Error("')' expected");
+      // Null is written as the byte that ends a list, so inside one it would end it early.
+      if (parser_.TokenSymbolIs("Null")) parser_.Error("Invalid property value");
       ConvertValue();
     }
     writer_.WriteListEnd();
