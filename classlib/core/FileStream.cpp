@@ -60,7 +60,7 @@ int64_t TellFile(std::FILE* file) {
 
 }  // namespace
 
-TFileStream::TFileStream(const std::string& fileName, uint16_t mode) : fileName_(fileName) {
+TFileStream::TFileStream(const std::string& fileName, uint16_t mode) {
   file_ = OpenFile(fileName, mode);
   if (!file_) {
     if ((mode & fmCreate) == fmCreate) throw EFCreateError("Cannot create file " + fileName);

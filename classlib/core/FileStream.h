@@ -32,11 +32,9 @@ public:
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   void SetSize(int64_t newSize) override;
-  const std::string& FileName() const { return fileName_; }
 
 private:
   enum class LastAccess { None, Read, Write };
-  std::string fileName_;
   std::FILE* file_ = nullptr;
   LastAccess last_ = LastAccess::None;
   void SwitchTo(LastAccess access);

@@ -331,15 +331,6 @@ bool TryTextToExtended(std::string_view text, TExtended80& value) {
   return true;
 }
 
-std::string ExtendedToGeneralText(const TExtended80& value, int digits) {
-  if (!value.IsFinite()) return SpecialText(value);
-  TBinaryValue v = Decompose(value);
-  if (v.mantissa == 0) return v.negative ? "-0" : "0";
-  int point;
-  std::string all = SignificantDigits(v, digits, point);
-  return GeneralText(v.negative, all, point, digits);
-}
-
 std::string ExtendedToStreamText(const TExtended80& value) {
   if (!value.IsFinite()) return SpecialText(value);
   auto readsBack = [&](const std::string& text) {

@@ -15,16 +15,13 @@ bool TryTextToExtended(std::string_view text, TExtended80& value);
 // Rounded to the nearest integer, ties to even; false for values outside the 64-bit range.
 bool TryExtendedToInt64(const TExtended80& value, int64_t& result);
 
-// The value with `digits` significant digits in the runtime's general format ("0.8", "474",
-// "1E20", "1.5E-7"); NAN, INF and -INF for the special values.
-std::string ExtendedToGeneralText(const TExtended80& value, int digits);
-
 // An extended value of a component stream as the text form writes it: 16 significant digits with
 // 18 decimals ("474.000000000000000000"), or the shortest longer text that reads back exactly.
 std::string ExtendedToStreamText(const TExtended80& value);
 
 // The single, date and currency (in ten-thousandths) values of a component stream without their
-// suffix: 15 significant digits in the general format, more where 15 would not read back exactly.
+// suffix: 15 significant digits in the runtime's general format ("0.8", "474", "1E20", "1.5E-7"),
+// more where 15 would not read back exactly. NAN, INF and -INF for the special values.
 std::string SingleToStreamText(float value);
 std::string DoubleToStreamText(double value);
 std::string CurrencyToStreamText(int64_t scaled);
