@@ -39,6 +39,7 @@ void TCustomMemoryStream::SetPointer(const void* memory, int64_t size) {
 
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (position_ < 0 || count <= 0) return 0;
+  if (position_ > MaxMemoryStreamSize || count > MaxMemoryStreamSize - position_) throw EStreamError(SMemoryStreamError);
   int64_t end = position_ + count;
   if (end > Size()) Resize(end);
   std::memcpy(buffer_.data() + position_, buffer, static_cast<size_t>(count));
@@ -71,12 +72,9 @@ void TMemoryStream::LoadFromFile(const std::string& fileName) {
   LoadFromStream(file);
 }
 
-// The classic library's sizes are 32-bit; larger requests fail before allocating anything.
-constexpr int64_t kMaxSize = INT32_MAX;
-
 void TMemoryStream::Resize(int64_t newSize) {
   try {
-    if (newSize > kMaxSize) throw std::bad_alloc();
+    if (newSize > MaxMemoryStreamSize) throw std::bad_alloc();
     buffer_.resize(static_cast<size_t>(newSize));
   } catch (const std::bad_alloc&) {
     throw EStreamError(SMemoryStreamError);

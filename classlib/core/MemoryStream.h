@@ -7,6 +7,10 @@
 
 #include "classlib/core/Stream.h"
 
+// In-memory streams hold at most 2 GB, as the classic library's 32-bit sizes; larger sizes raise
+// EStreamError "Out of memory while expanding memory stream" before anything is allocated.
+inline constexpr int64_t MaxMemoryStreamSize = INT32_MAX;
+
 class TCustomMemoryStream : public TStream {
 public:
   int64_t Read(void* buffer, int64_t count) override;

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "classlib/core/MemoryStream.h"
+#include "classlib/core/StreamErrors.h"
+
 int64_t TStringStream::Read(void* buffer, int64_t count) {
   if (position_ < 0 || count <= 0 || position_ >= Size()) return 0;
   int64_t n = std::min(count, Size() - position_);
@@ -13,6 +16,7 @@ int64_t TStringStream::Read(void* buffer, int64_t count) {
 
 int64_t TStringStream::Write(const void* buffer, int64_t count) {
   if (position_ < 0 || count <= 0) return 0;
+  if (position_ > MaxMemoryStreamSize || count > MaxMemoryStreamSize - position_) throw EStreamError(SMemoryStreamError);
   int64_t end = position_ + count;
   if (end > Size()) data_.resize(static_cast<size_t>(end));
   std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
@@ -30,6 +34,7 @@ int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TStringStream::SetSize(int64_t newSize) {
+  if (newSize > MaxMemoryStreamSize) throw EStreamError(SMemoryStreamError);
   data_.resize(static_cast<size_t>(std::max<int64_t>(0, newSize)));
   position_ = std::min(position_, Size());
 }

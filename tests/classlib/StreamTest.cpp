@@ -73,10 +73,15 @@ TEST(TMemoryStream, SetSizeTruncatesClearEmptiesAndMemoryShowsTheBytes) {
   EXPECT_EQ(s.Position(), 0);
 }
 
-TEST(TMemoryStream, AbsurdSizeRaisesInsteadOfAborting) {
-  TMemoryStream s;
-  EXPECT_THROW(s.SetSize(int64_t(1) << 60), EStreamError);
-  EXPECT_EQ(s.Size(), 0);
+TEST(TMemoryStream, AbsurdSizesRaiseInsteadOfAllocating) {
+  TMemoryStream memory;
+  TStringStream text;
+  for (TStream* s : std::initializer_list<TStream*>{&memory, &text}) {
+    EXPECT_THROW(s->SetSize(int64_t(1) << 60), EStreamError);
+    s->SetPosition(INT64_MAX - 1);
+    EXPECT_THROW(s->Write("ab", 2), EStreamError);
+    EXPECT_EQ(s->Size(), 0);
+  }
 }
 
 TEST(TMemoryStream, LoadsAndSavesStreamsAndFiles) {
