@@ -181,3 +181,25 @@ TEST(PortRule, HttpsDefaultsTo443) {
   client.FetchText("HTTPS://update.test:8443/x", answer);
   EXPECT_EQ(HttpGetText(ServerUrl("/last-connect")), "update.test:8443");
 }
+
+TEST(FtpFetch, LogsInWithTheUrlsUserAndKnowsTheSize) {
+  TInetClient client;
+  int64_t total = 0;
+  client.OnProgress = [&](TInetClient&, int64_t size, int64_t, bool&) { total = size; };
+  std::string text;
+  ASSERT_TRUE(client.FetchText(FtpUrl("kest:secret@", "/files/bytes/10000"), text));
+  EXPECT_EQ(text, Pattern(10000));
+  EXPECT_EQ(total, 10000);
+}
+
+TEST(FtpFetch, LogsInAnonymouslyWithoutAUser) {
+  EXPECT_EQ(HttpGetText(FtpUrl("", "/files/bytes/300")), Pattern(300));
+}
+
+TEST(FtpFetch, FailsOnAWrongPasswordOrAMissingFile) {
+  TInetClient client;
+  std::string text;
+  EXPECT_FALSE(client.FetchText(FtpUrl("kest:wrong@", "/files/bytes/10"), text));
+  EXPECT_FALSE(client.FetchText(FtpUrl("kest:secret@", "/files/missing.exe"), text));
+  EXPECT_TRUE(client.Failed());
+}

@@ -3,10 +3,20 @@
 #include <winsock2.h>
 #include <cstdlib>
 
-std::string ServerHost() {
-  const char* port = std::getenv("KEST_UPDATE_PORT");
-  if (!port) ADD_FAILURE() << "KEST_UPDATE_PORT is not set: run this program through with_update_server.sh";
+namespace {
+
+std::string LocalAddress(const char* portVariable) {
+  const char* port = std::getenv(portVariable);
+  if (!port) ADD_FAILURE() << portVariable << " is not set: run this program through with_update_server.sh";
   return std::string("127.0.0.1:") + (port ? port : "0");
+}
+
+} // namespace
+
+std::string ServerHost() { return LocalAddress("KEST_UPDATE_PORT"); }
+
+std::string FtpUrl(const std::string& userInfo, const std::string& path) {
+  return "ftp://" + userInfo + LocalAddress("KEST_FTP_PORT") + path;
 }
 
 std::string ServerUrl(const std::string& path) { return "http://" + ServerHost() + path; }

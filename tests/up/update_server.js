@@ -1,5 +1,5 @@
-// Local stand-in for the update service and the downloads it names, bound to 127.0.0.1 on a free port.
-// Prints the port on its first line, then serves until its stdin closes (or a deadline passes).
+// Local stand-in for the update service and the downloads it names, bound to 127.0.0.1 on free ports.
+// Prints "HTTP_PORT FTP_PORT" on its first line, then serves until its stdin closes (or a deadline passes).
 //   node update_server.js [--status CODE] [--body TEXT | --body-file FILE] [--file FILE] [--deadline SECONDS]
 // Routes:
 //   /update/          the update document: --status (default 200) with --body / --body-file (default empty)
@@ -11,10 +11,12 @@
 //   /echo...          the request as JSON: method, url, httpVersion, headers, body (also for proxy requests)
 //   /last-connect     the target of the last CONNECT request (which is refused), as a proxy sees HTTPS
 //   anything else     404 with an HTML body
+// FTP (see ftp_service.js): user "kest" with password "secret" or anonymous; /files/bytes/N as above.
 'use strict';
 const http = require('http');
 const fs = require('fs');
 const zlib = require('zlib');
+const { startFtpService } = require('./ftp_service');
 
 const options = { status: 200, body: Buffer.alloc(0), file: null, deadline: 300 };
 const argv = process.argv.slice(2);
@@ -112,7 +114,9 @@ server.on('connect', (req, socket) => {
 });
 
 server.listen(0, '127.0.0.1', () => {
-  process.stdout.write(`${server.address().port}\n`);
+  startFtpService((size) => pattern(0, size), (ftpPort) => {
+    process.stdout.write(`${server.address().port} ${ftpPort}\n`);
+  });
 });
 const stop = () => process.exit(0);
 process.stdin.on('end', stop);
