@@ -23,6 +23,7 @@ public:
   // All or nothing: EReadError "Stream read error" / EWriteError "Stream write error" on a short count.
   void ReadBuffer(void* buffer, int64_t count);
   void WriteBuffer(const void* buffer, int64_t count);
-  // Copies count bytes from source's position; count 0 copies all of source from its start.
+  // Copies count bytes from source's position; count 0 copies all of source from its start, a
+  // negative count nothing.
   int64_t CopyFrom(TStream& source, int64_t count);
 };

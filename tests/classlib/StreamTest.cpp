@@ -110,6 +110,7 @@ TEST(TStream, CopyFromCopiesCountBytesOrTheWholeSourceForZero) {
   TMemoryStream whole;
   EXPECT_EQ(whole.CopyFrom(source, 0), 10);
   EXPECT_EQ(ReadAll(whole), "0123456789");
+  EXPECT_EQ(whole.CopyFrom(source, -1), 0);
   source.SetPosition(8);
   EXPECT_THROW(target.CopyFrom(source, 5), EReadError);
 }
