@@ -61,6 +61,10 @@ std::map<std::string, TClass, CaseInsensitiveLess>& Registry() {
 
 void RegisterClass(TClass c) { Registry().emplace(c->Name, c); }
 
+void RegisterClasses(std::initializer_list<TClass> classes) {
+  for (TClass c : classes) RegisterClass(c);
+}
+
 void UnRegisterClass(TClass c) {
   auto it = Registry().find(c->Name);
   if (it != Registry().end() && it->second == c) Registry().erase(it);

@@ -1,6 +1,7 @@
 #pragma once
 // Class identity: every streamable class has one TClassInfo (name, parent, virtual constructor,
 // its own published properties and methods). The class registry finds classes by name.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -54,6 +55,9 @@ void FreeAndNil(T*& object) {
 
 // Streaming class registry (names compared case-insensitively).
 void RegisterClass(TClass c);
+// Several at once. Files that include windows.h use this one: its RegisterClass macro renames
+// the single-class routine there.
+void RegisterClasses(std::initializer_list<TClass> classes);
 void UnRegisterClass(TClass c);
 TClass GetClass(std::string_view name);   // nullptr when not registered
 TClass FindClass(std::string_view name);  // EClassNotFound "Class %s not found"

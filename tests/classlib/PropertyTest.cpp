@@ -82,6 +82,16 @@ TEST(ClassInfo, KnowsNameParentAndAncestry) {
   EXPECT_EQ(asObject.ClassName(), "TSampleWidget");
 }
 
+TEST(ClassRegistry, FindsRegisteredClassesByNameInAnyCase) {
+  RegisterClasses({TSampleWidget::StaticClass(), TSampleForm::StaticClass()});
+  EXPECT_EQ(GetClass("tsamplewidget"), TSampleWidget::StaticClass());
+  EXPECT_EQ(FindClass("TSAMPLEFORM"), TSampleForm::StaticClass());
+  UnRegisterClass(TSampleWidget::StaticClass());
+  EXPECT_EQ(GetClass("TSampleWidget"), nullptr);
+  EXPECT_THROW(FindClass("TSampleWidget"), EClassNotFound);
+  UnRegisterClass(TSampleForm::StaticClass());
+}
+
 TEST(ClassInfo, ListsPropertiesAncestorsFirstInDeclarationOrder) {
   std::vector<std::string> names;
   for (const TPropInfo* p : TSampleWidget::StaticClass()->Properties()) names.push_back(p->Name);
