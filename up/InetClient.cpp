@@ -128,6 +128,13 @@ std::string UrlEncode(const std::string& text) {
   return encoded;
 }
 
+uint32_t HttpRequestFlags(bool secure, bool noCookies) {
+  uint32_t flags = INTERNET_FLAG_RELOAD;
+  if (secure) flags |= INTERNET_FLAG_SECURE;
+  if (noCookies) flags |= INTERNET_FLAG_NO_COOKIES;
+  return flags;
+}
+
 TInetClient::~TInetClient() { Close(); }
 
 void TInetClient::Close() {
@@ -174,10 +181,7 @@ bool TInetClient::Fetch(const std::string& url, const TInetSink& sink, const TPo
 bool TInetClient::FetchHttp(const TUrlParts& url, const TInetSink& sink, const TPostFields* postFields) {
   const bool secure = SameText(url.Protocol, "https");
   const INTERNET_PORT port = PortOr(url.Port, secure ? INTERNET_DEFAULT_HTTPS_PORT : INTERNET_DEFAULT_HTTP_PORT);
-  // Certificate errors are never ignored: what comes over HTTPS may be an installer that is run silently.
-  DWORD flags = INTERNET_FLAG_RELOAD;
-  if (secure) flags |= INTERNET_FLAG_SECURE;
-  if (NoCookies) flags |= INTERNET_FLAG_NO_COOKIES;
+  const DWORD flags = HttpRequestFlags(secure, NoCookies);
 
   TInetHandle connection(
       InternetConnectA(internet_, url.Host.c_str(), port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));

@@ -14,6 +14,10 @@ bool SplitUrl(const std::string& url, TUrlParts& parts);
 // Percent-encodes control bytes, bytes from 128 on and the characters " #%*+<>"; the rest stays.
 std::string UrlEncode(const std::string& text);
 
+// WinInet request flags of an HTTP(S) fetch: never from the cache; for HTTPS a secure connection whose
+// certificate must be valid for the host and in date (an installer fetched this way is run silently).
+uint32_t HttpRequestFlags(bool secure, bool noCookies);
+
 using TPostFields = std::vector<std::string>;
 
 class TInetClient;

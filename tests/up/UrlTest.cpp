@@ -1,5 +1,7 @@
 #include "up/InetClient.h"
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <wininet.h>
 
 struct SplitCase {
   const char* url;
@@ -51,3 +53,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, UrlEncodeTest,
                                          EncodeCase{"/p?q:r", "/p?q:r"}, EncodeCase{"#%*<>", "%23%25%2A%3C%3E"},
                                          EncodeCase{std::string("\x00\x1F\x7F\x80\xFF", 5), "%00%1F\x7F%80%FF"},
                                          EncodeCase{"\xC1\xA2", "%C1%A2"}, EncodeCase{"", ""}));
+
+TEST(HttpRequestFlags, NeverIgnoreCertificateErrors) {
+  EXPECT_EQ(HttpRequestFlags(false, false), uint32_t(INTERNET_FLAG_RELOAD));
+  EXPECT_EQ(HttpRequestFlags(true, false), uint32_t(INTERNET_FLAG_RELOAD | INTERNET_FLAG_SECURE));
+  EXPECT_EQ(HttpRequestFlags(true, true),
+            uint32_t(INTERNET_FLAG_RELOAD | INTERNET_FLAG_SECURE | INTERNET_FLAG_NO_COOKIES));
+  const uint32_t ignoring = INTERNET_FLAG_IGNORE_CERT_CN_INVALID | INTERNET_FLAG_IGNORE_CERT_DATE_INVALID;
+  EXPECT_EQ(HttpRequestFlags(true, true) & ignoring, 0u);
+}
