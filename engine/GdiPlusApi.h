@@ -108,6 +108,8 @@ inline constexpr int gpWrapModeClamp = 4;
 inline constexpr int gpImageLockModeRead = 1;
 inline constexpr int gpColorAdjustTypeBitmap = 1;
 inline constexpr int gpDashStyleSolid = 0;
+inline constexpr GUID gpEncoderQuality = {0x1D5BE4B5, 0xFA4A, 0x452D, {0x9C, 0xDD, 0x5D, 0xB3, 0x51, 0x05, 0xE7, 0xEB}};
+inline constexpr ULONG gpEncoderValueTypeLong = 4;
 
 // One line per flat function: name, result, parameters.
 #define TVG_GDIPLUS_FUNCTIONS(F)                                                                                       \
