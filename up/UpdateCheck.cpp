@@ -14,6 +14,15 @@ std::string Member(const nlohmann::json& document, const char* name) {
   return member != document.end() && member->is_string() ? member->get<std::string>() : std::string();
 }
 
+// The document as a JSON value; one that cannot be read at all (even for want of memory) is discarded.
+nlohmann::json Parsed(const std::string& text) {
+  try {
+    return nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+  } catch (const std::exception&) {
+    return nlohmann::json::value_t::discarded;
+  }
+}
+
 } // namespace
 
 std::string UpdateServiceUrl(const std::string& host) { return "http://" + host + "/update/"; }
@@ -21,7 +30,7 @@ std::string UpdateServiceUrl(const std::string& host) { return "http://" + host 
 TUpdateDecision DecideUpdate(const std::string& documentText, const std::string& browserVersionText) {
   TUpdateDecision decision;
   decision.LocalVersion = VersionNumber(browserVersionText);
-  const nlohmann::json document = nlohmann::json::parse(documentText, nullptr, /*allow_exceptions=*/false);
+  const nlohmann::json document = Parsed(documentText);
   if (!document.is_object()) return decision;
   decision.RemoteVersion = VersionNumber(Member(document, "version"));
   decision.Due = decision.LocalVersion < decision.RemoteVersion;
