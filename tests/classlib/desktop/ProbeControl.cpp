@@ -1,0 +1,3 @@
+#include "ProbeControl.h"
+
+CL_PUBLISHED(TProbeControl) {}
