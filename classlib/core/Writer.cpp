@@ -34,8 +34,10 @@ void TWriter::WriteData(TComponent* instance) {
 }
 
 void TWriter::WriteProperties(TPersistent* instance) {
+  // A value that cannot be set back is not written; sub-objects are, through their own properties.
   for (const TPropInfo* prop : instance->ClassType()->Properties())
-    if (prop->IsStored(*instance)) WriteProperty(instance, *prop);
+    if (prop->IsStored(*instance) && (!prop->IsReadOnly() || prop->Kind == TPropKind::Class))
+      WriteProperty(instance, *prop);
   instance->DefineProperties(*this);
 }
 

@@ -299,3 +299,30 @@ TEST_F(ReaderWriter, EmptyCollectionValueEmptiesTheCollection) {
   ReadComponentFromStream(s, &form);
   EXPECT_EQ(form.Fill()->Stops()->Count(), 0);
 }
+
+namespace {
+
+// States that can be read but not set, as a control's IsMouseOver.
+class TRwState : public TComponent {
+  CL_CLASS(TRwState, TComponent)
+public:
+  using TComponent::TComponent;
+  int32_t Count() const { return 3; }
+  bool Busy() const { return true; }
+};
+
+CL_PUBLISHED(TRwState) {
+  published.Property("Count", &TRwState::Count);
+  published.Property("Busy", &TRwState::Busy);
+}
+
+TEST(ReaderWriterReadOnly, LeavesValuesThatCannotBeSetOut) {
+  TRwState state(nullptr);
+  TMemoryStream s;
+  WriteComponentToStream(s, &state);
+  const char expected[] = "TPF0\x08TRwState\x00\x00\x00";
+  ASSERT_EQ(s.Size(), int64_t(sizeof expected - 1));
+  EXPECT_EQ(std::memcmp(s.Memory(), expected, sizeof expected - 1), 0);
+}
+
+}  // namespace
