@@ -6,6 +6,7 @@
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/SysUtils.h"
+#include "engine/Canvas.h"
 #include "engine/Filter.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/ResourceObjects.h"
@@ -21,6 +22,7 @@ TvgBitmap::TvgBitmap(TStream& stream) { LoadFromStream(stream); }
 TvgBitmap::~TvgBitmap() {
   ReleasePlatformImage();
   if (resource_) resource_->RemoveFreeNotify(this);
+  FreeCanvas();
 }
 
 // --- Size and pixels -------------------------------------------------------------------------
@@ -38,6 +40,7 @@ void TvgBitmap::SetSize(int width, int height) {
 void TvgBitmap::Reallocate() {
   OnBitsReallocating(this);
   ReleasePlatformImage();
+  FreeCanvas();
   bits_.clear();
   bits_.shrink_to_fit();
   bits_.resize(size_t(width_) * size_t(height_), 0);
@@ -50,6 +53,20 @@ void TvgBitmap::ReleasePlatformImage() {
   PlatformImage = nullptr;
 }
 
+void TvgBitmap::FreeCanvas() {
+  delete canvas_;
+  canvas_ = nullptr;
+}
+
+TvgCanvas* TvgBitmap::GetCanvas() {
+  if (!canvas_ && DefaultCanvasClass) {
+    canvas_ = DefaultCanvasClass->CreateFromBitmap(this);
+    canvas_->SetMatrix(vgIdentityMatrix);
+  }
+  return canvas_;
+}
+
+// Rows lie top-down without padding whatever canvas draws into them.
 TvgColor* TvgBitmap::GetScanline(int y) {
   if (bits_.empty() || y < 0 || y >= height_) return nullptr;
   return bits_.data() + size_t(y) * size_t(width_);

@@ -14,6 +14,7 @@
 #include "engine/Object.h"
 
 class TStream;
+class TvgCanvas;
 class TvgBitmapObject;
 
 class TvgBitmap : public TPersistent, public IvgFreeNotify {
@@ -32,6 +33,8 @@ public:
   TvgColor* Bits() { return bits_.empty() ? nullptr : bits_.data(); }
   const TvgColor* Bits() const { return bits_.empty() ? nullptr : bits_.data(); }
   TvgColor* GetScanline(int y);  // nullptr outside 0..Height-1
+  // Draws into the pixels; made on first use by the default canvas class, nullptr without one.
+  TvgCanvas* GetCanvas();
 
   void Clear(TvgColor color);
   void ClearRect(const TvgRect& rect, TvgColor color);  // no OnChange
@@ -71,6 +74,7 @@ public:
 private:
   void Reallocate();
   void ReleasePlatformImage();
+  void FreeCanvas();
   void Changed() { OnChange(this); }
   void LinkResource(TvgBitmapObject* resource);
   bool HasTranslucentPixel() const;
@@ -78,6 +82,7 @@ private:
   int width_ = 0;
   int height_ = 0;
   std::vector<TvgColor> bits_;
+  TvgCanvas* canvas_ = nullptr;
   TvgBitmapObject* resource_ = nullptr;
   std::string resourceName_;
 };

@@ -7,17 +7,20 @@
 #include "engine/Control.h"
 #include "engine/Gradient.h"
 #include "engine/ObjectRegistry.h"
+#include "engine/PathData.h"
 #include "engine/ResourceObjects.h"
+#include "engine/WideStrings.h"
 
 void vgRegisterObjectClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  for (TClass c : {TvgBitmap::StaticClass(), TvgBrush::StaticClass(),
+  for (TClass c : {TvgBitmap::StaticClass(), TvgPathData::StaticClass(), TvgBrush::StaticClass(),
                    TvgBounds::StaticClass(), TvgPosition::StaticClass(), TvgGradient::StaticClass(),
                    TvgGradientPoints::StaticClass(), TvgGradientPoint::StaticClass(), TvgVisual::StaticClass(),
-                   TvgObject::StaticClass(), TvgContent::StaticClass(), TvgControl::StaticClass()})
+                   TvgObject::StaticClass(), TvgContent::StaticClass(), TvgControl::StaticClass(),
+                   TvgWideStrings::StaticClass(), TvgWideStringList::StaticClass()})
     RegisterClass(c);
   vgRegisterObjects("Resources",
-                    {TvgBrushObject::StaticClass(), TvgBitmapObject::StaticClass()});
+                    {TvgBrushObject::StaticClass(), TvgPathObject::StaticClass(), TvgBitmapObject::StaticClass()});
 }

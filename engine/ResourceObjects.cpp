@@ -16,6 +16,15 @@ void TvgBrushObject::SetName(const std::string& name) {
   NameResource(*this, name);
 }
 
+CL_PUBLISHED(TvgPathObject) { published.Property("Path", &TvgPathObject::Path, &TvgPathObject::SetPath); }
+
+TvgPathObject::TvgPathObject(TComponent* owner) : TvgObject(owner), path_(std::make_unique<TvgPathData>()) {}
+
+void TvgPathObject::SetName(const std::string& name) {
+  TvgObject::SetName(name);
+  NameResource(*this, name);
+}
+
 CL_PUBLISHED(TvgBitmapObject) {
   published.Property("Bitmap", &TvgBitmapObject::Bitmap, &TvgBitmapObject::SetBitmap);
 }

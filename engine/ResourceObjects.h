@@ -1,5 +1,5 @@
 #pragma once
-// Named resource objects: a brush or a bitmap kept in a style or a form under a resource name,
+// Named resource objects: a brush, a path or a bitmap kept in a style or a form under a resource name,
 // which brushes and bitmaps elsewhere find again by that name. Naming one of them also gives it
 // that resource name, unless it has one already.
 #include <memory>
@@ -7,6 +7,7 @@
 #include "engine/Bitmap.h"
 #include "engine/Brush.h"
 #include "engine/Object.h"
+#include "engine/PathData.h"
 
 class TvgBrushObject : public TvgObject {
   CL_CLASS(TvgBrushObject, TvgObject)
@@ -18,6 +19,18 @@ public:
 
 private:
   std::unique_ptr<TvgBrush> brush_;
+};
+
+class TvgPathObject : public TvgObject {
+  CL_CLASS(TvgPathObject, TvgObject)
+public:
+  explicit TvgPathObject(TComponent* owner);
+  TvgPathData* Path() const { return path_.get(); }
+  void SetPath(TvgPathData* path) { path_->Assign(path); }
+  void SetName(const std::string& name) override;
+
+private:
+  std::unique_ptr<TvgPathData> path_;
 };
 
 class TvgBitmapObject : public TvgObject {

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "classlib/core/SysUtils.h"
+#include "classlib/desktop/Cursors.h"
 #include "engine/SceneInterface.h"
 
 CL_PUBLISHED(TvgVisualObject) {
   using V = TvgVisualObject;
   published.Property("Align", &V::Align, &V::SetAlign).Default(vaNone);
-  published.Property("Cursor", &V::Cursor, &V::SetCursor).Default(0);
+  published.Property("Cursor", &V::Cursor, &V::SetCursor).Default(crDefault).Idents(CursorIdents());
   published.Property("DragMode", &V::DragMode, &V::SetDragMode).Default(vgDragManual);
   published.Property("DragDisableHighlight", &V::DragDisableHighlight, &V::SetDragDisableHighlight).Default(false);
   published.Property("Enabled", &V::Enabled, &V::SetEnabled).Default(true);
@@ -118,10 +119,6 @@ void TvgVisualObject::Loaded() {
   lastHeight_ = height_;
   MatrixChanged(this);
   if (ChildrenCount() > 0) Realign();
-}
-
-void TvgVisualObject::Notification(TComponent* component, TOperation operation) {
-  TvgObject::Notification(component, operation);
 }
 
 // --- Properties ------------------------------------------------------------------------------

@@ -123,7 +123,6 @@ public:
   void SetScene(IvgWindowScene* scene) override;
   void DeleteChildren() override;
   void Loaded() override;
-  void Notification(TComponent* component, TOperation operation) override;
 
   virtual void SetVisible(bool visible);
   virtual void SetHeight(float height);
@@ -189,8 +188,6 @@ public:
   virtual void Realign();
 
 protected:
-  bool autoCapture_ = false;
-  bool layoutDisabled_ = false;
   bool isMouseOver_ = false;
   bool isFocused_ = false;
   bool isDragOver_ = false;

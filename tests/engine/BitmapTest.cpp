@@ -8,6 +8,8 @@
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
 #include "engine/Filter.h"
+#include "engine/GdiPlusApi.h"
+#include "engine/ImageFilterGdiPlus.h"
 #include "engine/ObjectClasses.h"
 #include "engine/ResourceObjects.h"
 #include "ValueStreaming.h"
@@ -284,6 +286,65 @@ TEST_F(Bitmap, PixelBlockHelpersStayInsideTheirBlocks) {
   EXPECT_EQ(line, (std::vector<uint32_t>{1, 1, 2, 3, 4}));
   vgFillLongwords(line.data(), 2, 9);
   EXPECT_EQ(line, (std::vector<uint32_t>{9, 9, 2, 3, 4}));
+}
+
+// The "PNG" property through the toolkit's own codec: the data is whatever the codec wrote, a PNG
+// image for translucent pixels and a JPEG image for opaque ones, and both read back.
+class BitmapPngProperty : public Bitmap {
+protected:
+  void SetUp() override {
+    Bitmap::SetUp();
+    StartupGdiplus();
+    DefaultFilterClass = TvgFilterGdiPlus::StaticClass();
+  }
+
+  static std::string StreamedBytes(TvgBitmap& bitmap) {
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream);
+    return std::string(static_cast<const char*>(stream.Memory()), size_t(stream.Size()));
+  }
+};
+
+TEST_F(BitmapPngProperty, AcceptsPngAndJpegData) {
+  struct Case {
+    TvgColor pixel;
+    std::string signature;
+  } cases[] = {{0x80FF0000, "\x89PNG"}, {0xFFFF0000, "\xFF\xD8\xFF"}};
+  for (const auto& c : cases) {
+    TBitmapHolder holder;
+    holder.Bitmap()->SetSize(4, 3);
+    holder.Bitmap()->Clear(c.pixel);
+    EXPECT_EQ(StreamedBytes(*holder.Bitmap()).substr(0, c.signature.size()), c.signature);
+    TBitmapHolder copy;
+    LoadFromText(&copy, SaveAsText(&holder));
+    ASSERT_EQ(copy.Bitmap()->Width(), 4);
+    ASSERT_EQ(copy.Bitmap()->Height(), 3);
+    TvgColor expected = holder.Bitmap()->Bits()[0];
+    for (TvgColor pixel : Pixels(*copy.Bitmap())) {
+      EXPECT_EQ(pixel >> 24, expected >> 24);
+      EXPECT_NEAR(int((pixel >> 16) & 0xFF), int((expected >> 16) & 0xFF), 2);  // JPEG may shift a little
+    }
+  }
+}
+
+// Data that does not decode leaves the bitmap as it was; a decoder may still make an image of the
+// part it got.
+TEST_F(BitmapPngProperty, TruncatedImageDataIsRefusedOrDecodedInPart) {
+  TvgBitmap source(8, 8);
+  source.Clear(0x80204060);
+  std::string png = StreamedBytes(source);
+  source.Clear(0xFF204060);
+  std::string jpeg = StreamedBytes(source);
+  for (const std::string* data : {&png, &jpeg})
+    for (size_t length : {size_t(0), size_t(1), size_t(8), size_t(33), data->size() / 2}) {
+      TStringStream truncated(data->substr(0, length));
+      TvgBitmap target(2, 2);
+      target.Clear(0xFF0000FF);
+      EXPECT_NO_THROW(target.LoadFromStream(truncated)) << length;
+      bool untouched = target.Width() == 2 && target.Height() == 2 && target.Bits()[3] == 0xFF0000FF;
+      bool decoded = target.Width() == 8 && target.Height() == 8;
+      EXPECT_TRUE(untouched || decoded) << length << ": " << target.Width() << " x " << target.Height();
+    }
 }
 
 }  // namespace

@@ -42,13 +42,13 @@ TEST(ObjectRegistry, RegistersTheResourceObjectsOnce) {
   size_t count = vgObjectCategories().size();
   vgRegisterObjectClasses();
   EXPECT_EQ(vgObjectCategories().size(), count);
-  for (const char* name : {"TvgBrushObject", "TvgBitmapObject", "TvgObject", "TvgContent",
-                           "TvgControl", "TvgBrush", "TvgGradient", "TvgBitmap"})
+  for (const char* name : {"TvgBrushObject", "TvgPathObject", "TvgBitmapObject", "TvgObject", "TvgContent",
+                           "TvgControl", "TvgBrush", "TvgGradient", "TvgBitmap", "TvgPathData", "TvgWideStringList"})
     EXPECT_NE(GetClass(name), nullptr) << name;
   int resources = 0;
   for (const auto& entry : vgObjectCategories())
     if (entry.Category == "Resources") ++resources;
-  EXPECT_EQ(resources, 2);
+  EXPECT_EQ(resources, 3);
 }
 
 TEST(ObjectRegistry, ObjectReferencesTravelAsText) {

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/ObjectText.h"
 #include "classlib/core/StringStream.h"
+#include "classlib/desktop/Cursors.h"
 #include "engine/Content.h"
 #include "engine/Control.h"
 #include "engine/Object.h"
@@ -190,6 +193,91 @@ TEST_F(ObjectStreaming, ContentItemsComeBackIntoTheControl) {
   EXPECT_EQ(copy->Children(0)->ResourceName(), "item");
   EXPECT_NE(dynamic_cast<TvgContent*>(copy->Children(1)), nullptr);
   copy->Free();
+}
+
+TEST_F(ObjectStreaming, EveryClassSurvivesARoundTripWithItsNonDefaultProperties) {
+  struct Case {
+    const char* className;
+    std::function<void(TvgObject*)> setUp;
+    std::vector<const char*> written;
+  } cases[] = {
+      {"TvgObject",
+       [](TvgObject* o) {
+         o->SetResourceName("panelstyle");
+         o->SetBindingName("value");
+         o->SetTag(7);
+         o->AddObject(new TvgObject(o));
+       },
+       {"ResourceName = 'panelstyle'", "BindingName = 'value'", "Tag = 7", "  object TvgObject"}},
+      {"TvgContent",
+       [](TvgObject* o) {
+         auto* v = o->Visual();
+         v->SetBounds(10, 20, 30.5f, 40);
+         v->SetAlign(vaClient);
+         v->SetOpacity(0.5f);
+         v->SetRotateAngle(45);
+         v->Margins()->SetRect({1, 2, 3, 4});
+         v->Padding()->SetLeft(5);
+         v->Scale()->SetPoint({2, 2});
+         v->RotateCenter()->SetX(0);
+         v->SetLocked(true);
+         v->SetHitTest(false);
+         v->SetVisible(false);
+         v->SetClipChildren(true);
+         v->SetDesignHide(true);
+         v->SetHint(L"\u63d0\u793a");
+         v->SetShowHint(true);
+         v->SetCursor(crHandPoint);
+       },
+       {"Align = vaClient", "Opacity = 0.5", "RotateAngle = 45", "Margins.Rect = '(1,2,3,4)'", "Locked = True",
+        "HitTest = False", "Visible = False", "Width = 30.5", "Position.Point = '(10,20)'", "Hint = ", "Cursor = crHandPoint"}},
+      {"TvgControl",
+       [](TvgObject* o) {
+         auto* c = static_cast<TvgControl*>(o);
+         c->SetResource("Button1Style1");
+         c->SetHelpKeyword("topic");
+       },
+       {"Resource = 'Button1Style1'", "HelpKeyword = 'topic'", "HelpType = htKeyword"}},
+      {"TvgBrushObject",
+       [](TvgObject* o) {
+         TvgBrush* b = static_cast<TvgBrushObject*>(o)->Brush();
+         b->SetStyle(vgBrushGradient);
+         b->Gradient()->SetStyle(vgRadialGradient);
+         b->Gradient()->RadialTransform()->SetRotateAngle(30);
+         b->Gradient()->Points()->Add(0xFF00FF00, 0.5f);
+       },
+       {"Brush.Style = vgBrushGradient", "Brush.Gradient.Style = vgRadialGradient",
+        "Brush.Gradient.RadialTransform.RotateAngle = 30", "Color = '#FF00FF00'"}},
+      {"TvgBrushObject",
+       [](TvgObject* o) {
+         TvgBrush* b = static_cast<TvgBrushObject*>(o)->Brush();
+         b->SetStyle(vgBrushResource);
+         b->Resource()->SetResourceName("grad");
+       },
+       {"Brush.Style = vgBrushResource", "Brush.Resource.ResourceName = 'grad'"}},
+      {"TvgPathObject",
+       [](TvgObject* o) { static_cast<TvgPathObject*>(o)->Path()->SetData("M 0 0 L 10 10 Z"); },
+       {"Path.Path = {"}},
+      {"TvgBitmapObject",
+       [](TvgObject* o) { static_cast<TvgBitmapObject*>(o)->Bitmap()->SetResourceName("logo"); },
+       {"Bitmap.ResourceName = 'logo'"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.className);
+    TClass objectClass = GetClass(c.className);
+    ASSERT_NE(objectClass, nullptr);
+    auto* object = dynamic_cast<TvgObject*>(objectClass->Construct(nullptr));
+    ASSERT_NE(object, nullptr);
+    c.setUp(object);
+    std::string written = Text(object);
+    for (const char* text : c.written) EXPECT_NE(written.find(text), std::string::npos) << text << " in\n" << written;
+    TvgObject* loaded = LoadText(written);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->ClassType(), objectClass);
+    EXPECT_EQ(Text(loaded), written);
+    loaded->Free();
+    object->Free();
+  }
 }
 
 }  // namespace
