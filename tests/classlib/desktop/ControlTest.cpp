@@ -167,15 +167,6 @@ TEST_F(ControlTest, PaintsIntoTheUpdateRegionOrIntoAGivenContext) {
   ReleaseDC(nullptr, screen);
 }
 
-TEST_F(ControlTest, TellsWhenTheMouseComesAndLeaves) {
-  form->Show();
-  probe->Handle();
-  SetCursorPos(100 + 40, 120 + 40);
-  EXPECT_TRUE(PumpUntil([&] { return HasEvent("enter"); }));
-  SetCursorPos(700, 700);
-  EXPECT_TRUE(PumpUntil([&] { return HasEvent("leave"); }));
-}
-
 TEST_F(ControlTest, ShowsItsCursorFromTheScreensCursorTable) {
   HWND window = probe->Handle();
   const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
