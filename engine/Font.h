@@ -1,6 +1,6 @@
 #pragma once
 // The toolkit's font description: family, size in scene units, one style and ClearType. The
-// canvas picks the actual font from it.
+// canvas picks the actual font from it; it converts to and from the class library's font.
 #include <string>
 
 #include "classlib/core/Persistent.h"
@@ -22,6 +22,9 @@ public:
   void Assign(TPersistent* Source) override;
 
   TNotifyEvent OnChanged;
+
+protected:
+  void AssignTo(TPersistent* Dest) override;
 
 private:
   void Changed();

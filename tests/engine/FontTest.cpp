@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ValueStreaming.h"
+#include "classlib/desktop/Graphics.h"
 
 namespace {
 
@@ -80,4 +81,50 @@ TEST(Font, AssignCopiesEverythingWithOneEvent) {
   EXPECT_FALSE(dest.ClearType());
   TPersistent other;
   EXPECT_THROW(dest.Assign(&other), EConvertError);
+}
+
+TEST(Font, ConvertsToTheLibraryFontWithRoundedHeight) {
+  struct Case {
+    float size;
+    TvgFontStyle style;
+    int32_t height;
+    TFontStyles styles;
+  } cases[] = {{11.5f, vgFontRegular, -12, {}},          {10.5f, vgFontBold, -10, {fsBold}},
+               {13, vgFontItalic, -13, {fsItalic}},       {9, vgFontBoldItalic, -9, {fsBold, fsItalic}},
+               {9, vgFontUnderline, -9, {fsStrikeOut}},  {9, vgFontStrikeout, -9, {fsStrikeOut}}};
+  for (const Case& c : cases) {
+    TvgFont font;
+    font.SetFamily("Arial");
+    font.SetSize(c.size);
+    font.SetStyle(c.style);
+    TFont library;
+    library.SetStyle({fsStrikeOut});  // what the last two values leave alone
+    library.Assign(&font);
+    EXPECT_EQ(library.Name(), "Arial");
+    EXPECT_EQ(library.Height(), c.height) << c.size;
+    EXPECT_EQ(library.Style(), c.styles) << int(c.style);
+  }
+}
+
+TEST(Font, TakesFamilySizeAndPlainStylesFromTheLibraryFont) {
+  TFont library;
+  library.SetName("Verdana");
+  library.SetHeight(-13);
+  library.SetStyle({fsBold});
+  TvgFont font;
+  font.SetClearType(false);
+  int changes = 0;
+  font.OnChanged = [&](TObject*) { ++changes; };
+  font.Assign(&library);
+  EXPECT_EQ(font.Family(), "Verdana");
+  EXPECT_EQ(font.Size(), 13);
+  EXPECT_EQ(font.Style(), vgFontBold);
+  EXPECT_FALSE(font.ClearType());
+  EXPECT_EQ(changes, 1);
+  library.SetStyle({fsBold, fsUnderline});
+  library.SetHeight(20);
+  font.SetStyle(vgFontItalic);
+  font.Assign(&library);
+  EXPECT_EQ(font.Style(), vgFontItalic);
+  EXPECT_EQ(font.Size(), 20);
 }
