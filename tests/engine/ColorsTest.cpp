@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "classlib/core/SysUtils.h"
+
 TEST(ColorText, WritesEightUpperCaseDigitsAlphaFirst) {
   EXPECT_EQ(vgColorToStr(0xFF337AB7), "#FF337AB7");
   EXPECT_EQ(vgColorToStr(0), "#00000000");
@@ -97,4 +99,16 @@ TEST(ColorMath, HslRoundTripsAndClamps) {
   }
   EXPECT_EQ(vgChangeHSL(0x80FF0000, 0, 0, 1), 0x80FFFFFFu);
   EXPECT_EQ(vgChangeHSL(0x80FF0000, 0, 0, -1), 0x80000000u);
+}
+
+TEST(ColorText, RandomTextsNeverRaise) {
+  static constexpr char kAlphabet[] = "#$xX0123456789abcdefABCDEFgG+- redRED\x01\xff";
+  TRandom random;
+  random.Seed = 11;
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    int length = random.Next(14);
+    for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
+    EXPECT_NO_THROW(vgStrToColor(text)) << text;
+  }
 }

@@ -101,3 +101,16 @@ TEST_F(CommaDecimalLocale, TextFormsKeepThePoint) {
   EXPECT_EQ(vgStrToPoint("(0.5,1)"), (TvgPoint{0.5f, 1}));
   EXPECT_EQ(vgStrToRect("(0.5,1.5,2.5,3.5)"), (TvgRect{0.5f, 1.5f, 2.5f, 3.5f}));
 }
+
+TEST(RectText, RandomTextsNeverRaise) {
+  static constexpr char kAlphabet[] = "(),.-+eE0123456789 \t\x01\xffxa";
+  TRandom random;
+  random.Seed = 7;
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    int length = random.Next(30);
+    for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
+    EXPECT_NO_THROW(vgStrToPoint(text)) << text;
+    EXPECT_NO_THROW(vgStrToRect(text)) << text;
+  }
+}
