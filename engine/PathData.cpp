@@ -6,10 +6,13 @@
 
 #include "classlib/core/Stream.h"
 #include "classlib/core/SysUtils.h"
+#include "engine/ObjectRegistry.h"
+#include "engine/ResourceObjects.h"
 #include "engine/TextForms.h"
 
 CL_PUBLISHED(TvgPathData) {
   published.Property("Data", &TvgPathData::Data, &TvgPathData::SetData).Stored(false);
+  published.Property("ResourceName", &TvgPathData::ResourceName, &TvgPathData::SetResourceName);
 }
 
 namespace {
@@ -164,6 +167,8 @@ TvgPoint CubicAt(const TvgPoint& start, const TvgPoint& c1, const TvgPoint& c2, 
 }
 
 }  // namespace
+
+TvgPathData::~TvgPathData() { LinkResource(nullptr); }
 
 TvgPoint TvgPathData::LastPoint() const { return points_.empty() ? TvgPoint{} : points_.back().Point; }
 
@@ -391,13 +396,50 @@ void TvgPathData::SetData(const std::string& Value) {
   Changed();
 }
 
-// --- Copying ---------------------------------------------------------------------------------
+// --- Resource link ---------------------------------------------------------------------------
+
+void TvgPathData::LinkResource(TvgPathObject* resource) {
+  if (resource_ == resource) return;
+  if (resource_) resource_->RemoveFreeNotify(this);
+  resource_ = resource;
+  if (resource_) resource_->AddFreeNotify(this);
+}
+
+void TvgPathData::SetResource(TvgPathObject* Value) {
+  LinkResource(Value);
+  resourceName_ = Value ? Value->ResourceName() : std::string();
+  Changed();
+}
+
+void TvgPathData::SetResourceName(const std::string& Value) {
+  if (resourceName_ == Value) return;
+  resourceName_ = Value;
+  Changed();
+}
+
+TvgPathData* TvgPathData::GetResourcePath() {
+  if (!resource_ && !resourceName_.empty())
+    if (auto* found = dynamic_cast<TvgPathObject*>(vgFindResourceObject(resourceName_))) LinkResource(found);
+  return resource_ ? resource_->Path() : nullptr;
+}
+
+void TvgPathData::FreeNotify(TvgObject* Object) {
+  if (Object == resource_) resource_ = nullptr;
+}
 
 void TvgPathData::Assign(TPersistent* Source) {
   auto* source = dynamic_cast<TvgPathData*>(Source);
   if (!source) return TPersistent::Assign(Source);
-  points_ = source->points_;
-  figureStart_ = source->figureStart_;
+  if (source->GetResourcePath()) {
+    LinkResource(source->resource_);
+    resourceName_ = source->resourceName_;
+  } else {
+    // A copy of plain points must draw them, not a resource this path linked before.
+    LinkResource(nullptr);
+    resourceName_.clear();
+    points_ = source->points_;
+    figureStart_ = source->figureStart_;
+  }
   Changed();
 }
 

@@ -1,13 +1,17 @@
 #pragma once
 // TvgPathData: the toolkit's vector path, a list of move, line, cubic-curve and close points.
 // Built by code or from SVG-style path text, written back as text, streamed as the binary
-// property "Path", flattened into polygons and measured.
+// property "Path", flattened into polygons and measured. It may stand for a named path resource,
+// whose path the canvas then draws instead.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "classlib/core/Persistent.h"
 #include "engine/Geometry.h"
+#include "engine/Object.h"
+
+class TvgPathObject;
 
 enum TvgPathPointKind : int32_t { vgPathPointMoveTo = 0, vgPathPointLineTo = 1, vgPathPointCurveTo = 2, vgPathPointClose = 3 };
 
@@ -19,10 +23,11 @@ struct TvgPathPoint {
   bool operator==(const TvgPathPoint&) const = default;
 };
 
-class TvgPathData : public TPersistent {
+class TvgPathData : public TPersistent, public IvgFreeNotify {
   CL_CLASS(TvgPathData, TPersistent)
 public:
   TvgPathData() = default;
+  ~TvgPathData() override;
   TvgPathData(const TvgPathData&) = delete;
   TvgPathData& operator=(const TvgPathData&) = delete;
 
@@ -62,8 +67,15 @@ public:
   std::string Data() const;
   void SetData(const std::string& Value);  // parses; one OnChange at the end
 
+  TvgPathObject* Resource() const { return resource_; }
+  void SetResource(TvgPathObject* Value);
+  const std::string& ResourceName() const { return resourceName_; }
+  void SetResourceName(const std::string& Value);
+  TvgPathData* GetResourcePath();  // the linked resource's path, looked up by name on demand
+
   void Assign(TPersistent* Source) override;
   void DefineProperties(TFiler& Filer) override;
+  void FreeNotify(TvgObject* Object) override;
 
   TNotifyEvent OnChange;
 
@@ -71,10 +83,13 @@ private:
   void Append(int32_t kind, const TvgPoint& p) { points_.push_back({kind, p}); }
   void AppendArcCurves(const TvgPoint& center, const TvgPoint& radius, float startAngle, float sweepAngle,
                        bool connect);
+  void LinkResource(TvgPathObject* resource);
   void ReadPath(TStream& stream);
   void WritePath(TStream& stream);
   void Changed() { OnChange(this); }
 
   std::vector<TvgPathPoint> points_;
   TvgPoint figureStart_;
+  TvgPathObject* resource_ = nullptr;
+  std::string resourceName_;
 };

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "ValueStreaming.h"
+#include "classlib/core/SysUtils.h"
+#include "engine/ResourceObjects.h"
 
 namespace {
 
@@ -91,10 +93,22 @@ TEST(PathText, MalformedTextNeverFails) {
     EXPECT_NO_THROW(path.FlattenToPolygon(polygon, 1)) << text;
     EXPECT_NO_THROW(path.Data()) << text;
   }
-  TvgPathData path;
-  std::string noise;
-  for (int i = 0; i < 4000; ++i) noise += "MLCSAZmlcsaz0123456789.-e, "[(i * 7919) % 27];
-  EXPECT_NO_THROW(path.SetData(noise));
+}
+
+TEST(PathText, RandomTextsParseFlattenAndWriteBack) {
+  static constexpr char kAlphabet[] = "MLHVCSQTAZmlhvcsqtaz0123456789.-+eE, \t\x01\xff";
+  TRandom random;
+  random.Seed = 2024;
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    int length = random.Next(200);
+    for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
+    TvgPathData path, copy;
+    ASSERT_NO_THROW(path.SetData(text)) << text;
+    TvgPolygon polygon;
+    ASSERT_NO_THROW(path.FlattenToPolygon(polygon, 0.25f)) << text;
+    ASSERT_NO_THROW(copy.SetData(path.Data())) << text;
+  }
 }
 
 TEST(PathText, SetDataRaisesOneChangeAndBuildingNone) {
@@ -222,3 +236,41 @@ TEST(PathData, ReadsTheOlderNineByteLayoutAndSurvivesBadCounts) {
   }
 }
 
+TEST(PathResource, FindsTheNamedPathAndForgetsItWhenFreed) {
+  TvgPathData path;
+  path.SetResourceName("arrowpath");
+  EXPECT_EQ(path.GetResourcePath(), nullptr);
+  auto* resource = new TvgPathObject(nullptr);
+  resource->SetResourceName("ArrowPath");
+  resource->Path()->SetData("M 0,0 L 1,1");
+  EXPECT_EQ(path.GetResourcePath(), resource->Path());
+  EXPECT_EQ(path.Resource(), resource);
+  TvgPathData copy;
+  copy.SetData("M 5,5");
+  copy.Assign(&path);
+  EXPECT_EQ(copy.Resource(), resource);
+  EXPECT_EQ(copy.ResourceName(), "arrowpath");
+  resource->Free();
+  EXPECT_EQ(path.Resource(), nullptr);
+  EXPECT_EQ(copy.Resource(), nullptr);
+  EXPECT_EQ(path.GetResourcePath(), nullptr);
+}
+
+TEST(PathResource, SetResourceTakesItsNameAndAssigningPointsDropsTheLink) {
+  TvgPathObject resource(nullptr);
+  resource.SetResourceName("star");
+  TvgPathData path;
+  int changes = 0;
+  path.OnChange = [&](TObject*) { ++changes; };
+  path.SetResource(&resource);
+  EXPECT_EQ(path.ResourceName(), "star");
+  EXPECT_EQ(changes, 1);
+  TvgPathData plain;
+  plain.SetData("M 1,1 L 2,2");
+  path.Assign(&plain);
+  EXPECT_EQ(path.Resource(), nullptr);
+  EXPECT_EQ(path.ResourceName(), "");
+  EXPECT_EQ(path.Count(), 2);
+  path.SetResource(nullptr);
+  EXPECT_EQ(path.ResourceName(), "");
+}
