@@ -48,6 +48,8 @@ using TvgSaveDataArray = std::vector<TvgSaveData>;
 class TvgCanvas : public TPersistent {
   CL_CLASS(TvgCanvas, TPersistent)
 public:
+  // Frees the saved states, font and brushes. The base destructor cannot reach an
+  // implementation's buffer, so every implementation calls FreeBuffer in its own destructor.
   ~TvgCanvas() override;
 
   virtual void FontChanged(TObject* Sender) {}
