@@ -122,7 +122,9 @@ std::string IntToHex(uint64_t value, int digits) {
 
 bool TryStrToFloat(std::string_view s, double& value) {
   std::string t = Trim(s);
-  if (t.empty()) return false;
+  if (!t.empty() && t[0] == '+') t.erase(0, 1);
+  // Decimal syntax only: no "inf", "nan" or hexadecimal floats.
+  if (t.empty() || t.find_first_not_of("0123456789.eE+-") != std::string::npos) return false;
   auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
   if (ec == std::errc::result_out_of_range) return false;
   return ec == std::errc() && end == t.data() + t.size();

@@ -33,6 +33,12 @@ TEST(Float, TextIgnoresTheUserLocale) {
   EXPECT_EQ(StrToFloat("12.5"), 12.5);
   EXPECT_EQ(FloatToStr(12.5), "12.5");
   EXPECT_FALSE([] { double d; return TryStrToFloat("12,5", d); }());
+  for (const char* bad : {"inf", "nan", "0x1p3", "", "+", "1e999"}) {
+    double d;
+    EXPECT_FALSE(TryStrToFloat(bad, d)) << bad;
+  }
+  EXPECT_EQ(StrToFloat("+1.5"), 1.5);
+  EXPECT_EQ(StrToFloat("-2E3"), -2000);
   std::setlocale(LC_ALL, saved.c_str());
 }
 
