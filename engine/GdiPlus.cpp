@@ -200,6 +200,15 @@ TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath& path) {
   SetStatus(Gdip.GdipCreatePathGradientFromPath(path.Handle(), &handle_));
 }
 
+GpStatus TGPPathGradientBrush::SetCenterColor(GpArgb color) {
+  return SetStatus(Gdip.GdipSetPathGradientCenterColor(handle_, color));
+}
+
+GpStatus TGPPathGradientBrush::SetSurroundColor(GpArgb color) {
+  int count = 1;
+  return SetStatus(Gdip.GdipSetPathGradientSurroundColorsWithCount(handle_, &color, &count));
+}
+
 GpStatus TGPPathGradientBrush::SetInterpolationColors(std::span<const GpArgb> colors,
                                                       std::span<const float> positions) {
   return SetStatus(Gdip.GdipSetPathGradientPresetBlend(handle_, colors.data(), positions.data(), int(colors.size())));

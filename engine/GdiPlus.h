@@ -134,6 +134,8 @@ public:
 class TGPPathGradientBrush : public TGPBrush {
 public:
   explicit TGPPathGradientBrush(const TGPGraphicsPath& path);
+  GpStatus SetCenterColor(GpArgb color);
+  GpStatus SetSurroundColor(GpArgb color);  // the whole edge
   GpStatus SetInterpolationColors(std::span<const GpArgb> colors, std::span<const float> positions);
   GpStatus SetTransform(const TGPMatrix& matrix);
   GpStatus SetWrapMode(int wrapMode);

@@ -178,6 +178,8 @@ inline constexpr ULONG gpEncoderValueTypeLong = 4;
   F(GdipCreatePathGradientFromPath, GpStatus, (const GpPath* path, GpBrush** brush))                                   \
   F(GdipSetPathGradientPresetBlend, GpStatus,                                                                          \
     (GpBrush* brush, const GpArgb* colors, const float* positions, int count))                                         \
+  F(GdipSetPathGradientCenterColor, GpStatus, (GpBrush* brush, GpArgb color))                                          \
+  F(GdipSetPathGradientSurroundColorsWithCount, GpStatus, (GpBrush* brush, const GpArgb* colors, int* count))          \
   F(GdipSetPathGradientTransform, GpStatus, (GpBrush* brush, GpMatrix* matrix))                                        \
   F(GdipSetPathGradientWrapMode, GpStatus, (GpBrush* brush, int wrapMode))                                             \
   F(GdipLoadImageFromStreamICM, GpStatus, (IStream* stream, GpImage** image))                                          \
