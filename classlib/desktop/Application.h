@@ -49,7 +49,8 @@ public:
   bool ShowMainForm() const { return showMainForm_; }
   void SetShowMainForm(bool show) { showMainForm_ = show; }
 
-  // Shows the main form (when ShowMainForm) and handles messages until Terminated.
+  // Shows the main form (when ShowMainForm) and handles messages until Terminated; without a
+  // main form it returns at once. Each Run starts with Terminated false.
   void Run();
   // Ends the message loop: Terminated becomes true when the loop takes the quit message.
   void Terminate();

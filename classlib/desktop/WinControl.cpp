@@ -282,7 +282,9 @@ void TWinControl::BoundsChanged(bool sizeChanged) {
 
 bool TWinControl::ShouldShow() const { return Visible() && (!Parent() || Parent()->Showing()); }
 
+// A control that is still streaming in waits for Loaded before it shows.
 void TWinControl::UpdateShowing() {
+  if (HasState(csLoading)) return;
   const bool show = ShouldShow();
   if (show && !handle_ && (!Parent() || Parent()->HandleAllocated())) CreateHandle();
   if (handle_ && show != showing_) {
@@ -381,6 +383,7 @@ void TWinControl::Realign() {
 void TWinControl::Loaded() {
   TControl::Loaded();
   Realign();
+  UpdateShowing();
 }
 
 void TWinControl::SetTabStop(bool tabStop) {

@@ -55,12 +55,11 @@ TEST_F(ApplicationTest, TitleStartsAsTheProgramNameAndNamesTheApplicationWindow)
   EXPECT_EQ(WindowText(Application->Handle()), L"\u6302\u673A\u6DA8\u8BFA\u8C46");
 }
 
-TEST_F(ApplicationTest, ItsWindowIsAHiddenOwnerWhoseExtendedStyleCanChange) {
+TEST_F(ApplicationTest, ItsWindowIsAZeroSizeOwnerWhoseExtendedStyleCanChange) {
   HWND window = Application->Handle();
   wchar_t className[32];
   GetClassNameW(window, className, 32);
   EXPECT_STREQ(className, L"TApplication");
-  EXPECT_FALSE(IsWindowVisible(window));
   RECT r;
   GetWindowRect(window, &r);
   EXPECT_EQ(r.right - r.left, 0);
@@ -136,11 +135,13 @@ TEST_F(ApplicationTest, HandleMessageTakesOneMessageAndProcessMessagesAllWaiting
   EXPECT_EQ(handled, 3);
 }
 
-TEST_F(ApplicationTest, TerminatedOnceTheQuitMessageIsTaken) {
+TEST_F(ApplicationTest, TerminatedOnceTheQuitMessageIsTakenUntilTheNextRun) {
   Application->Terminate();
   EXPECT_FALSE(Application->Terminated());
   Application->ProcessMessages();
   EXPECT_TRUE(Application->Terminated());
+  Application->Run();
+  EXPECT_FALSE(Application->Terminated());
 }
 
 TEST_F(ApplicationTest, HooksSeeTheApplicationWindowsMessagesFirst) {

@@ -51,6 +51,10 @@ protected:
   std::string savedTitle;
 
   void SetUp() override {
+    // A quit message left by an earlier test in this process is taken here; a Run without a main
+    // form returns at once and leaves the loop unterminated for this test.
+    Application->ProcessMessages();
+    Application->Run();
     savedTitle = Application->Title();
     ASSERT_NE(GetSystemMetrics(SM_CXSCREEN), 0) << "no display: the tests need Xvfb";
     Application->SetMessageBoxFunction([this](HWND, const std::wstring& text, const std::wstring& caption, UINT flags) {

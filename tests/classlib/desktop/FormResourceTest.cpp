@@ -144,5 +144,7 @@ TEST_F(FormResourceTest, TheApplicationWindowClosesTheMainFormAndSeesItsMinimisi
   Application->UnhookMainWindow(cookie);
   SendMessageW(Application->Handle(), WM_CLOSE, 0, 0);
   EXPECT_EQ(form->events.back(), "close");
+  Application->ProcessMessages();
+  EXPECT_TRUE(Application->Terminated());
   form->Free();
 }

@@ -55,14 +55,17 @@ TEST_F(FormTest, ClientSizeIsTheSizeInsideTheFrame) {
   }
 }
 
-TEST_F(FormTest, ClientSizeStreamedBeforeTheBorderStyleStillFitsTheBorder) {
+TEST_F(FormTest, WhileStreamingInTheFormWaitsForLoadedToSizeAndShowItself) {
   form->SetState(csLoading, true);
   form->SetClientWidth(800);
   form->SetClientHeight(600);
-  form->SetBorderStyle(bsNone);
+  form->SetBorderStyle(bsNone);  // streamed after the client size
+  form->SetVisible(true);
+  EXPECT_FALSE(form->HandleAllocated());
   form->Loaded();
   EXPECT_EQ(form->Width(), 800);
   EXPECT_EQ(form->Height(), 600);
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }
 
 TEST_F(FormTest, PositionPlacesTheFormWhenItIsFirstShown) {
@@ -93,15 +96,14 @@ TEST_F(FormTest, PositionPlacesTheFormWhenItIsFirstShown) {
 }
 
 TEST_F(FormTest, StaysOnTopAndShowsItsGbkCaption) {
-  form->SetFormStyle(fsStayOnTop);
   form->SetCaption("\xBF\xEC\xBD\xDD\xCC\xE1\xCA\xBE");
   form->Show();
+  EXPECT_FALSE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form->SetFormStyle(fsStayOnTop);  // a shown form goes on top at once
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   wchar_t text[32];
   GetWindowTextW(form->Handle(), text, 32);
   EXPECT_STREQ(text, L"\u5FEB\u6377\u63D0\u793A");
-  form->SetFormStyle(fsNormal);
-  EXPECT_FALSE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(FormTest, FormsAreOwnedByTheApplicationWindow) {

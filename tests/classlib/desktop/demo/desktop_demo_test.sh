@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives desktop_demo.exe with real input under Xvfb (xdotool) and checks what a user and the
-# registry see: the streamed form at its place and size, its creation, the timer's three ticks and
+# registry see: the streamed form at its place and size (a corner of the screen that the other
+# tests' windows leave free, on top of them), its creation, the timer's three ticks and
 # its stop, the pop-up menu, the message box of a failing handler (the program goes on), and the
 # end of the program when its main form closes.
 # Usage: desktop_demo_test.sh WINEPREFIX DEMO_EXE WINE_RUN...
@@ -60,7 +61,7 @@ height_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0
 choose_menu_item() {
   local index=$1 count=$2 before at menu height
   before=$(popups)
-  xdotool mousemove 250 200 click 3
+  xdotool mousemove 950 650 click 3
   wait_for 10 test_more_popups "$before" || fail "no pop-up after the right click"
   at=$(output | grep '^popup ' | tail -n 1 | cut -d' ' -f2)
   wait_for 10 window_at "${at%,*}" "${at#*,}" || fail "no menu window at $at"
@@ -77,8 +78,8 @@ demo_pid=$!
 wait_for 30 has_window "demo $token" || fail "the form did not appear"
 form=$(visible_window "demo $token")
 geometry=$(xdotool getwindowgeometry "$form" | tr -s ' \n' ' ')
-[[ "$geometry" == *"Position: 200,150 "* && "$geometry" == *"Geometry: 320x240"* ]] ||
-  fail "the form is not at (200,150) with 320x240: $geometry"
+[[ "$geometry" == *"Position: 880,600 "* && "$geometry" == *"Geometry: 320x240"* ]] ||
+  fail "the form is not at (880,600) with 320x240: $geometry"
 logged created || fail "OnCreate did not run"
 
 wait_for 10 logged "timer stopped" || fail "the timer did not tick three times"
