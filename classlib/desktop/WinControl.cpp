@@ -169,7 +169,7 @@ void TWinControl::WndProc(TMessage& message) {
       if (SetControlCursor(message)) return;
       break;
     case WM_MOUSEMOVE:
-      TrackMouse(message);
+      TrackMouse();
       break;
     case WM_MOUSELEAVE:
       mouseInside_ = false;
@@ -219,7 +219,7 @@ void TWinControl::DefaultHandler(TMessage& message) {
   if (handle_) message.Result = DefWindowProcW(handle_, message.Msg, message.WParam, message.LParam);
 }
 
-void TWinControl::TrackMouse(TMessage&) {
+void TWinControl::TrackMouse() {
   if (mouseInside_) return;
   TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, handle_, 0};
   mouseInside_ = TrackMouseEvent(&track) != FALSE;
@@ -227,12 +227,12 @@ void TWinControl::TrackMouse(TMessage&) {
 }
 
 // The control's own cursor over its client area; crDefault leaves it to the window class.
-bool TWinControl::SetControlCursor(const TMessage& message) {
+bool TWinControl::SetControlCursor(TMessage& message) {
   if (reinterpret_cast<HWND>(message.WParam) != handle_ || LOWORD(message.LParam) != HTCLIENT ||
       Cursor() == crDefault)
     return false;
   ::SetCursor(Screen->Cursors(Cursor()));
-  const_cast<TMessage&>(message).Result = TRUE;
+  message.Result = TRUE;
   return true;
 }
 

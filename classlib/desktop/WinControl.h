@@ -88,8 +88,8 @@ private:
   LRESULT MainWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void RegisterWindowClass(TCreateParams& params);
   void StoreBoundsFromWindow();
-  void TrackMouse(TMessage& message);
-  bool SetControlCursor(const TMessage& message);
+  void TrackMouse();
+  bool SetControlCursor(TMessage& message);
   void EraseBackground(TMessage& message);
   void KeyMessage(TMessage& message);
 

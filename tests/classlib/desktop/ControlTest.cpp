@@ -118,6 +118,14 @@ TEST_F(ControlTest, TurnsMouseMessagesIntoHooksAndCapturesTheMouse) {
   EXPECT_EQ(mouse, (std::vector<std::string>{"down 0 10,20", "move -5,3", "up 0 -5,3", "down 1 1,2 double", "up 1 1,2"}));
 }
 
+TEST_F(ControlTest, TheWheelHookTakesTheTurnsItHandles) {
+  HWND window = probe->Handle();
+  SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(300, 400));
+  SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(-3, 400));
+  EXPECT_EQ(probe->events, (std::vector<std::string>{"wheel 120 300,400", "wheel -120 -3,400"}));
+  EXPECT_EQ(std::count(probe->defaults.begin(), probe->defaults.end(), UINT(WM_MOUSEWHEEL)), 1);
+}
+
 TEST_F(ControlTest, KeyHooksCanConsumeKeysAndSeeWideCharacters) {
   HWND window = probe->Handle();
   SendMessageW(window, WM_KEYDOWN, VK_F5, 0);

@@ -60,6 +60,11 @@ protected:
     events.push_back(Format("char %04X", unsigned(key)));
     if (key == L'x') key = 0;
   }
+  // Turns forward are handled here, turns back are left to the default (the parent).
+  bool DoMouseWheel(TShiftState, int delta, POINT at) override {
+    events.push_back(Format("wheel %d %ld,%ld", delta, at.x, at.y));
+    return delta > 0;
+  }
   void DoEnter() override { events.push_back("enter focus"); }
   void DoExit() override { events.push_back("exit focus"); }
   void Paint() override {
