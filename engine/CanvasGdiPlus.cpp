@@ -761,17 +761,32 @@ void TvgCanvasGdiPlus::MeasureText(TvgRect& Rect, const TvgRect&, const std::wst
   graphics->SetTextRenderingHint(FractionalScale() ? textHintAntiAlias : hint);
 
   int flags = stringFormatNoClip | stringFormatMeasureTrailingSpaces | (WordWrap ? 0 : stringFormatNoWrap);
-  auto format = MakeStringFormat(flags, TextAlign, VTextAlign);
-  const GpCharacterRange range{0, int(Text.size())};
-  format->SetMeasurableCharacterRanges({&range, 1});
   auto font = MakeFont();
+  GpRectF layout = ToGp(Rect);
+  GpRectF bounds = MeasureRange(*graphics, Text, *font, layout, *MakeStringFormat(flags, TextAlign, VTextAlign));
+  if (bounds.Width * bounds.Height == 0 && layout.Height > 0) {
+    // Wine's library lays out no line taller than the layout rect, even without clipping: the
+    // text is measured without a height limit and aligned in the rect's height here.
+    layout.Height = 0;
+    bounds = MeasureRange(*graphics, Text, *font, layout, *MakeStringFormat(flags, TextAlign, vgTextAlignNear));
+    float room = vgRectHeight(Rect) - bounds.Height;
+    if (VTextAlign == vgTextAlignCenter) bounds.Y += room / 2;
+    if (VTextAlign == vgTextAlignFar) bounds.Y += room;
+  }
+  if (bounds.Width * bounds.Height != 0)
+    Rect = {bounds.X, bounds.Y, bounds.X + bounds.Width, bounds.Y + bounds.Height};
+  graphics->SetTextRenderingHint(hint);
+}
+
+// The bounds of the whole text laid out in the layout rect; empty when nothing was laid out.
+GpRectF TvgCanvasGdiPlus::MeasureRange(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                                       const GpRectF& Layout, TGPStringFormat& Format) {
+  const GpCharacterRange range{0, int(Text.size())};
+  Format.SetMeasurableCharacterRanges({&range, 1});
   TGPRegion region;
   TGPRegion* regions[] = {&region};
-  if (graphics->MeasureCharacterRanges(Text.c_str(), -1, *font, ToGp(Rect), *format, regions) == gpOk) {
-    GpRectF bounds = region.GetBounds(*graphics);
-    Rect = {bounds.X, bounds.Y, bounds.X + bounds.Width, bounds.Y + bounds.Height};
-  }
-  graphics->SetTextRenderingHint(hint);
+  if (Graphics.MeasureCharacterRanges(Text.c_str(), -1, Font, Layout, Format, regions) != gpOk) return {};
+  return region.GetBounds(Graphics);
 }
 
 bool TvgCanvasGdiPlus::TextToPath(TvgPathData* Path, const TvgRect& Rect, const std::wstring& Text, bool WordWrap,

@@ -74,6 +74,8 @@ private:
   std::unique_ptr<TGPFont> MakeFont();
   std::unique_ptr<TGPStringFormat> MakeStringFormat(int Flags, TvgTextAlign TextAlign, TvgTextAlign VTextAlign);
   bool FractionalScale() const;
+  static GpRectF MeasureRange(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                              const GpRectF& Layout, TGPStringFormat& Format);
 
   HBITMAP dib_ = nullptr;
   BITMAPINFO bitmapInfo_{};

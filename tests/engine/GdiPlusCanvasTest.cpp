@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/core/FileStream.h"
 #include "classlib/core/SysUtils.h"
 #include "engine/Bitmap.h"
 #include "engine/Brush.h"
@@ -349,6 +350,22 @@ TEST_F(GdiPlusCanvas, RoundCapsReachBeyondTheLineEnds) {
   }
 }
 
+TEST_F(GdiPlusCanvas, GradientStrokesRunAlongTheStrokedRect) {
+  auto canvas = Canvas(100, 10);
+  TvgBrush* stroke = canvas->Stroke();
+  stroke->SetStyle(vgBrushGradient);
+  TvgGradient* gradient = stroke->Gradient();
+  gradient->StartPosition()->SetPoint({0, 0});
+  gradient->StopPosition()->SetPoint({1, 0});
+  gradient->Points()->Points(0)->SetIntColor(0xFFFF0000);
+  gradient->Points()->Points(1)->SetIntColor(0xFF0000FF);
+  canvas->StrokeThickness = 6;
+  canvas->DrawLine({0, 5}, {100, 5}, 1);
+  EXPECT_TRUE(Near(Pixel(*canvas, 2, 5), 0xFFFF0000, 16));
+  EXPECT_TRUE(Near(Pixel(*canvas, 50, 5), 0xFF800080, 16));
+  EXPECT_TRUE(Near(Pixel(*canvas, 97, 5), 0xFF0000FF, 16));
+}
+
 TEST_F(GdiPlusCanvas, EllipseOutlineLeavesTheInsideEmpty) {
   auto canvas = Canvas(40, 40);
   SetSolid(canvas->Stroke(), 0xFFFF0000);
@@ -593,12 +610,29 @@ TEST_F(GdiPlusCanvasText, MeasuredRectHoldsTheDrawnText) {
 }
 
 TEST_F(GdiPlusCanvasText, TextWidthIsTheWidthOfOneMeasuredLine) {
-  auto canvas = TextCanvas(300, 60, 11);
-  TvgRect measured{0, 0, 300, 60};
-  canvas->MeasureText(measured, {}, L"Width", false, vgTextAlignNear, vgTextAlignNear);
-  EXPECT_GT(vgRectWidth(measured), 20);
-  EXPECT_NEAR(canvas->TextWidth(L"Width"), vgRectWidth(measured), 0.5f);
-  EXPECT_EQ(canvas->TextWidth(L""), 0);
+  for (float size : {11.0f, 30.0f}) {  // the larger font does not fit the 20-pixel-high rect of TextWidth
+    auto canvas = TextCanvas(300, 60, size);
+    TvgRect measured{0, 0, 300, 60};
+    canvas->MeasureText(measured, {}, L"Width", false, vgTextAlignNear, vgTextAlignNear);
+    EXPECT_GT(vgRectWidth(measured), 2 * size) << size;
+    EXPECT_NEAR(canvas->TextWidth(L"Width"), vgRectWidth(measured), 0.5f) << size;
+    EXPECT_EQ(canvas->TextWidth(L""), 0);
+  }
+}
+
+TEST_F(GdiPlusCanvasText, TextTallerThanItsRectIsMeasuredAndAligned) {
+  auto canvas = TextCanvas(300, 60, 30);
+  struct Case {
+    TvgTextAlign valign;
+    float top;  // of the measured line, about 36 pixels high, in the 10-pixel rect at 20
+  };
+  for (Case c : {Case{vgTextAlignNear, 20}, Case{vgTextAlignCenter, 7}, Case{vgTextAlignFar, -6}}) {
+    TvgRect measured{10, 20, 290, 30};
+    canvas->MeasureText(measured, {}, L"Tall", true, vgTextAlignNear, c.valign);
+    EXPECT_GT(vgRectWidth(measured), 40) << c.valign;
+    EXPECT_NEAR(measured.Top, c.top, 4) << c.valign;
+    EXPECT_NEAR(vgRectHeight(measured), 36, 4) << c.valign;
+  }
 }
 
 TEST_F(GdiPlusCanvasText, WordWrapBreaksLinesToTheRectWidth) {
@@ -675,6 +709,18 @@ TEST_F(GdiPlusCanvasText, TextBecomesAnOutlinePath) {
 
   canvas->FillPath(&path, bounds, 1);
   EXPECT_GT(vgRectWidth(InkBounds(*canvas)), 8);
+}
+
+TEST_F(GdiPlusCanvasText, FontsLoadedFromAStreamAreUsedForText) {
+  char windows[MAX_PATH];
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  TFileStream file(std::string(windows) + "\\Fonts\\tahoma.ttf", fmOpenRead | fmShareDenyNone);
+  auto canvas = TextCanvas(200, 40);
+  canvas->LoadFontFromStream(file);
+  EXPECT_EQ(file.Position(), file.Size());
+  canvas->Font()->SetFamily("Tahoma");
+  canvas->FillText({0, 0, 200, 40}, {}, L"Private", false, 1, vgTextAlignNear, vgTextAlignNear);
+  EXPECT_GT(vgRectWidth(InkBounds(*canvas)), 40);
 }
 
 TEST_F(GdiPlusCanvasText, AnUnknownFamilyFallsBackToSansSerif) {
