@@ -177,7 +177,9 @@ TGPTextureBrush::TGPTextureBrush(TGPImage& image, const TGPImageAttributes* attr
                                      s.Height, &handle_));
 }
 
-GpStatus TGPTextureBrush::SetWrapMode(int wrapMode) { return SetStatus(Gdip.GdipSetTextureWrapMode(handle_, wrapMode)); }
+GpStatus TGPTextureBrush::SetWrapMode(int wrapMode) {
+  return SetStatus(Gdip.GdipSetTextureWrapMode(handle_, wrapMode));
+}
 
 GpStatus TGPTextureBrush::ScaleTransform(float sx, float sy, int order) {
   return SetStatus(Gdip.GdipScaleTextureTransform(handle_, sx, sy, order));

@@ -91,7 +91,8 @@ void LoadTurned(TGPImage& image, float rotate, TvgBitmap& bitmap) {
   TvgMatrix matrix = vgMatrixMultiply(toCentre, vgCreateRotationMatrix(vgDegToRad(rotate)));
   TvgPoint corners[4];
   const TvgPoint unturned[4] = {{0, 0}, {width, 0}, {width, height}, {0, height}};
-  for (int i = 0; i < 4; ++i) corners[i] = vgPointFromVector(vgVectorTransform(vgVectorFromPoint(unturned[i], 1), matrix));
+  for (int i = 0; i < 4; ++i)
+    corners[i] = vgPointFromVector(vgVectorTransform(vgVectorFromPoint(unturned[i], 1), matrix));
   TvgRect bounds;
   vgPointsBounds(corners, 3, bounds);
   TvgMatrix intoBox = vgIdentityMatrix;

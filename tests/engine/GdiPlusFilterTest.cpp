@@ -38,7 +38,9 @@ std::string Signature(const std::vector<uint8_t>& bytes) {
   if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return "jpeg";
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return "bmp";
   if (bytes.size() >= 4 && bytes[0] == 'G' && bytes[1] == 'I' && bytes[2] == 'F') return "gif";
-  if (bytes.size() >= 4 && ((bytes[0] == 'I' && bytes[1] == 'I') || (bytes[0] == 'M' && bytes[1] == 'M'))) return "tiff";
+  bool intel = bytes.size() >= 4 && bytes[0] == 'I' && bytes[1] == 'I';
+  bool motorola = bytes.size() >= 4 && bytes[0] == 'M' && bytes[1] == 'M';
+  if (intel || motorola) return "tiff";
   return bytes.empty() ? "nothing" : "unknown";
 }
 
