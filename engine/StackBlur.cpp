@@ -3,29 +3,30 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/Bitmap.h"
 
 namespace {
 
-// Larger radii come only from unchecked integer properties; beyond this the window is far wider
-// than any bitmap and the ring buffer would only cost memory.
-constexpr int kMaxRadius = 10000;
+// Larger radii come only from unchecked integer properties. Beyond this the window is far wider
+// than any bitmap, and the weighted sums (at most 255 (r + 1)^2) still fit 32 bits.
+constexpr int kMaxRadius = 4000;
 
-using Channels = std::array<int64_t, 4>;
+using Channels = std::array<uint32_t, 4>;
 
 Channels Split(TvgColor pixel) {
   return {pixel & 0xFF, (pixel >> 8) & 0xFF, (pixel >> 16) & 0xFF, pixel >> 24};
 }
 
-TvgColor Join(const Channels& sum, int64_t divisor) {
+TvgColor Join(const Channels& sum, uint32_t divisor) {
   TvgColor pixel = 0;
   for (int c = 0; c < 4; ++c) pixel |= TvgColor(sum[c] / divisor) << (8 * c);
   return pixel;
 }
 
-void Add(Channels& to, const Channels& value, int64_t weight = 1) {
+void Add(Channels& to, const Channels& value, uint32_t weight = 1) {
   for (int c = 0; c < 4; ++c) to[c] += value[c] * weight;
 }
 
@@ -39,12 +40,12 @@ void Subtract(Channels& from, const Channels& value) {
 void BlurLine(const TvgColor* source, TvgColor* dest, int count, int stride, int radius) {
   auto at = [&](int i) { return Split(source[std::clamp(i, 0, count - 1) * stride]); };
   const int window = 2 * radius + 1;
-  const int64_t divisor = int64_t(radius + 1) * (radius + 1);
+  const uint32_t divisor = uint32_t(radius + 1) * uint32_t(radius + 1);
   std::vector<Channels> ring(window);
   Channels sum{}, leading{}, trailing{};
   for (int d = -radius; d <= radius; ++d) {
     ring[d + radius] = at(d);
-    Add(sum, ring[d + radius], radius + 1 - std::abs(d));
+    Add(sum, ring[d + radius], uint32_t(radius + 1 - std::abs(d)));
     Add(d > 0 ? leading : trailing, ring[d + radius]);
   }
   int oldest = 0;  // ring slot of the pixel at x - r
@@ -55,10 +56,11 @@ void BlurLine(const TvgColor* source, TvgColor* dest, int count, int stride, int
     ring[oldest] = at(x + radius + 1);
     Add(leading, ring[oldest]);
     Add(sum, leading);
-    oldest = (oldest + 1) % window;
-    const Channels& centre = ring[(oldest + radius) % window];  // the pixel at x + 1
-    Add(trailing, centre);
-    Subtract(leading, centre);
+    if (++oldest == window) oldest = 0;
+    int centre = oldest + radius;  // the slot of the pixel at x + 1
+    if (centre >= window) centre -= window;
+    Add(trailing, ring[centre]);
+    Subtract(leading, ring[centre]);
   }
 }
 
