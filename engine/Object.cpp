@@ -4,6 +4,8 @@
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/SysUtils.h"
+#include "engine/Animation.h"
+#include "engine/AnimationWait.h"
 #include "engine/Control.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/ObjectStreaming.h"
@@ -236,25 +238,62 @@ bool TvgObject::IsStylePart(const TvgObject* child) {
   return child->IsVisual() && child->Visual()->Locked() && !child->Visual()->HitTest();
 }
 
-void TvgObject::StartAnimation(const std::string&) {}
+namespace {
 
-void TvgObject::StopAnimation(const std::string&) {}
+// Starting and stopping run handlers that may free children or add new ones: the walk goes over a
+// copy of the list and passes over the children that have left meanwhile.
+template <class F>
+void ForEachRemainingChild(const std::vector<TvgObject*>& children, F action) {
+  const std::vector<TvgObject*> snapshot = children;
+  for (TvgObject* child : snapshot)
+    if (std::find(children.begin(), children.end(), child) != children.end()) action(child);
+}
+
+TvgAnimation* NamedAnimation(TvgObject* child, const std::string& name) {
+  auto* animation = dynamic_cast<TvgAnimation*>(child);
+  return animation && SameText(animation->Name(), name) ? animation : nullptr;
+}
+
+}  // namespace
+
+void TvgObject::StartAnimation(const std::string& name) {
+  ForEachRemainingChild(children_, [&](TvgObject* child) {
+    if (TvgAnimation* animation = NamedAnimation(child, name)) animation->Start();
+  });
+}
+
+void TvgObject::StopAnimation(const std::string& name) {
+  ForEachRemainingChild(children_, [&](TvgObject* child) {
+    if (TvgAnimation* animation = NamedAnimation(child, name)) animation->Stop();
+  });
+}
 
 void TvgObject::StopTriggerAnimation(TvgObject* instance) {
-  for (TvgObject* child : children_)
-    if (IsStylePart(child)) child->StopTriggerAnimation(instance);
+  ForEachRemainingChild(children_, [&](TvgObject* child) {
+    auto* animation = dynamic_cast<TvgAnimation*>(child);
+    if (animation && !animation->Trigger().empty()) animation->Stop();
+    else if (IsStylePart(child)) child->StopTriggerAnimation(instance);
+  });
 }
 
 void TvgObject::StartTriggerAnimation(TvgObject* instance, const std::string& trigger) {
   StopTriggerAnimation(instance);
-  for (TvgObject* child : children_)
-    if (IsStylePart(child)) child->StartTriggerAnimation(instance, trigger);
+  ForEachRemainingChild(children_, [&](TvgObject* child) {
+    if (auto* animation = dynamic_cast<TvgAnimation*>(child)) animation->StartTrigger(instance, trigger);
+    else if (IsStylePart(child)) child->StartTriggerAnimation(instance, trigger);
+  });
 }
 
 void TvgObject::StartTriggerAnimationWait(TvgObject* instance, const std::string& trigger) {
   StopTriggerAnimation(instance);
-  for (TvgObject* child : children_)
-    if (IsStylePart(child)) child->StartTriggerAnimationWait(instance, trigger);
+  ForEachRemainingChild(children_, [&](TvgObject* child) {
+    if (auto* animation = dynamic_cast<TvgAnimation*>(child)) {
+      animation->StartTrigger(instance, trigger);
+      vgWaitForAnimation(animation);
+    } else if (IsStylePart(child)) {
+      child->StartTriggerAnimationWait(instance, trigger);
+    }
+  });
 }
 
 void TvgObject::ApplyTriggerEffect(TvgObject* instance, const std::string& trigger) {
