@@ -161,14 +161,13 @@ void TApplication::HandleException(TObject*) {
   }
 }
 
-void TApplication::ShowException(const std::exception& error) { MessageBox(error.what(), title_, MB_OK | MB_ICONSTOP); }
-
-int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+void TApplication::ShowException(const std::exception& error) {
   HWND owner = GetActiveWindow();
   if (!owner) owner = Handle();
-  const std::wstring wideText = GbkToUtf16(text), wideCaption = GbkToUtf16(caption);
-  if (messageBox_) return messageBox_(owner, wideText, wideCaption, flags);
-  return MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), flags);
+  const std::wstring text = GbkToUtf16(error.what()), caption = GbkToUtf16(title_);
+  const UINT flags = MB_OK | MB_ICONSTOP;
+  if (messageBox_) messageBox_(owner, text, caption, flags);
+  else MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook) {

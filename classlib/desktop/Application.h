@@ -65,7 +65,6 @@ public:
   // Title; the program goes on.
   void HandleException(TObject* sender);
   void ShowException(const std::exception& error);
-  int MessageBox(const std::string& text, const std::string& caption, UINT flags);
   void SetMessageBoxFunction(TMessageBoxFunction function) { messageBox_ = std::move(function); }
 
   int HookMainWindow(TWindowHook hook);  // returns the hook's cookie
