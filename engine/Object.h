@@ -118,6 +118,9 @@ protected:
   // destructor of the class that holds the state the leaving touches.
   void LeaveTree();
   bool Loading() const { return HasState(csLoading); }
+  // Points the parent link elsewhere without moving the object between children lists: a visual
+  // object paints itself as if it sat under another object, and sets the link back right after.
+  void SetParentLink(TvgObject* parent) { parent_ = parent; }
 
 private:
   void Detach();

@@ -2,6 +2,9 @@
 // TvgVisualObject: the scene object with a place and a look. Size, position, scale and rotation
 // make its local matrix; margins, padding and alignment lay out its children; it paints itself
 // and its children through the canvas and answers the input the scene routes to it.
+//
+// Derived values (absolute matrix, opacity, enabled state, update rect) are cached and marked
+// stale by the setters that change them, down the subtree.
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +17,8 @@
 class TvgCanvas;
 class TvgBitmap;
 class TvgDragObject;
+class TvgEffect;
+class TPopupMenu;
 
 // The class library's input types, declared as its window controls declare them, so that this
 // header stays free of the platform's headers.
@@ -35,6 +40,9 @@ using TvgCanFocusedEvent = TEvent<TObject*, bool&>;
 using TvgPaintEvent = TEvent<TObject*, TvgCanvas*, const TvgRect&>;
 using TvgDragEnterEvent = TEvent<TObject*, TvgDragObject*, const TvgPoint&>;
 using TvgDragOverEvent = TEvent<TObject*, TvgDragObject*, const TvgPoint&, bool&>;
+
+// The toolkit-wide switch that keeps focus changes from starting "IsFocused" triggers.
+extern bool vgDisableFocusEffect;
 
 class TvgVisualObject : public TvgObject {
   CL_CLASS(TvgVisualObject, TvgObject)
@@ -61,6 +69,8 @@ public:
   float Opacity() const { return opacity_; }
   void SetOpacity(float opacity);
   const TvgMatrix& LocalMatrix() const { return localMatrix_; }
+  // Width, Height and the last laid-out size at once, without repaint, layout or effects.
+  void SetSizeDirect(float width, float height);
 
   // State.
   bool Visible() const { return visible_; }
@@ -68,6 +78,7 @@ public:
   void SetEnabled(bool enabled);
   bool Locked() const { return locked_; }
   void SetLocked(bool locked) { locked_ = locked; }
+  void LockWithChildren();  // Locked on the object and every visual descendant
   bool HitTest() const { return hitTest_; }
   void SetHitTest(bool hitTest) { hitTest_ = hitTest; }
   bool ClipChildren() const { return clipChildren_; }
@@ -77,11 +88,16 @@ public:
   bool CanClipped() const { return canClipped_; }
   void SetCanClipped(bool value) { canClipped_ = value; }
   bool DesignHide() const { return designHide_; }
-  void SetDesignHide(bool hide) { designHide_ = hide; }
+  void SetDesignHide(bool hide);
   bool CanFocused() const { return canFocused_; }
   void SetCanFocused(bool value) { canFocused_ = value; }
   bool DisableFocusEffect() const { return disableFocusEffect_; }
   void SetDisableFocusEffect(bool value) { disableFocusEffect_ = value; }
+  // While set, Realign does nothing (controls set it on inner parts they place themselves).
+  bool LayoutDisabled() const { return layoutDisabled_; }
+  void SetLayoutDisabled(bool disabled) { layoutDisabled_ = disabled; }
+  bool EffectsDisabled() const { return effectsDisabled_; }
+  void SetEffectsDisabled(bool disabled) { effectsDisabled_ = disabled; }
   bool IsMouseOver() const { return isMouseOver_; }
   bool IsFocused() const { return isFocused_; }
   bool IsDragOver() const { return isDragOver_; }
@@ -96,11 +112,44 @@ public:
   void SetHint(const std::wstring& hint) { hint_ = hint; }
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
+  // Painting.
   TvgCanvas* Canvas() const { return canvas_; }
   TvgCanvas* GetCanvas() const;  // its own canvas, else the scene's
+  void AssignCanvas(TvgCanvas* canvas);  // on the object and every visual descendant
   void Repaint();
+  // Paints the object and its subtree into another canvas so that its local rect fills rect, as
+  // if it were a child of temporaryParent (which may be nullptr).
+  void PaintTo(TvgCanvas* canvas, const TvgRect& rect, TvgVisualObject* temporaryParent = nullptr);
+  std::unique_ptr<TvgBitmap> MakeScreenshot();  // Width x Height, nullptr when there is nothing
+  // Marks the effect bitmap stale on the object (when it has effects) and on every ancestor.
+  void UpdateEffects();
+  bool HasEffects() const { return hasEffects_; }
+  TvgBitmap* EffectBitmap() const { return effectBitmap_.get(); }
+  // An effect child was added, removed, switched on or off: has-effects and the update rect
+  // follow. RepaintEffects re-renders the effect output and repaints its area.
+  void EffectsChanged();
+  void RepaintEffects();
+  // Marks the cached update rect stale on the object and its visual descendants, and on the
+  // ancestors that it may stick out of.
+  void RecalcUpdateRect();
+
+  // Makes the object the scene's focused object, when it can take the focus and OnCanFocused
+  // does not refuse.
+  void SetFocus();
   const std::vector<TvgVisualObject*>& TabList() const { return tabList_; }
+  // Appends the tab list; recursive puts each entry's own list right after the entry.
+  void GetTabList(std::vector<TvgVisualObject*>& list, bool recursive) const;
+
+  // The scene's mouse capture.
+  void Capture();
+  void ReleaseCapture();  // only when this object holds it
+  // HitTest, or in the designer: neither Locked nor DesignHide.
+  bool CheckHitTest() const;
+  // The topmost object under the scene point that accepts the drag data (DragOver).
+  TvgVisualObject* FindTarget(const TvgPoint& point, TvgDragObject* data);
 
   // Bookkeeping of the tree when a child comes or goes.
   void ChildAdded(TvgObject* child);
@@ -123,6 +172,7 @@ public:
   void SetScene(IvgWindowScene* scene) override;
   void DeleteChildren() override;
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
   virtual void SetVisible(bool visible);
   virtual void SetHeight(float height);
@@ -182,22 +232,59 @@ public:
   virtual TvgVisualObject* ObjectAtPoint(const TvgPoint& point);
   virtual bool PointInObject(float x, float y);
   virtual void SetBounds(float x, float y, float width, float height);
-  virtual bool CheckParentVisible();
+  virtual bool CheckParentVisible();  // every visual ancestor is visible
   virtual void BeginUpdate();
   virtual void EndUpdate();
   virtual void Realign();
 
 protected:
+  // When set, a press on the object captures the mouse.
+  bool AutoCapture() const { return autoCapture_; }
+  void SetAutoCapture(bool value) { autoCapture_ = value; }
+  // The tab order read while loading; Loaded orders the parent's tab list by it.
+  void SetStoredTabOrder(int order) { storedTabOrder_ = int16_t(order); }
+  bool Designing() const;  // the scene is being designed
+
   bool isMouseOver_ = false;
   bool isFocused_ = false;
   bool isDragOver_ = false;
   int updateCount_ = 0;
 
 private:
+  TvgVisualObject* VisualParent() const { return Parent() ? Parent()->Visual() : nullptr; }
+  bool ScenePaints() const;  // a scene whose updates are on
+  void StoreSize(float& field, float value, TvgPosition& flipped, bool horizontal);
+  void SizeChanged();
+  void MoveQuietly(const TvgPoint& point);
+  void ScaleQuietly(const TvgPoint& scale);
+  void RecalcEnabled();
+  void RecalcUpdateRectDown();
+  void SetPaintingToCanvas(bool painting);
+  void OrderTabListByStoredOrders();
+  std::vector<TvgEffect*> EnabledEffects() const;
+  bool HasEffectReplacingPainting() const;
+  bool HasEffectPaintingAfter() const;
+
+  // Layout.
+  std::vector<TvgVisualObject*> ChildrenToAlign(TvgAlign align);
+  void PlaceChild(TvgVisualObject& child, TvgAlign align, TvgRect& free);
+  void FitChild(TvgVisualObject& child, TvgAlign align);
+  void SetChildGeometry(TvgVisualObject& child, const TvgPoint& position, float width, float height);
+
+  // Painting.
+  bool MeetsDirtyRects(TvgVisualObject& child);
+  void PaintChild(TvgCanvas& canvas, TvgVisualObject& child);
+  void PaintOwnLook(TvgCanvas& canvas);
+  void PaintDragHighlight(TvgCanvas& canvas);
+  void ApplyEffects(TvgCanvas& canvas);
+  void RenderEffect(TvgEffect& effect, const TvgPoint& scale);
+
   bool hitTest_ = true;
   bool clipChildren_ = false;
+  bool autoCapture_ = false;
   std::unique_ptr<TvgBounds> margins_;
   TvgAlign align_ = vaNone;
+  bool layoutDisabled_ = false;
   std::unique_ptr<TvgBounds> padding_;
   TvgCanvas* canvas_ = nullptr;
   float rotateAngle_ = 0;
@@ -214,13 +301,32 @@ private:
   bool dragDisableHighlight_ = false;
   std::wstring hint_;
   bool showHint_ = false;
+  TPopupMenu* popupMenu_ = nullptr;
+  bool absoluteEnabled_ = true;
+  bool enabledStale_ = true;
   bool enabled_ = true;
+  int16_t storedTabOrder_ = -1;
   std::vector<TvgVisualObject*> tabList_;
   bool hasAlignedChildren_ = false;
   float height_ = 50, lastHeight_ = 50;
   float width_ = 50, lastWidth_ = 50;
   bool visible_ = true;
   TvgMatrix localMatrix_ = vgIdentityMatrix;
+  TvgMatrix absoluteMatrix_ = vgIdentityMatrix;
+  bool matrixStale_ = true;
+  bool effectBitmapStale_ = true;
+  std::unique_ptr<TvgBitmap> effectBitmap_;
   bool locked_ = false;
   float opacity_ = 1;
+  float absoluteOpacity_ = 1;
+  bool opacityStale_ = true;
+  bool paintingToCanvas_ = false;
+  TvgRect updateRect_;
+  bool updateRectStale_ = true;
+  bool realigning_ = false;
+  bool effectsDisabled_ = false;
+  bool hasEffects_ = false;
+  // From a press to the next release: a left press, and a double click.
+  bool pressed_ = false;
+  bool doubleClicked_ = false;
 };
