@@ -82,6 +82,12 @@ void vgRemoveScene(IvgWindowScene* scene) { std::erase(Scenes(), scene); }
 
 const std::vector<IvgWindowScene*>& vgScenes() { return Scenes(); }
 
+void vgReleaseObjectLists() {
+  std::vector<TvgObjectCategory>().swap(Categories());
+  std::vector<TvgObject*>().swap(LiveObjects());
+  std::vector<IvgWindowScene*>().swap(Scenes());
+}
+
 Variant vgObjectToVariant(TObject* object) {
   return Variant("vgobj" + IntToStr(int32_t(reinterpret_cast<intptr_t>(object))));
 }

@@ -35,6 +35,10 @@ void vgAddScene(IvgWindowScene* scene);
 void vgRemoveScene(IvgWindowScene* scene);
 const std::vector<IvgWindowScene*>& vgScenes();
 
+// Empties the category list, the live-object list and the scene list and gives their memory
+// back; the toolkit's shut-down calls it. Objects still alive are not freed.
+void vgReleaseObjectLists();
+
 // "vgobj" + the reference as a signed decimal integer.
 Variant vgObjectToVariant(TObject* object);
 bool vgVarIsObject(const Variant& value);

@@ -1,0 +1,50 @@
+#include "engine/SceneUnit.h"
+
+#include <ole2.h>
+
+#include "engine/ObjectClasses.h"
+#include "engine/ObjectRegistry.h"
+#include "engine/Scene.h"
+
+TvgSetLayeredWindowAttributes vgSetLayeredWindowAttributes = nullptr;
+TvgUpdateLayeredWindow vgUpdateLayeredWindow = nullptr;
+TvgPrintWindow vgPrintWindow = nullptr;
+
+namespace {
+bool initialized = false;
+bool finalized = false;
+HMODULE user32 = nullptr;
+bool oleStarted = false;
+
+template <class F>
+F Lookup(const char* name) {
+  return user32 ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+}  // namespace
+
+void vgInitializeSceneUnit() {
+  if (initialized) return;
+  initialized = true;
+  vgRegisterObjectClasses();
+  user32 = LoadLibraryA("user32.dll");
+  vgSetLayeredWindowAttributes = Lookup<TvgSetLayeredWindowAttributes>("SetLayeredWindowAttributes");
+  vgUpdateLayeredWindow = Lookup<TvgUpdateLayeredWindow>("UpdateLayeredWindow");
+  vgPrintWindow = Lookup<TvgPrintWindow>("PrintWindow");
+  // Drag and drop needs OLE; a failure leaves it unavailable and is otherwise ignored.
+  oleStarted = SUCCEEDED(OleInitialize(nullptr));
+  RegisterClasses({TvgCustomScene::StaticClass(), TvgWindowScene::StaticClass()});
+}
+
+// Objects still alive are not freed; the lists only let go of them.
+void vgFinalizeSceneUnit() {
+  if (!initialized || finalized) return;
+  finalized = true;
+  if (user32) FreeLibrary(user32);
+  user32 = nullptr;
+  vgSetLayeredWindowAttributes = nullptr;
+  vgUpdateLayeredWindow = nullptr;
+  vgPrintWindow = nullptr;
+  vgReleaseObjectLists();
+  if (oleStarted) OleUninitialize();
+  oleStarted = false;
+}

@@ -1,0 +1,21 @@
+#include "engine/Toolkit.h"
+
+#include "engine/GdiPlusUnit.h"
+#include "engine/SceneUnit.h"
+
+const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
+  static const std::vector<TvgToolkitUnit> units = {
+      {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
+      {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
+  };
+  return units;
+}
+
+void vgInitializeToolkit() {
+  for (const TvgToolkitUnit& unit : vgToolkitUnits()) unit.Initialize();
+}
+
+void vgFinalizeToolkit() {
+  const auto& units = vgToolkitUnits();
+  for (auto it = units.rbegin(); it != units.rend(); ++it) it->Finalize();
+}
