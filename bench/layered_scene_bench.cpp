@@ -1,0 +1,165 @@
+// layered_scene_bench: the toolkit's side of the layered-window benchmark.
+//   layered_scene_bench startup   prints "on-screen MS": milliseconds from process creation until
+//                                 a 474 x 408 per-pixel transparent scene with about 10 shapes
+//                                 and texts has been handed to the window system the first time.
+//   layered_scene_bench repaint   prints the mean and worst time of one paint pass after a small
+//                                 (10 x 10) invalidation, and of a full one, against the 33 ms tick.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "classlib/desktop/Application.h"
+#include "classlib/desktop/Form.h"
+#include "engine/Brush.h"
+#include "engine/Canvas.h"
+#include "engine/Scene.h"
+#include "engine/Toolkit.h"
+#include "engine/VisualObject.h"
+
+namespace {
+
+constexpr int kWidth = 474, kHeight = 408;
+constexpr double kTickMs = 33;
+constexpr TvgCorners kAllCorners{vgCornerTopLeft, vgCornerTopRight, vgCornerBottomLeft, vgCornerBottomRight};
+
+double MillisecondsSinceProcessStart() {
+  FILETIME creation, exit, kernel, user, now;
+  GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user);
+  GetSystemTimeAsFileTime(&now);
+  auto ticks = [](const FILETIME& t) { return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  return double(ticks(now) - ticks(creation)) / 10000.0;
+}
+
+double NowMs() {
+  LARGE_INTEGER frequency, counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+// A shape of the update window: a rounded rect with an outline, or a text.
+class TShape : public TvgVisualObject {
+  CL_CLASS(TShape, TvgVisualObject)
+public:
+  using TvgVisualObject::TvgVisualObject;
+  TvgColor fill = 0, stroke = 0;
+  std::wstring text;
+  void Paint() override {
+    TvgCanvas* canvas = GetCanvas();
+    canvas->Fill()->SetSolidColor(fill);
+    if (!text.empty()) {
+      canvas->FillText(GetLocalRect(), GetLocalRect(), text, true, GetAbsoluteOpacity(), vgTextAlignNear,
+                       vgTextAlignNear);
+      return;
+    }
+    canvas->FillRect(GetLocalRect(), 4, 4, kAllCorners, GetAbsoluteOpacity(), vgCornerRound);
+    if (stroke == 0) return;
+    canvas->Stroke()->SetSolidColor(stroke);
+    canvas->DrawRect(GetLocalRect(), 4, 4, kAllCorners, GetAbsoluteOpacity(), vgCornerRound);
+  }
+};
+
+class TTimedScene : public TvgWindowScene {
+public:
+  using TvgWindowScene::TvgWindowScene;
+  int draws = 0;
+  double firstOnScreen = 0;
+  void Draw() override {
+    TvgWindowScene::Draw();
+    if (++draws == 1) firstOnScreen = MillisecondsSinceProcessStart();
+  }
+};
+
+TShape* AddShape(TvgObject* parent, const TvgRect& r, TvgColor fill, TvgColor stroke = 0, std::wstring text = {}) {
+  auto* shape = new TShape(nullptr);
+  shape->fill = fill;
+  shape->stroke = stroke;
+  shape->text = std::move(text);
+  shape->SetBounds(r.Left, r.Top, vgRectWidth(r), vgRectHeight(r));
+  parent->AddObject(shape);
+  return shape;
+}
+
+// The update window's layout: a card inside a transparent margin, an image block, a title, notes
+// and two buttons with captions.
+TTimedScene* ShowScene() {
+  auto* form = new TForm(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(200, 150, kWidth, kHeight);
+  auto* scene = new TTimedScene(form);
+  scene->SetParent(form);
+  scene->SetAlign(alClient);
+  scene->SetTransparency(true);
+  TvgBrush none(vgBrushNone, 0);
+  scene->SetFill(&none);
+  auto* root = new TShape(nullptr);
+  scene->AddObject(root);
+  root->Margins()->SetRect({10, 10, 10, 10});
+  TShape* card = AddShape(root, {0, 0, 10, 10}, 0xFFFFFFFF, 0xFF6C6C6C);
+  card->SetAlign(vaClient);
+  AddShape(card, {20, 20, 120, 120}, 0xFF3A7BD5);
+  AddShape(card, {121, 38, 303, 88}, 0xFF5C5C5C, 0, L"Kest Browser update");
+  AddShape(card, {20, 140, 434, 290}, 0xFF333333, 0,
+           L"1. Faster page loading\n2. Fixes for video playback\n3. Safer downloads\n4. Smaller memory use");
+  AddShape(card, {0, 300, 454, 301}, 0xFFE0E0E0);
+  AddShape(card, {144, 305, 274, 354}, 0xFFBEBEBE, 0xFFA0A0A0);
+  AddShape(card, {144, 318, 274, 340}, 0xFF333333, 0, L"Not now");
+  AddShape(card, {276, 305, 406, 354}, 0xFF337AB7, 0xFF2E6DA4);
+  AddShape(card, {276, 318, 406, 340}, 0xFFFFFFFF, 0, L"Update now");
+  form->Show();
+  while (scene->draws == 0) {
+    Application->ProcessMessages();
+    if (scene->draws == 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  return scene;
+}
+
+struct TTimes {
+  double mean, worst;
+};
+
+TTimes TimePasses(TTimedScene* scene, const std::vector<TvgRect>& rects, int rounds) {
+  double total = 0, worst = 0;
+  for (int i = 0; i < rounds; ++i) {
+    const TvgRect& r = rects[size_t(i) % rects.size()];
+    const int before = scene->draws;
+    const double start = NowMs();
+    scene->AddUpdateRect(r);
+    while (scene->draws == before) Application->ProcessMessages();
+    const double took = NowMs() - start;
+    total += took;
+    worst = std::max(worst, took);
+  }
+  return {total / rounds, worst};
+}
+
+}  // namespace
+
+CL_PUBLISHED(TShape) {}
+
+int main(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "startup";
+  TvgToolkit toolkit;
+  Application->Initialize();
+  TTimedScene* scene = ShowScene();
+  if (mode == "startup") {
+    std::printf("on-screen %.1f\n", scene->firstOnScreen);
+    std::fflush(stdout);
+    ExitProcess(0);  // the start-up is measured, not the end
+  }
+  std::vector<TvgRect> smalls;
+  for (int i = 0; i < 16; ++i) smalls.push_back({float(30 + i * 25), float(150 + (i % 4) * 30), float(40 + i * 25),
+                                                 float(160 + (i % 4) * 30)});
+  TimePasses(scene, smalls, 20);  // warm up
+  const TTimes small = TimePasses(scene, smalls, 400);
+  const TTimes full = TimePasses(scene, {{0, 0, float(kWidth), float(kHeight)}}, 100);
+  std::printf("small invalidation (10 x 10): mean %.3f ms, worst %.3f ms, %.1f%% of the %.0f ms tick\n", small.mean,
+              small.worst, small.mean * 100 / kTickMs, kTickMs);
+  std::printf("full repaint (%d x %d):     mean %.3f ms, worst %.3f ms, %.1f%% of the %.0f ms tick\n", kWidth, kHeight,
+              full.mean, full.worst, full.mean * 100 / kTickMs, kTickMs);
+  std::fflush(stdout);
+  ExitProcess(0);
+}

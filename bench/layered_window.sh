@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Time from process start to a 474 x 408 layered window on screen: the toolkit program (a scene
+# with about 10 shapes and texts) against a bare Win32 program that shows a layered window of the
+# same size, run alternately in the same run (median of RUNS each, default 15), and their ratio;
+# then the repaint time of a small invalidation and of a full repaint of that scene.
+# Run after a build:  bench/layered_window.sh [BUILD_DIR] [RUNS]   (default: build, 15)
+# Not a CTest test: the numbers depend on the machine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+runs=${2:-15}
+prefix=$build/wineprefix
+scene_exe=$build/bench/layered_scene_bench.exe
+bare_exe=$build/bench/bare_layered_bench.exe
+for exe in "$scene_exe" "$bare_exe"; do
+  [ -f "$exe" ] || { echo "missing $exe: build first (./build.sh)" >&2; exit 1; }
+done
+"$root/cmake/test-env.sh" start "$prefix" >/dev/null
+trap '"$root/cmake/test-env.sh" stop "$prefix" >/dev/null' EXIT
+export DISPLAY=$(cat "$prefix.display")
+run() { "$root/cmake/wine-run.sh" "$prefix" "$@" | tr -d '\r' | sed -n 's/^on-screen //p'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+run "$bare_exe" >/dev/null  # a warm server for both
+scene_times=() bare_times=()
+for _ in $(seq "$runs"); do
+  scene_times+=("$(run "$scene_exe" startup)")
+  bare_times+=("$(run "$bare_exe")")
+done
+scene_ms=$(printf '%s\n' "${scene_times[@]}" | median)
+bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
+echo "process start to layered window on screen (median of $runs):"
+echo "  toolkit scene: $scene_ms ms"
+echo "  bare Win32:    $bare_ms ms"
+awk -v s="$scene_ms" -v b="$bare_ms" 'BEGIN { printf "  ratio:         %.2f\n", s / b }'
+"$root/cmake/wine-run.sh" "$prefix" "$scene_exe" repaint | tr -d '\r'
