@@ -288,6 +288,11 @@ void TvgCustomScene::AddUpdateRect(const TvgRect& rect) {
                         float(Trunc(rect.Bottom) + 1)};
   TvgRect visible;
   if (!vgIntersectRect(visible, snapped, {0, 0, float(Width()), float(Height())})) return;
+  if (painting_) {
+    lateRects_.push_back(snapped);
+    if (Layered()) PostMessageW(Handle(), vgSceneDrawMessage, 0, 0);
+    return;
+  }
   if (Layered()) {
     updateRects_.push_back(snapped);
     PostMessageW(Handle(), vgSceneDrawMessage, 0, 0);
@@ -329,6 +334,10 @@ void TvgCustomScene::PaintMessage(TMessage& message) {
     Draw();
   }
   TCustomControl::WndProc(message);
+  for (const TvgRect& r : std::exchange(updateRects_, {})) {
+    const RECT area{LONG(r.Left), LONG(r.Top), LONG(r.Right), LONG(r.Bottom)};
+    InvalidateRect(Handle(), &area, FALSE);
+  }
 }
 
 // A context that asks for the picture while nothing is pending gets the last painted one.
@@ -345,8 +354,9 @@ void TvgCustomScene::Draw() {
   struct TPass {
     TvgCustomScene& scene;
     explicit TPass(TvgCustomScene& s) : scene(s) { scene.painting_ = true; }
+    // What was invalidated while painting waits for the next pass.
     ~TPass() {
-      scene.updateRects_.clear();
+      scene.updateRects_ = std::exchange(scene.lateRects_, {});
       scene.painting_ = false;
     }
   } pass(*this);

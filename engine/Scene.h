@@ -8,7 +8,8 @@
 // Invalidations are rectangles in scene pixels, snapped outward. A layered scene collects them
 // and posts itself one vgSceneDrawMessage per invalidation; the first of those that the message
 // loop delivers takes the others out of the queue and paints all rectangles in one pass. Other
-// scenes leave the collecting to the window's update region and paint on WM_PAINT.
+// scenes leave the collecting to the window's update region and paint on WM_PAINT. Rectangles
+// invalidated while a pass paints are kept for the next pass.
 #include <memory>
 #include <string>
 #include <vector>
@@ -157,6 +158,7 @@ private:
   TvgControl* activeControl_ = nullptr;
   bool animatedCaret_ = true;
   std::vector<TvgRect> updateRects_;
+  std::vector<TvgRect> lateRects_;  // invalidated while a pass paints
   HDC paintDC_ = nullptr;
   bool designTime_ = false;
   // Input routing: the raw mouse position, the host form being moved (from the grab point) or

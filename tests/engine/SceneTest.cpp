@@ -49,6 +49,18 @@ public:
   }
 };
 
+// Invalidates another area the first time it paints.
+class TInvalidatingProbe : public TPaintProbe {
+  CL_CLASS(TInvalidatingProbe, TPaintProbe)
+public:
+  using TPaintProbe::TPaintProbe;
+  bool done = false;
+  void Paint() override {
+    if (!std::exchange(done, true)) Scene()->AddUpdateRect({150, 50, 160, 60});
+    TPaintProbe::Paint();
+  }
+};
+
 // A window control that paints itself blue with GDI.
 class TBlueControl : public TCustomControl {
 public:
@@ -119,6 +131,7 @@ protected:
 }  // namespace
 
 CL_PUBLISHED(TCountingProbe) {}
+CL_PUBLISHED(TInvalidatingProbe) {}
 CL_PUBLISHED(TDestroyFlagProbe) {}
 
 TEST_F(SceneHost, TheToolkitMakesAGdiPlusCanvasOfTheScenesSize) {
@@ -203,6 +216,21 @@ TEST_F(SceneHost, MovingAnObjectManyTimesInATurnPaintsOnce) {
   EXPECT_EQ(scene->draws, before + 1);
   EXPECT_EQ(Pixel(46, 20), kRed);
   EXPECT_EQ(Pixel(15, 20), kWhite);
+}
+
+TEST_F(SceneHost, WhatIsInvalidatedWhilePaintingIsPaintedByTheNextPass) {
+  for (bool transparency : {true, false}) {
+    ShowScene(transparency);
+    auto* probe = new TInvalidatingProbe(nullptr);
+    probe->SetBounds(0, 0, 10, 10);
+    root->AddObject(probe);
+    const int before = scene->draws;
+    ASSERT_TRUE(PumpUntil([&] { return scene->draws >= before + 2; })) << transparency;
+    const auto& last = scene->passes.back();
+    EXPECT_NE(std::find(last.begin(), last.end(), TvgRect{150, 50, 161, 61}), last.end()) << transparency;
+    form->Free();
+    form = nullptr;
+  }
 }
 
 TEST_F(SceneHost, AQuitMessageBehindTheDrawMessagesKeepsItsExitCode) {
