@@ -7,6 +7,7 @@
 #include "engine/Animation.h"
 #include "engine/AnimationWait.h"
 #include "engine/Control.h"
+#include "engine/Effect.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/ObjectStreaming.h"
 #include "engine/SceneInterface.h"
@@ -297,8 +298,10 @@ void TvgObject::StartTriggerAnimationWait(TvgObject* instance, const std::string
 }
 
 void TvgObject::ApplyTriggerEffect(TvgObject* instance, const std::string& trigger) {
-  for (TvgObject* child : children_)
-    if (IsStylePart(child)) child->ApplyTriggerEffect(instance, trigger);
+  for (TvgObject* child : children_) {
+    if (auto* effect = dynamic_cast<TvgEffect*>(child)) effect->ApplyTrigger(instance, trigger);
+    else if (IsStylePart(child)) child->ApplyTriggerEffect(instance, trigger);
+  }
 }
 
 // --- Streaming and cloning -------------------------------------------------------------------

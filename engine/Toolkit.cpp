@@ -1,10 +1,12 @@
 #include "engine/Toolkit.h"
 
+#include "engine/Effects.h"
 #include "engine/GdiPlusUnit.h"
 #include "engine/SceneUnit.h"
 
 const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
   static const std::vector<TvgToolkitUnit> units = {
+      {"vg_effects", &vgRegisterEffectClasses, [] {}},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
   };
