@@ -10,6 +10,8 @@
 #include "engine/Bitmap.h"
 #include "engine/Brush.h"
 #include "engine/PathData.h"
+#include "engine/SceneInterface.h"
+#include "engine/VisualObject.h"
 
 CL_PUBLISHED(TvgCanvasGdiPlus) {}
 
@@ -534,9 +536,49 @@ void TvgCanvasGdiPlus::SetUpPen() {
 // Fills the path, or the rect itself when there is no path.
 void TvgCanvasGdiPlus::FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity) {
   if (Fill()->Style() == vgBrushNone) return;
+  if (Fill()->Style() == vgBrushVisual) {
+    int state = SaveState();
+    if (Path) graphics_->SetClip(TGPRegion(*Path), gpCombineModeIntersect);
+    else graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+    if (TvgVisualObject* visual = Fill()->Visual()->VisualObject()) PaintVisual(*visual, Rect, Opacity);
+    RestoreState(state);
+    return;
+  }
   ApplyFill(Rect, Opacity);
   if (Path) graphics_->FillPath(*fillBrush_, *Path);
   else graphics_->FillRectangle(*fillBrush_, ToGp(Rect));
+}
+
+// The visual object painted into the rect at the given opacity. What its painting changes of the
+// object and of the stroke is put back, also when painting fails; an object that is already
+// being painted as a brush (a visual brush showing itself) is skipped.
+void TvgCanvasGdiPlus::PaintVisual(TvgVisualObject& Visual, const TvgRect& Rect, float Opacity) {
+  if (std::find(visualsPainting_.begin(), visualsPainting_.end(), &Visual) != visualsPainting_.end()) return;
+  struct TRestore {
+    TvgCanvasGdiPlus& canvas;
+    TvgVisualObject& visual;
+    float opacity = visual.Opacity();
+    TvgBrush stroke;
+    float thickness = canvas.StrokeThickness;
+    ~TRestore() {
+      canvas.visualsPainting_.pop_back();
+      SetQuietly(visual, opacity);
+      canvas.Stroke()->Assign(&stroke);
+      canvas.StrokeThickness = thickness;
+    }
+    // The opacity is the painting's own: no invalidation of the scene.
+    static void SetQuietly(TvgVisualObject& visual, float value) {
+      IvgWindowScene* scene = visual.Scene();
+      bool disabled = scene && scene->GetDisableUpdate();
+      if (scene) scene->SetDisableUpdate(true);
+      visual.SetOpacity(value);
+      if (scene) scene->SetDisableUpdate(disabled);
+    }
+  } restore{*this, Visual};
+  restore.stroke.Assign(Stroke());
+  visualsPainting_.push_back(&Visual);
+  TRestore::SetQuietly(Visual, Opacity);
+  Visual.PaintTo(this, Rect);
 }
 
 // --- Shapes ----------------------------------------------------------------------------------

@@ -4,9 +4,12 @@
 // bitmap's pixels. Brushes, strokes, fonts, paths and bitmaps become GDI+ objects at each call.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/Canvas.h"
 #include "engine/GdiPlus.h"
+
+class TvgVisualObject;
 
 class TvgCanvasGdiPlus : public TvgCanvas {
   CL_CLASS(TvgCanvasGdiPlus, TvgCanvas)
@@ -68,6 +71,7 @@ private:
   void ApplyStroke(const TvgRect& Rect, float Opacity);
   void SetUpPen();
   void FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity);
+  void PaintVisual(TvgVisualObject& Visual, const TvgRect& Rect, float Opacity);
   std::unique_ptr<TGPGraphicsPath> RectFigure(const TvgRect& Rect, float XRadius, float YRadius,
                                               TvgCorners Corners, TvgCornerType CornerType) const;
   std::unique_ptr<TGPGraphicsPath> MappedPath(TvgPathData& Path, const TvgRect& Rect) const;
@@ -87,6 +91,7 @@ private:
   std::unique_ptr<TGPFontFamily> fontFamily_;
   std::unique_ptr<TGPPrivateFontCollection> fontCollection_;
   float dpiFactor_ = 1;
+  std::vector<TvgVisualObject*> visualsPainting_;
 };
 
 // The platform image of a bitmap, made over its own pixels on first use and kept with the

@@ -15,6 +15,8 @@
 #include "engine/GdiPlusApi.h"
 #include "engine/PathData.h"
 #include "engine/ResourceObjects.h"
+#include "engine/VisualObject.h"
+#include "RecordingScene.h"
 
 namespace {
 
@@ -243,6 +245,81 @@ TEST_F(GdiPlusCanvas, ResourceBrushPaintsAsTheBrushItNames) {
   unresolved->Fill()->Resource()->SetResourceName("NoSuchBrushResource");
   unresolved->FillRect({0, 0, 4, 4}, 0, 0, {}, 1, vgCornerRound);
   EXPECT_EQ(Pixel(*unresolved, 2, 2), transparent);
+}
+
+// A visual object that fills its local rect with its colour at its absolute opacity.
+class TSwatch : public TvgVisualObject {
+public:
+  explicit TSwatch(TvgColor color) : TvgVisualObject(nullptr), color_(color) {}
+  void Paint() override {
+    Canvas()->Fill()->SetStyle(vgBrushSolid);
+    Canvas()->Fill()->SetSolidColor(color_);
+    Canvas()->StrokeThickness = 7;
+    Canvas()->FillRect(GetLocalRect(), 0, 0, {}, GetAbsoluteOpacity(), vgCornerRound);
+    ++paints;
+  }
+  int paints = 0;
+
+private:
+  TvgColor color_;
+};
+
+// A scene that, as a real one, takes no invalidations while its updates are disabled.
+class TQuietScene : public TRecordingScene {
+public:
+  bool GetDisableUpdate() const override { return disabled_; }
+  void SetDisableUpdate(bool value) override { disabled_ = value; }
+
+private:
+  bool disabled_ = false;
+};
+
+TEST_F(GdiPlusCanvas, VisualBrushPaintsTheObjectClippedToTheShape) {
+  TQuietScene scene;
+  auto* swatch = new TSwatch(0xFFFF0000);
+  scene.AddObject(swatch);
+  auto canvas = Canvas(40, 40);
+  canvas->Fill()->SetStyle(vgBrushVisual);
+  canvas->Fill()->Visual()->SetVisualObject(swatch);
+  canvas->StrokeThickness = 2;
+
+  canvas->FillEllipse({0, 0, 40, 40}, 1);
+  EXPECT_EQ(swatch->paints, 1);
+  EXPECT_TRUE(Near(Pixel(*canvas, 20, 20), 0xFFFF0000, 2));
+  EXPECT_EQ(Pixel(*canvas, 1, 1), transparent);  // outside the ellipse
+
+  canvas->Clear(0);
+  canvas->FillRect({0, 0, 20, 20}, 0, 0, {}, 0.5f, vgCornerRound);
+  EXPECT_TRUE(Near(Pixel(*canvas, 10, 10), 0x7F7F0000, 2));
+  EXPECT_EQ(Pixel(*canvas, 30, 30), transparent);
+
+  EXPECT_EQ(swatch->Opacity(), 1);  // the object, the stroke and the fill are as before
+  EXPECT_EQ(canvas->StrokeThickness, 2);
+  EXPECT_EQ(canvas->Fill()->Style(), vgBrushVisual);
+  EXPECT_TRUE(scene.updateRects.empty());  // painting as a brush invalidates nothing
+  EXPECT_FALSE(scene.GetDisableUpdate());
+}
+
+TEST_F(GdiPlusCanvas, AVisualBrushShowingItselfIsNotPaintedAgain) {
+  class TSelfPainting : public TvgVisualObject {
+  public:
+    TSelfPainting() : TvgVisualObject(nullptr) {}
+    void Paint() override {
+      Canvas()->Fill()->SetStyle(vgBrushVisual);
+      Canvas()->Fill()->Visual()->SetVisualObject(this);
+      Canvas()->FillRect(GetLocalRect(), 0, 0, {}, 1, vgCornerRound);
+      ++paints;
+    }
+    int paints = 0;
+  };
+  TRecordingScene scene;
+  auto* self = new TSelfPainting;
+  scene.AddObject(self);
+  auto canvas = Canvas(20, 20);
+  canvas->Fill()->SetStyle(vgBrushVisual);
+  canvas->Fill()->Visual()->SetVisualObject(self);
+  canvas->FillRect({0, 0, 20, 20}, 0, 0, {}, 1, vgCornerRound);
+  EXPECT_EQ(self->paints, 1);
 }
 
 TEST_F(GdiPlusCanvas, BrushStyleNoneDrawsNothing) {
