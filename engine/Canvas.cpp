@@ -5,6 +5,7 @@
 #include "engine/Bitmap.h"
 #include "engine/Brush.h"
 #include "engine/PathData.h"
+#include "engine/RectOutline.h"
 
 CL_PUBLISHED(TvgCanvas) {}
 
@@ -59,6 +60,13 @@ void TvgCanvas::DrawArc(const TvgPoint& Center, const TvgPoint& Radius, float St
                         float Opacity) {
   TvgPathData path;
   path.AddArc(Center, Radius, StartAngle, SweepAngle);
+  DrawPath(&path, path.GetBounds(), Opacity);
+}
+
+void TvgCanvas::DrawRectSides(const TvgRect& Rect, float XRadius, float YRadius, TvgCorners Corners, float Opacity,
+                              TvgSides Sides, TvgCornerType CornerType) {
+  TvgPathData path;
+  vgAddRectOutline(path, Rect, XRadius, YRadius, Corners, Sides, CornerType);
   DrawPath(&path, path.GetBounds(), Opacity);
 }
 

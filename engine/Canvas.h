@@ -28,6 +28,8 @@ CL_ENUM(TvgTextAlign, vgTextAlignCenter, vgTextAlignNear, vgTextAlignFar)
 CL_ENUM(TvgCorner, vgCornerTopLeft, vgCornerTopRight, vgCornerBottomLeft, vgCornerBottomRight)
 using TvgCorners = TSet<TvgCorner>;
 CL_ENUM(TvgCornerType, vgCornerRound, vgCornerBevel, vgCornerInnerRound, vgCornerInnerLine)
+CL_ENUM(TvgSide, vgSideTop, vgSideLeft, vgSideBottom, vgSideRight)
+using TvgSides = TSet<TvgSide>;
 
 // One saved state; State is the implementation's drawing-context state, -1 for a free slot.
 struct TvgSaveData {
@@ -103,6 +105,9 @@ public:
   float TextWidth(const std::wstring& Text);
   void FillArc(const TvgPoint& Center, const TvgPoint& Radius, float StartAngle, float SweepAngle, float Opacity);
   void DrawArc(const TvgPoint& Center, const TvgPoint& Radius, float StartAngle, float SweepAngle, float Opacity);
+  // Outlines only the given sides of the rect, and its corners, with the stroke.
+  void DrawRectSides(const TvgRect& Rect, float XRadius, float YRadius, TvgCorners Corners, float Opacity,
+                     TvgSides Sides, TvgCornerType CornerType);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

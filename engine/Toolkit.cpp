@@ -3,10 +3,12 @@
 #include "engine/Effects.h"
 #include "engine/GdiPlusUnit.h"
 #include "engine/SceneUnit.h"
+#include "engine/ShapesUnit.h"
 
 const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
   static const std::vector<TvgToolkitUnit> units = {
       {"vg_effects", &vgRegisterEffectClasses, [] {}},
+      {"vg_objects", &vgInitializeShapesUnit, [] {}},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
   };
