@@ -25,7 +25,6 @@ public:
   // Steps the running animations, newest first, by the time since the previous tick; does
   // nothing when no time has passed. An animation may leave (or make others leave) while stepped.
   void Tick();
-  float LastTime() const { return float(lastMilliseconds_) / 1000; }  // seconds since creation
   float LastDelta() const { return lastDelta_; }
 
 private:

@@ -23,9 +23,6 @@ public:
   void Forget();
   explicit operator bool() const { return prop_ != nullptr; }
 
-  TPropKind Kind() const { return prop_->Kind; }
-  TPropValue Get() const { return prop_->Get(*instance_); }
-  void Set(const TPropValue& value) const { prop_->Set(*instance_, value); }
   // The object a class-typed property holds; nullptr for other kinds or without a target.
   TObject* Object() const;
   // The number in a float property; false for other kinds or without a target.

@@ -1,5 +1,6 @@
 #include "engine/Toolkit.h"
 
+#include "engine/AnimationUnit.h"
 #include "engine/Effects.h"
 #include "engine/GdiPlusUnit.h"
 #include "engine/SceneUnit.h"
@@ -9,6 +10,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
   static const std::vector<TvgToolkitUnit> units = {
       {"vg_effects", &vgRegisterEffectClasses, [] {}},
       {"vg_objects", &vgInitializeShapesUnit, [] {}},
+      {"vg_ani", &vgInitializeAnimationUnit, &vgFinalizeAnimationUnit},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
   };

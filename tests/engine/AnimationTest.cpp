@@ -96,6 +96,7 @@ TEST_F(AnimationTiming, LoopWithAutoReverseTurnsRoundAtEachEndByFlippingInverse)
     EXPECT_FLOAT_EQ(shape->Level(), steps[i].level) << "step " << i;
     EXPECT_EQ(animation->Inverse(), steps[i].inverse) << "step " << i;
   }
+  EXPECT_EQ(animation->CurrentTime(), 0.2f) << "turning round keeps the time at the end";
   EXPECT_TRUE(animation->Running());
   EXPECT_EQ(finishes, 0);
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "classlib/core/StringStream.h"
+#include "engine/AnimationClock.h"
 #include "engine/BitmapAnimation.h"
 #include "engine/Bounds.h"
 #include "engine/ColorAnimation.h"
@@ -56,6 +57,12 @@ TEST_F(AnimationUnit, RegistersTheAnimationsForStreamingAndUnderTheirCategory) {
     std::unique_ptr<TObject> made(c->Construct(nullptr));
     EXPECT_NE(dynamic_cast<TvgAnimation*>(made.get()), nullptr) << name;
   }
+}
+
+TEST_F(AnimationUnit, ShutDownFreesTheClock) {
+  vgNeedAnimationClock();
+  vgFinalizeAnimationUnit();
+  EXPECT_EQ(vgAnimationClock(), nullptr);
 }
 
 // A style with one animation of each kind survives saving and loading unchanged.
