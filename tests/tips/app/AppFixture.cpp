@@ -1,15 +1,11 @@
 #include "AppFixture.h"
 
-#include <algorithm>
 #include <chrono>
-#include <cstdint>
 #include <fstream>
 #include <sstream>
 
-#include "classlib/core/Gbk.h"
 #include "classlib/desktop/Application.h"
 #include "tips/TipsRegistry.h"
-#include "tips/Utf8.h"
 #include "tips/shared/Paths.h"
 
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
@@ -52,21 +48,6 @@ std::vector<std::string> LogLines(const std::string& path) {
   }
   return lines;
 }
-
-std::string EncodeBase64(const std::string& bytes) {
-  static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string text;
-  for (size_t i = 0; i < bytes.size(); i += 3) {
-    const size_t n = std::min<size_t>(3, bytes.size() - i);
-    uint32_t group = 0;
-    for (size_t k = 0; k < 3; ++k) group = group << 8 | (k < n ? uint8_t(bytes[i + k]) : 0);
-    for (size_t k = 0; k < 4; ++k) text += k <= n ? alphabet[(group >> (18 - 6 * k)) & 63] : '=';
-  }
-  return text;
-}
-
-std::string Gbk(const char* utf8) { return Utf16ToGbk(Utf8ToUtf16(utf8)); }
-std::wstring Wide(const char* utf8) { return Utf8ToUtf16(utf8); }
 
 void AppTest::SetUp() {
   ASSERT_NE(GetSystemMetrics(SM_CXSCREEN), 0) << "no display: the tests need Xvfb";

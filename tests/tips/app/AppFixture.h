@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "TestTexts.h"
 #include "classlib/core/Object.h"
 
 struct TFreeObject {
@@ -31,13 +32,6 @@ void DeleteRegistryValue(const std::string& key, const std::string& name);
 
 // The lines a recording stand-in appended to its log, without line ends.
 std::vector<std::string> LogLines(const std::string& path);
-
-// Standard Base64 with padding, as the login page hands over the user record.
-std::string EncodeBase64(const std::string& bytes);
-
-// UTF-8 source text as the programs' 8-bit (GBK) text, and as UTF-16.
-std::string Gbk(const char* utf8);
-std::wstring Wide(const char* utf8);
 
 class AppTest : public testing::Test {
 protected:

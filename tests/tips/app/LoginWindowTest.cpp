@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "AppFixture.h"
 #include "ScriptedPageHost.h"
 #include "classlib/desktop/Application.h"
@@ -85,6 +87,9 @@ struct TNavigationCase {
   const wchar_t* Url;
   bool Loads;
   const char* HandedToKest;
+  friend void PrintTo(const TNavigationCase& c, std::ostream* out) {
+    *out << std::string(c.Url, c.Url + wcslen(c.Url));
+  }
 };
 
 class LoginNavigation : public LoginWindow, public testing::WithParamInterface<TNavigationCase> {};

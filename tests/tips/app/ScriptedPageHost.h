@@ -55,6 +55,7 @@ public:
 
   const std::vector<std::wstring>& Navigations() const { return navigations_; }
   HWND Window() const { return window_; }
+  const RECT& Bounds() const { return bounds_; }
 
   void Embed(HWND window, const RECT& bounds) override;
   void Resize(const RECT& bounds) override;
