@@ -15,10 +15,10 @@ namespace {
 // The longest file name taken from a file list.
 constexpr size_t kMaxFileName = 260;
 
-// The current drop target, cleared when the object is freed.
-class TTargetWatch : public TComponent {
+// A reference to a scene object, cleared when the object is freed.
+class TObjectWatch : public TComponent {
 public:
-  TTargetWatch() : TComponent(nullptr) {}
+  TObjectWatch() : TComponent(nullptr) {}
   TvgVisualObject* Get() const { return target_; }
   void Set(TvgVisualObject* target) {
     if (target_) target_->RemoveFreeNotification(this);
@@ -34,8 +34,13 @@ private:
   TvgVisualObject* target_ = nullptr;
 };
 
-TTargetWatch& Target() {
-  static TTargetWatch watch;
+TObjectWatch& Target() {
+  static TObjectWatch watch;
+  return watch;
+}
+
+TObjectWatch& Dragged() {
+  static TObjectWatch watch;
   return watch;
 }
 
@@ -178,6 +183,10 @@ void vgSwitchDragTarget(TvgVisualObject* target, TvgDragObject& data, const TvgP
 }
 
 void vgForgetDragTarget() { Target().Set(nullptr); }
+
+TvgVisualObject* vgDraggedObject() { return Dragged().Get(); }
+
+void vgSetDraggedObject(TvgVisualObject* object) { Dragged().Set(object); }
 
 void vgReleaseDragDrop() {
   vgForgetDragTarget();

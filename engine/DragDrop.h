@@ -30,7 +30,10 @@ TvgVisualObject* vgDragTarget();
 void vgSwitchDragTarget(TvgVisualObject* target, TvgDragObject& data, const TvgPoint& point);
 // Forgets the target without telling it.
 void vgForgetDragTarget();
-// Lets go of the target, the data object and the drag-image helper that a drag holds.
+// The scene object being dragged inside its scene, nullptr when none; forgotten when it is freed.
+TvgVisualObject* vgDraggedObject();
+void vgSetDraggedObject(TvgVisualObject* object);
+// Lets go of the target, the data object and the drag-image helper that an OLE drag holds.
 void vgReleaseDragDrop();
 
 class TvgSceneDropTarget : public IDropTarget {

@@ -89,7 +89,8 @@ public:
   TvgVisualObject* GetFocused() const override { return focused_; }
   TvgPoint GetMousePos() const override { return mousePos_; }
   TvgPoint LocalToScreen(const TvgPoint& point) const override;
-  void BeginVCLDrag(TvgVisualObject*) override {}
+  // A drag of one of its objects inside the scene, until the mouse is released.
+  void BeginVCLDrag(TvgVisualObject* object) override;
   void DesignSelect(TvgVisualObject* object) override { selected_ = object; }
   bool GetAnimatedCaret() const override { return animatedCaret_; }
 

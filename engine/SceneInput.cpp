@@ -97,6 +97,9 @@ public:
   static void ResizeHostForm(TvgCustomScene& scene, int x, int y);
   static void StartComposition(TvgCustomScene& scene, TMessage& message);
   static bool Composition(TvgCustomScene& scene, TMessage& message);
+  static bool Dragging(TvgCustomScene& scene);
+  static void DragMove(TvgCustomScene& scene);
+  static void DragRelease(TvgCustomScene& scene);
 };
 
 // --- Objects under the mouse -----------------------------------------------------------------
@@ -163,6 +166,7 @@ void TvgCustomScene::MouseMove(TShiftState shift, int x, int y) {
   if (windowResizing_) return TvgSceneInput::ResizeHostForm(*this, x, y);
   TvgSceneInput::StoreMousePos(*this, x, y);
   if (designTime_) return;
+  if (TvgSceneInput::Dragging(*this)) return TvgSceneInput::DragMove(*this);
   if (captured_) {
     const TvgPoint local = TvgSceneInput::LocalMousePos(*this, *captured_);
     return captured_->MouseMove(shift, local.X, local.Y, 0, 0);
@@ -185,6 +189,7 @@ void TvgCustomScene::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   windowMoving_ = false;
   windowResizing_ = false;
   if (designTime_) return;
+  if (TvgSceneInput::Dragging(*this)) return TvgSceneInput::DragRelease(*this);
   TvgVisualObject* object = captured_ ? captured_ : TvgSceneInput::ObjectAt(*this, mousePos_);
   if (!object) return;
   const TvgPoint local = TvgSceneInput::LocalMousePos(*this, *object);
@@ -254,6 +259,55 @@ void TvgCustomScene::BeginWindowResize() {
     resizeWidth_ = form->Width();
     resizeHeight_ = form->Height();
   }
+}
+
+// --- Dragging objects inside the scene ------------------------------------------------------
+
+void TvgCustomScene::BeginVCLDrag(TvgVisualObject* object) {
+  if (!object || vgDraggedObject()) return;
+  vgSetDraggedObject(object);
+  SetCapture(Handle());
+}
+
+bool TvgSceneInput::Dragging(TvgCustomScene& scene) {
+  TvgVisualObject* dragged = vgDraggedObject();
+  return dragged && dragged->Scene() == &scene;
+}
+
+// The object that accepts the dragged one becomes the target; the dragged object itself is
+// none. The cursor tells whether a release would drop.
+void TvgSceneInput::DragMove(TvgCustomScene& scene) {
+  TvgObject* rootObject = scene.GetRoot();
+  TvgVisualObject* root = rootObject ? rootObject->Visual() : nullptr;
+  TvgDragObject data;
+  data.Source = vgDraggedObject();
+  TvgVisualObject* target = root ? root->FindTarget(scene.mousePos_, &data) : nullptr;
+  if (target == data.Source) {
+    if (TvgVisualObject* current = vgDragTarget()) {
+      vgForgetDragTarget();
+      current->DragLeave();
+    }
+    target = nullptr;
+  } else {
+    bool accept = false;
+    if (TvgVisualObject* current = vgDragTarget()) current->DragOver(&data, scene.mousePos_, accept);
+    vgSwitchDragTarget(target, data, scene.mousePos_);
+  }
+  scene.SetCursor(target ? crDrag : crNoDrop);
+}
+
+// The drop's handler may free the dragged object; it hears of the end only when it is still there.
+void TvgSceneInput::DragRelease(TvgCustomScene& scene) {
+  if (TvgVisualObject* target = vgDragTarget()) {
+    TvgDragObject data;
+    data.Source = vgDraggedObject();
+    vgForgetDragTarget();
+    target->DragDrop(&data, scene.mousePos_);
+  }
+  TvgVisualObject* dragged = vgDraggedObject();
+  vgSetDraggedObject(nullptr);
+  scene.SetCursor(scene.savedCursor_);
+  if (dragged) dragged->DragEnd();
 }
 
 // --- Keys ------------------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "engine/DragDrop.h"
 #include "engine/ObjectClasses.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/Scene.h"
@@ -45,6 +46,7 @@ void vgFinalizeSceneUnit() {
   vgUpdateLayeredWindow = nullptr;
   vgPrintWindow = nullptr;
   vgReleaseObjectLists();
+  vgReleaseDragDrop();
   if (oleStarted) OleUninitialize();
   oleStarted = false;
 }

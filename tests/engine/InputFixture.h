@@ -69,6 +69,18 @@ public:
   void Popup(int x, int y) override { popups.push_back({x, y}); }
 };
 
+// A press on it captures the mouse.
+class TCapturingObject : public TvgVisualObject {
+public:
+  explicit TCapturingObject(TComponent* owner) : TvgVisualObject(owner) { SetAutoCapture(true); }
+};
+
+// A press on it captures the mouse and starts dragging it.
+class TAutoDragObject : public TCapturingObject {
+public:
+  explicit TAutoDragObject(TComponent* owner) : TCapturingObject(owner) { SetDragMode(vgDragAutomatic); }
+};
+
 class InputTest : public DesktopTest {
 protected:
   static constexpr int kFormLeft = 420, kFormTop = 260;
@@ -96,9 +108,10 @@ protected:
   }
 
   // A logging object at (x, y) in its parent, 50 x 40 unless said otherwise.
-  TvgVisualObject* Add(const std::string& name, float x, float y, TvgVisualObject* parent = nullptr, float width = 50,
-                       float height = 40) {
-    auto* object = new TvgVisualObject(nullptr);
+  template <class T = TvgVisualObject>
+  T* Add(const std::string& name, float x, float y, TvgVisualObject* parent = nullptr, float width = 50,
+         float height = 40) {
+    auto* object = new T(nullptr);
     object->SetName(name);
     object->SetBounds(x, y, width, height);
     (parent ? parent : root)->AddObject(object);

@@ -7,22 +7,8 @@
 
 namespace {
 
-// A press on it captures the mouse.
-class TCapturingObject : public TvgVisualObject {
-public:
-  TCapturingObject() : TvgVisualObject(nullptr) { SetAutoCapture(true); }
-};
-
 class SceneInput : public InputTest {
 protected:
-  TvgVisualObject* AddCapturing(const std::string& name, float x, float y) {
-    auto* object = new TCapturingObject;
-    object->SetName(name);
-    object->SetBounds(x, y, 50, 40);
-    root->AddObject(object);
-    LogEvents(*object, log);
-    return object;
-  }
   TvgVisualObject* AddFocusable(const std::string& name, float x, float y, TvgVisualObject* parent = nullptr) {
     TvgVisualObject* object = Add(name, x, y, parent);
     object->SetCanFocused(true);
@@ -76,7 +62,7 @@ TEST_F(SceneInput, ClicksFollowPressAndReleaseOverTheSameObject) {
 }
 
 TEST_F(SceneInput, ACapturedReleaseClicksOnTheEdgesAndNotBeyond) {
-  TvgVisualObject* a = AddCapturing("A", 10, 10);
+  TvgVisualObject* a = Add<TCapturingObject>("A", 10, 10);
   struct Case {
     int x, y;
     bool clicks;
@@ -96,7 +82,7 @@ TEST_F(SceneInput, ACapturedReleaseClicksOnTheEdgesAndNotBeyond) {
 }
 
 TEST_F(SceneInput, WhileCapturedOnlyTheCapturingObjectSeesTheMouse) {
-  TvgVisualObject* a = AddCapturing("A", 10, 10);
+  TvgVisualObject* a = Add<TCapturingObject>("A", 10, 10);
   TvgVisualObject* b = Add("B", 100, 10);
   b->SetCursor(crHandPoint);
   Press(30, 30);
@@ -199,7 +185,7 @@ TEST_F(SceneInput, TheWheelGoesUpFromTheObjectUnderTheMouseUntilHandled) {
 }
 
 TEST_F(SceneInput, TheCapturedObjectAloneGetsTheWheel) {
-  TvgVisualObject* a = AddCapturing("A", 10, 10);
+  TvgVisualObject* a = Add<TCapturingObject>("A", 10, 10);
   TvgVisualObject* b = Add("B", 100, 10);
   a->OnMouseWheel = [&](TObject*, TShiftState, int, const TvgPoint&, bool&) { log.push_back("A:Wheel"); };
   b->OnMouseWheel = [&](TObject*, TShiftState, int, const TvgPoint&, bool&) { log.push_back("B:Wheel"); };
@@ -351,6 +337,41 @@ TEST_F(SceneInput, EscapeClosesTheModalFormUnlessTheRootTakesIt) {
   PostMessageW(Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageW(Window(), WM_CHAR, L'q', 0);
   EXPECT_EQ(form->ShowModal(), mrOk);
+}
+
+TEST_F(SceneInput, ADraggedObjectIsDroppedOnTheObjectThatAcceptsIt) {
+  auto* dragged = Add<TAutoDragObject>("D", 10, 10);
+  TvgVisualObject* target = Add("T", 100, 10);
+  TvgVisualObject* refusing = Add("R", 200, 10);
+  auto accept = [](bool answer) {
+    return [answer](TObject*, TvgDragObject*, const TvgPoint&, bool& accept) { accept = answer; };
+  };
+  dragged->OnDragOver = accept(true);
+  target->OnDragOver = accept(true);
+  refusing->OnDragOver = accept(false);
+  TObject* droppedSource = nullptr;
+  target->OnDragDrop = [&](TObject*, TvgDragObject* drag, const TvgPoint&) {
+    log.push_back("T:DragDrop");
+    droppedSource = drag->Source;
+  };
+  Press(30, 30);
+  EXPECT_EQ(vgDraggedObject(), dragged);
+  Forget();
+  struct Step {
+    int x, y;
+    TCursor cursor;
+  } const steps[] = {{35, 30, crNoDrop}, {120, 30, crDrag}, {220, 30, crNoDrop}, {121, 30, crDrag}, {122, 31, crDrag}};
+  for (const Step& step : steps) {
+    Move(step.x, step.y, MK_LBUTTON);
+    EXPECT_EQ(scene->Cursor(), step.cursor) << step.x;
+  }
+  Release(122, 31);
+  EXPECT_EQ(log, (TEventLog{"T:DragEnter", "T:DragLeave", "T:DragEnter", "T:DragDrop", "D:Up", "D:DragEnd"}));
+  EXPECT_EQ(droppedSource, dragged);
+  EXPECT_EQ(vgDraggedObject(), nullptr);
+  EXPECT_EQ(vgDragTarget(), nullptr);
+  EXPECT_EQ(scene->GetCaptured(), nullptr);
+  EXPECT_FALSE(target->IsDragOver());
 }
 
 TEST_F(SceneInput, EmptySpaceOfAPopUpFormDoesNotMoveIt) {

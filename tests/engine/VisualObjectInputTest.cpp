@@ -162,15 +162,6 @@ private:
   bool answer_;
 };
 
-// A press on it captures the mouse; a drag starts with the press.
-class TAutoDragObject : public TvgVisualObject {
-public:
-  TAutoDragObject() : TvgVisualObject(nullptr) {
-    SetAutoCapture(true);
-    SetDragMode(vgDragAutomatic);
-  }
-};
-
 using ObjectInput = InputTest;
 
 TEST_F(ObjectInput, FocusAsksTheAncestorsNearestFirstUntilOneTakesIt) {
@@ -245,12 +236,9 @@ TEST_F(ObjectInput, DragEventsSetTheDragOverStateAndItsTriggers) {
 }
 
 TEST_F(ObjectInput, AnAutomaticDragThatEndsClicksNothingAndGivesTheCaptureBack) {
-  auto* dragged = new TAutoDragObject;
-  dragged->SetName("dragged");
-  dragged->SetBounds(10, 10, 50, 40);
-  root->AddObject(dragged);
-  LogEvents(*dragged, log);
+  auto* dragged = Add<TCapturingObject>("dragged", 10, 10);
   Press(30, 30);
+  dragged->SetDragMode(vgDragAutomatic);
   EXPECT_EQ(scene->GetCaptured(), dragged);
   log.clear();
   dragged->DragEnd();
