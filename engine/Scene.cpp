@@ -334,6 +334,7 @@ void TvgCustomScene::PaintMessage(TMessage& message) {
     Draw();
   }
   TCustomControl::WndProc(message);
+  if (Layered()) return;
   for (const TvgRect& r : std::exchange(updateRects_, {})) {
     const RECT area{LONG(r.Left), LONG(r.Top), LONG(r.Right), LONG(r.Bottom)};
     InvalidateRect(Handle(), &area, FALSE);
