@@ -162,9 +162,8 @@ private:
   std::vector<TvgRect> lateRects_;  // invalidated while a pass paints
   HDC paintDC_ = nullptr;
   bool designTime_ = false;
-  // Input routing: the raw mouse position, the host form being moved (from the grab point) or
-  // resized (from the previous point, with the size so far), and the window's drop target.
-  TvgPoint rawMousePos_;
+  // Input routing: the host form being moved (from the grab point) or resized (from the
+  // previous point, with the size so far), and the window's drop target.
   bool windowMoving_ = false;
   TvgPoint grabPoint_;
   bool windowResizing_ = false;

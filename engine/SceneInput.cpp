@@ -14,6 +14,9 @@
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Screen.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // A pop-up form carries this Tag: a press on its empty space does not move it.
@@ -104,12 +107,12 @@ public:
 
 // --- Objects under the mouse -----------------------------------------------------------------
 
-// Roots from the last to the first, up to the first that is not visual.
+// Roots from the last to the first, up to the first that is not visual; an invisible root
+// answers nothing outside the designer.
 TvgVisualObject* TvgSceneInput::ObjectAt(TvgCustomScene& scene, const TvgPoint& point) {
   for (auto it = scene.roots_.rbegin(); it != scene.roots_.rend(); ++it) {
     TvgVisualObject* root = (*it)->Visual();
     if (!root) return nullptr;
-    if (!root->Visible() && !scene.designTime_) continue;
     if (TvgVisualObject* hit = root->ObjectAtPoint(point)) return hit;
   }
   return nullptr;
@@ -122,10 +125,7 @@ TvgPoint TvgSceneInput::Snapped(const TvgCustomScene& scene, int x, int y) {
   return {float(Trunc(point.X / size)) * size, float(Trunc(point.Y / size)) * size};
 }
 
-void TvgSceneInput::StoreMousePos(TvgCustomScene& scene, int x, int y) {
-  scene.rawMousePos_ = {float(x), float(y)};
-  scene.mousePos_ = Snapped(scene, x, y);
-}
+void TvgSceneInput::StoreMousePos(TvgCustomScene& scene, int x, int y) { scene.mousePos_ = Snapped(scene, x, y); }
 
 TvgPoint TvgSceneInput::LocalMousePos(const TvgCustomScene& scene, TvgVisualObject& object) {
   return object.AbsoluteToLocal(scene.mousePos_);
@@ -150,7 +150,6 @@ void TvgCustomScene::MouseDown(TMouseButton button, TShiftState shift, int x, in
   TCustomControl::MouseDown(button, shift, x, y);
   if (CanFocus()) SetFocus();
   TvgSceneInput::StoreMousePos(*this, x, y);
-  grabPoint_ = mousePos_;
   if (designTime_) return;
   TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, mousePos_);
   if (!object) return BeginWindowDrag();
