@@ -11,6 +11,8 @@
 #include "engine/Brush.h"
 #include "engine/Canvas.h"
 #include "engine/Effect.h"
+#include "engine/FloatAnimation.h"
+#include "engine/Shapes.h"
 #include "engine/SceneInterface.h"
 
 CL_PUBLISHED(TvgVisualObject) {
@@ -202,7 +204,9 @@ void TvgVisualObject::OrderTabListByStoredOrders() {
 
 void TvgVisualObject::Notification(TComponent* component, TOperation operation) {
   TvgObject::Notification(component, operation);
-  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  if (component == caret_) caret_ = nullptr;
 }
 
 void TvgVisualObject::SetPopupMenu(TPopupMenu* menu) {
@@ -830,6 +834,63 @@ std::unique_ptr<TvgBitmap> TvgVisualObject::MakeScreenshot() {
     canvas->EndScene();
   }
   return bitmap;
+}
+
+// --- Caret -----------------------------------------------------------------------------------
+
+void TvgVisualObject::CreateCaret() {
+  if (caret_) return;
+  caret_ = new TvgRectangle(this);
+  caret_->FreeNotification(this);
+  caret_->SetBounds(0, 0, 3, 20);
+  caret_->Fill()->SetColor("#FF0000FF");
+  caret_->Stroke()->SetStyle(vgBrushNone);
+  caret_->SetStored(false);
+  caret_->SetHitTest(false);
+  caret_->SetLocked(true);
+  caret_->SetVisible(false);
+  if (Scene() && Scene()->GetAnimatedCaret()) {
+    auto* blink = new TvgFloatAnimation(caret_);
+    blink->SetBindingName("caret");
+    blink->SetPropertyName("Opacity");
+    blink->SetStartValue(1);
+    blink->SetStopValue(0);
+    blink->SetDuration(0.1f);
+    blink->SetAutoReverse(true);
+    blink->SetLoop(true);
+    blink->SetEnabled(false);
+    caret_->AddObject(blink);
+  }
+  AddObject(caret_);
+}
+
+void TvgVisualObject::ShowCaret() {
+  CreateCaret();
+  caret_->SetVisible(true);
+  for (int i = 0; i < caret_->ChildrenCount(); ++i) {
+    auto* blink = dynamic_cast<TvgAnimation*>(caret_->Children(i));
+    if (blink && SameText(blink->BindingName(), "caret") && !blink->Running()) blink->Start();
+  }
+}
+
+void TvgVisualObject::HideCaret() {
+  if (caret_) caret_->SetVisible(false);
+}
+
+void TvgVisualObject::SetCaretPos(const TvgPoint& point) {
+  CreateCaret();
+  caret_->Position()->SetPoint({float(Round(point.X)), float(Round(point.Y))});
+}
+
+void TvgVisualObject::SetCaretSize(const TvgPoint& size) {
+  CreateCaret();
+  caret_->SetWidth(size.X);
+  caret_->SetHeight(size.Y);
+}
+
+void TvgVisualObject::SetCaretColor(TvgColor color) {
+  CreateCaret();
+  caret_->Fill()->SetSolidColor(color);
 }
 
 // --- Layout ----------------------------------------------------------------------------------

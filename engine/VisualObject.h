@@ -11,6 +11,7 @@
 
 #include "classlib/core/Set.h"
 #include "engine/Bounds.h"
+#include "engine/Colors.h"
 #include "engine/Geometry.h"
 #include "engine/Object.h"
 
@@ -18,6 +19,7 @@ class TvgCanvas;
 class TvgBitmap;
 class TvgDragObject;
 class TvgEffect;
+class TvgRectangle;
 class TPopupMenu;
 
 // The class library's input types, declared as its window controls declare them, so that this
@@ -135,6 +137,15 @@ public:
   // Marks the cached update rect stale on the object and its visual descendants, and on the
   // ancestors that it may stick out of.
   void RecalcUpdateRect();
+
+  // The caret of text editors: a small rectangle child made on first use, blinking through its
+  // "caret" animation when the scene animates carets.
+  void ShowCaret();
+  void HideCaret();
+  void SetCaretPos(const TvgPoint& point);  // rounded to whole units
+  void SetCaretSize(const TvgPoint& size);
+  void SetCaretColor(TvgColor color);
+  TvgRectangle* Caret() const { return caret_; }
 
   // Makes the object the scene's focused object, when it can take the focus and OnCanFocused
   // does not refuse.
@@ -261,6 +272,7 @@ private:
   void RecalcUpdateRectDown();
   void SetPaintingToCanvas(bool painting);
   void OrderTabListByStoredOrders();
+  void CreateCaret();
   std::vector<TvgEffect*> EnabledEffects() const;
   bool HasEffectReplacingPainting() const;
   bool HasEffectPaintingAfter() const;
@@ -326,6 +338,7 @@ private:
   bool realigning_ = false;
   bool effectsDisabled_ = false;
   bool hasEffects_ = false;
+  TvgRectangle* caret_ = nullptr;
   // From a press to the next release: a left press, and a double click.
   bool pressed_ = false;
   bool doubleClicked_ = false;

@@ -136,6 +136,7 @@ public:
   TvgCanvas* canvas = nullptr;
   bool designTime = false;
   bool disableUpdate = false;
+  bool animatedCaret = true;
   TvgVisualObject* focused = nullptr;
   TvgVisualObject* selected = nullptr;
 
@@ -195,7 +196,7 @@ public:
   TvgPoint GetMousePos() const override { return {}; }
   TvgPoint LocalToScreen(const TvgPoint& point) const override { return point; }
   void BeginVCLDrag(TvgVisualObject*) override {}
-  bool GetAnimatedCaret() const override { return true; }
+  bool GetAnimatedCaret() const override { return animatedCaret; }
 };
 
 // Fills its local rect with its colour at its absolute opacity.

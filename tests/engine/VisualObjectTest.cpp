@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PaintLog.h"
+#include "engine/FloatAnimation.h"
+#include "engine/Shapes.h"
 
 // The doubles of PaintLog.h are shared by the visual-object test files; their tables live here.
 CL_PUBLISHED(TPaintLogCanvas) {}
@@ -267,4 +269,56 @@ TEST_F(VisualObject, LockingAndCanvasesReachEveryDescendant) {
   child->RemoveObject(late);
   EXPECT_EQ(late->GetCanvas(), nullptr);
   late->Free();
+}
+
+TEST_F(VisualObject, TheCaretIsALockedRectangleThatBlinksWhenTheSceneAnimatesCarets) {
+  auto* editor = scene.AddRoot(100, 30);
+  editor->ShowCaret();
+  TvgRectangle* caret = editor->Caret();
+  ASSERT_NE(caret, nullptr);
+  EXPECT_EQ(caret->Parent(), editor);
+  EXPECT_EQ(caret->Owner(), editor);
+  EXPECT_EQ(caret->Width(), 3);
+  EXPECT_EQ(caret->Height(), 20);
+  EXPECT_EQ(caret->Fill()->SolidColor(), 0xFF0000FFu);
+  EXPECT_EQ(caret->Stroke()->Style(), vgBrushNone);
+  EXPECT_FALSE(caret->Stored());
+  EXPECT_FALSE(caret->HitTest());
+  EXPECT_TRUE(caret->Locked());
+  EXPECT_TRUE(caret->Visible());
+  ASSERT_EQ(caret->ChildrenCount(), 1);
+  auto* blink = dynamic_cast<TvgFloatAnimation*>(caret->Children(0));
+  ASSERT_NE(blink, nullptr);
+  EXPECT_EQ(blink->BindingName(), "caret");
+  EXPECT_EQ(blink->PropertyName(), "Opacity");
+  EXPECT_EQ(blink->StartValue(), 1);
+  EXPECT_EQ(blink->StopValue(), 0);
+  EXPECT_FLOAT_EQ(blink->Duration(), 0.1f);
+  EXPECT_TRUE(blink->AutoReverse());
+  EXPECT_TRUE(blink->Loop());
+  EXPECT_TRUE(blink->Running());
+
+  editor->SetCaretPos({2.5f, 3.5f});
+  EXPECT_EQ(caret->Position()->GetPoint(), (TvgPoint{2, 4}));
+  editor->SetCaretSize({1, 14});
+  EXPECT_EQ(caret->Width(), 1);
+  EXPECT_EQ(caret->Height(), 14);
+  editor->SetCaretColor(0xFF123456);
+  EXPECT_EQ(caret->Fill()->SolidColor(), 0xFF123456u);
+  editor->HideCaret();
+  EXPECT_FALSE(caret->Visible());
+  editor->ShowCaret();
+  EXPECT_EQ(editor->Caret(), caret);
+  caret->Free();
+  EXPECT_EQ(editor->Caret(), nullptr);
+}
+
+TEST_F(VisualObject, ACaretInASceneThatDoesNotAnimateCaretsStaysStill) {
+  scene.animatedCaret = false;
+  auto* editor = scene.AddRoot(100, 30);
+  editor->HideCaret();
+  EXPECT_EQ(editor->Caret(), nullptr);
+  editor->ShowCaret();
+  ASSERT_NE(editor->Caret(), nullptr);
+  EXPECT_EQ(editor->Caret()->ChildrenCount(), 0);
 }
