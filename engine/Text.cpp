@@ -90,7 +90,10 @@ void TvgText::AdjustSize() {
 void TvgText::Paint() {
   TvgCanvas* canvas = GetCanvas();
   canvas->Font()->Assign(font_.get());
-  if (stretch_) return PaintStretched(*canvas);
+  if (stretch_) {
+    PaintStretched(*canvas);
+    return;
+  }
   const TvgRect local = GetLocalRect();
   canvas->FillText(local, local, text_, wordWrap_, GetAbsoluteOpacity(), horzTextAlign_, vertTextAlign_);
 }
