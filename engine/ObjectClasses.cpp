@@ -9,6 +9,7 @@
 #include "engine/ObjectRegistry.h"
 #include "engine/PathData.h"
 #include "engine/ResourceObjects.h"
+#include "engine/Resources.h"
 #include "engine/WideStrings.h"
 
 void vgRegisterObjectClasses() {
@@ -18,8 +19,8 @@ void vgRegisterObjectClasses() {
   for (TClass c : {TvgBitmap::StaticClass(), TvgPathData::StaticClass(), TvgBrush::StaticClass(),
                    TvgBounds::StaticClass(), TvgPosition::StaticClass(), TvgGradient::StaticClass(),
                    TvgGradientPoints::StaticClass(), TvgGradientPoint::StaticClass(), TvgVisual::StaticClass(),
-                   TvgObject::StaticClass(), TvgContent::StaticClass(), TvgControl::StaticClass(),
-                   TvgWideStrings::StaticClass(), TvgWideStringList::StaticClass()})
+                   TvgResources::StaticClass(), TvgObject::StaticClass(), TvgContent::StaticClass(),
+                   TvgControl::StaticClass(), TvgWideStrings::StaticClass(), TvgWideStringList::StaticClass()})
     RegisterClass(c);
   vgRegisterObjects("Resources",
                     {TvgBrushObject::StaticClass(), TvgPathObject::StaticClass(), TvgBitmapObject::StaticClass()});

@@ -16,23 +16,32 @@ const std::string& TStringList::Strings(int index) const { return At(index).Text
 void TStringList::SetStrings(int index, const std::string& line) {
   At(index);
   lines_[size_t(index)].Text = line;
+  OnChange(this);
 }
 
 TObject* TStringList::Objects(int index) const { return At(index).Object; }
 
 int TStringList::AddObject(const std::string& line, TObject* object) {
   lines_.push_back({line, object});
+  OnChange(this);
   return Count() - 1;
 }
 
 void TStringList::Insert(int index, const std::string& line) {
   if (index < 0 || index > Count()) throw EListError(Format("List index out of bounds (%d)", index));
   lines_.insert(lines_.begin() + index, {line, nullptr});
+  OnChange(this);
 }
 
 void TStringList::Delete(int index) {
   At(index);
   lines_.erase(lines_.begin() + index);
+  OnChange(this);
+}
+
+void TStringList::Clear() {
+  lines_.clear();
+  OnChange(this);
 }
 
 int TStringList::IndexOf(const std::string& line) const {
@@ -53,27 +62,31 @@ void TStringList::SetText(const std::string& text) {
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
     if (end == std::string::npos) end = text.size();
-    Add(text.substr(start, end - start));
+    lines_.push_back({text.substr(start, end - start), nullptr});
     if (end < text.size() && text[end] == '\r') ++end;
     if (end < text.size() && text[end] == '\n') ++end;
     start = end;
   }
+  OnChange(this);
 }
 
 void TStringList::Assign(TPersistent* source) {
   auto* other = dynamic_cast<TStringList*>(source);
   if (!other) return TPersistent::Assign(source);
   lines_ = other->lines_;
+  OnChange(this);
 }
 
 void TStringList::DefineProperties(TFiler& filer) {
   filer.DefineProperty(
       "Strings",
       [this](TReader& reader) {
-        Clear();
+        std::vector<Line> lines;
         reader.ReadListBegin();
-        while (!reader.EndOfList()) Add(reader.ReadString());
+        while (!reader.EndOfList()) lines.push_back({reader.ReadString(), nullptr});
         reader.ReadListEnd();
+        lines_ = std::move(lines);
+        OnChange(this);
       },
       [this](TWriter& writer) {
         writer.WriteListBegin();

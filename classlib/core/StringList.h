@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/core/Event.h"
 #include "classlib/core/Persistent.h"
 
 class TStringList : public TPersistent {
@@ -16,13 +17,17 @@ public:
   int AddObject(const std::string& line, TObject* object);
   void Insert(int index, const std::string& line);
   void Delete(int index);
-  void Clear() { lines_.clear(); }
+  void Clear();
   int IndexOf(const std::string& line) const;  // case-insensitive, -1 when absent
   // Lines joined with CR LF after each; setting splits at CR LF, LF or CR.
   std::string Text() const;
   void SetText(const std::string& text);
   void Assign(TPersistent* source) override;
   void DefineProperties(TFiler& filer) override;
+
+  // After every change of the lines; setting the text, assigning and reading from a stream
+  // each count as one change.
+  TNotifyEvent OnChange;
 
 private:
   struct Line {
