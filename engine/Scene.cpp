@@ -11,6 +11,7 @@
 #include "engine/Canvas.h"
 #include "engine/Control.h"
 #include "engine/ObjectRegistry.h"
+#include "engine/Resources.h"
 #include "engine/SceneUnit.h"
 #include "engine/VisualObject.h"
 
@@ -44,6 +45,7 @@ CL_PUBLISHED(TvgWindowScene) {
   published.Property("AnimatedCaret", &S::AnimatedCaret, &S::SetAnimatedCaret).Default(true);
   published.Property("Fill", &S::Fill, &S::SetFill);
   published.Property("Transparency", &S::Transparency, &S::SetTransparency).Default(false);
+  published.Property("Style", &S::GetStyle, &S::SetStyle);
   published.Property("ActiveControl", &S::ActiveControl, &S::SetActiveControl);
 }
 
@@ -67,6 +69,7 @@ TvgCustomScene::TvgCustomScene(TComponent* owner) : TCustomControl(owner) {
 TvgCustomScene::~TvgCustomScene() {
   for (TvgVisualObject* held : {std::exchange(hovered_, nullptr), std::exchange(focused_, nullptr)})
     if (held) held->RemoveFreeNotification(this);
+  if (style_) style_->RemoveFreeNotification(this);
   loadedTimer_.reset();
   for (TvgObject* root : std::exchange(roots_, {})) {
     root->SetScene(nullptr);
@@ -99,7 +102,9 @@ void TvgCustomScene::SetActiveControl(TvgControl* control) {
 
 void TvgCustomScene::SetStyle(TvgResources* style) {
   if (style == style_) return;
+  if (style_) style_->RemoveFreeNotification(this);
   style_ = style;
+  if (style_) style_->FreeNotification(this);
   UpdateResource();
 }
 
@@ -110,6 +115,7 @@ void TvgCustomScene::UpdateResource() {
 void TvgCustomScene::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
   if (operation != opRemove) return;
+  if (component == style_) SetStyle(nullptr);
   auto forget = [component](auto*& reference) {
     if (reference && static_cast<TComponent*>(reference) == component) reference = nullptr;
   };

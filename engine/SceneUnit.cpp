@@ -6,6 +6,7 @@
 #include "engine/ObjectClasses.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/Scene.h"
+#include "engine/Style.h"
 
 TvgSetLayeredWindowAttributes vgSetLayeredWindowAttributes = nullptr;
 TvgUpdateLayeredWindow vgUpdateLayeredWindow = nullptr;
@@ -45,6 +46,7 @@ void vgFinalizeSceneUnit() {
   vgSetLayeredWindowAttributes = nullptr;
   vgUpdateLayeredWindow = nullptr;
   vgPrintWindow = nullptr;
+  vgFreeDefaultStyle();
   vgReleaseObjectLists();
   vgReleaseDragDrop();
   if (oleStarted) OleUninitialize();

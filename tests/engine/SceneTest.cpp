@@ -13,6 +13,7 @@
 #include "engine/Brush.h"
 #include "engine/Canvas.h"
 #include "engine/ObjectRegistry.h"
+#include "engine/Resources.h"
 #include "engine/SceneUnit.h"
 #include "engine/Toolkit.h"
 
@@ -59,6 +60,15 @@ public:
     if (!std::exchange(done, true)) Scene()->AddUpdateRect({150, 50, 160, 60});
     TPaintProbe::Paint();
   }
+};
+
+// Counts the requests to re-apply styles.
+class TStyledProbe : public TPaintProbe {
+  CL_CLASS(TStyledProbe, TPaintProbe)
+public:
+  using TPaintProbe::TPaintProbe;
+  int updates = 0;
+  void UpdateResource() override { ++updates; }
 };
 
 // A window control that paints itself blue with GDI.
@@ -131,6 +141,7 @@ protected:
 }  // namespace
 
 CL_PUBLISHED(TCountingProbe) {}
+CL_PUBLISHED(TStyledProbe) {}
 CL_PUBLISHED(TInvalidatingProbe) {}
 CL_PUBLISHED(TDestroyFlagProbe) {}
 
@@ -406,4 +417,19 @@ TEST_F(SceneHost, DestructionFreesTheRootsAndLeavesTheSceneList) {
   EXPECT_TRUE(otherGone);
   EXPECT_TRUE(grandchildGone);
   EXPECT_EQ(std::find(vgScenes().begin(), vgScenes().end(), gone), vgScenes().end());
+}
+
+TEST_F(SceneHost, AStyleThatChangesOrGoesMakesTheRootApplyStylesAgain) {
+  Owned<TCountingScene> styled(new TCountingScene(nullptr));
+  auto* probe = new TStyledProbe(nullptr);
+  styled->AddObject(probe);
+  auto* resources = new TvgResources(nullptr);
+  styled->SetStyle(resources);
+  EXPECT_EQ(styled->GetStyle(), resources);
+  EXPECT_EQ(probe->updates, 1);
+  styled->SetStyle(resources);
+  EXPECT_EQ(probe->updates, 1);
+  resources->Free();
+  EXPECT_EQ(styled->GetStyle(), nullptr);
+  EXPECT_EQ(probe->updates, 2);
 }
