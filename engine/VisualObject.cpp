@@ -483,8 +483,10 @@ TvgRect TvgVisualObject::GetUpdateRect() {
       rect.Top -= 13;
     }
     if (!clipChildren_) {
-      if (hasEffects_)
-        rect = vgUnionRect(rect, BoundsOfCorners(GetEffectsRect(), [this](const TvgPoint& p) { return LocalToAbsolute(p); }));
+      if (hasEffects_) {
+        const auto toScene = [this](const TvgPoint& p) { return LocalToAbsolute(p); };
+        rect = vgUnionRect(rect, BoundsOfCorners(GetEffectsRect(), toScene));
+      }
       for (int i = 0; i < ChildrenCount(); ++i) {
         TvgVisualObject* child = Children(i)->Visual();
         if (!child || !child->visible_) continue;

@@ -106,7 +106,8 @@ public:
     calls.back().HighSpeed = highSpeed;
   }
   void DrawThumbnail(TvgBitmap*, float, float) override {}
-  void FillText(const TvgRect&, const TvgRect&, const std::wstring&, bool, float, TvgTextAlign, TvgTextAlign) override {}
+  void FillText(const TvgRect&, const TvgRect&, const std::wstring&, bool, float, TvgTextAlign,
+                TvgTextAlign) override {}
   void MeasureText(TvgRect&, const TvgRect&, const std::wstring&, bool, TvgTextAlign, TvgTextAlign) override {}
   bool TextToPath(TvgPathData*, const TvgRect&, const std::wstring&, bool, TvgTextAlign, TvgTextAlign) override {
     return false;

@@ -21,7 +21,7 @@ public:
   int processed = 0;
   float scale = 0;
   TvgPoint bitmapSize;
-  TvgRect GetRect(const TvgRect& rect) override { return {rect.Left - 5, rect.Top - 5, rect.Right + 5, rect.Bottom + 5}; }
+  TvgRect GetRect(const TvgRect& r) override { return {r.Left - 5, r.Top - 5, r.Right + 5, r.Bottom + 5}; }
   TvgPoint GetOffset() override { return {5, 5}; }
   void ProcessEffect(TvgCanvas*, TvgBitmap* bitmap, float s) override {
     ++processed;
@@ -85,9 +85,9 @@ TEST_F(PaintPipeline, ChildrenPaintInChildOrderUnderTheirAbsoluteMatrices) {
 }
 
 TEST_F(PaintPipeline, HiddenEmptyAndUndirtiedChildrenAreSkippedOutsideTheDesigner) {
-  TPaintProbe* a = AddProbe(root, A, {10, 10, 30, 30});
+  AddProbe(root, A, {10, 10, 30, 30});
   TPaintProbe* hidden = AddProbe(root, B, {20, 20, 60, 60});
-  TPaintProbe* empty = AddProbe(root, C, {0, 0, 0, 10});
+  AddProbe(root, C, {0, 0, 0, 10});  // no width
   TPaintProbe* far = AddProbe(root, D, {80, 80, 90, 90});
   hidden->SetVisible(false);
   EXPECT_EQ(Painted(), (std::vector<TvgColor>{A, D}));
@@ -99,15 +99,13 @@ TEST_F(PaintPipeline, HiddenEmptyAndUndirtiedChildrenAreSkippedOutsideTheDesigne
   hidden->SetLocked(true);
   far->SetDesignHide(true);
   EXPECT_EQ(Painted(), (std::vector<TvgColor>{A}));
-  (void)a;
-  (void)empty;
 }
 
 TEST_F(PaintPipeline, AClippingParentClipsEachChildThatAcceptsIt) {
   TPaintProbe* parent = AddProbe(root, A, {10, 10, 50, 50});
   parent->SetClipChildren(true);
   TPaintProbe* inside = AddProbe(parent, B, {30, 30, 60, 60});
-  TPaintProbe* outside = AddProbe(parent, C, {50, 50, 60, 60});
+  AddProbe(parent, C, {50, 50, 60, 60});  // outside the parent
   PaintOver();
   EXPECT_EQ(canvas->Names(), (std::vector<std::string>{"SaveState", "IntersectClipRect", "FillRect", "RestoreState",
                                                        "SaveState", "IntersectClipRect", "FillRect", "RestoreState"}));
@@ -120,7 +118,6 @@ TEST_F(PaintPipeline, AClippingParentClipsEachChildThatAcceptsIt) {
   inside->SetCanClipped(false);
   PaintOver();
   EXPECT_EQ(canvas->Calls("IntersectClipRect").size(), 1u);
-  (void)outside;
 }
 
 TEST_F(PaintPipeline, ChildrenMarkedClipParentAreCutOutOfTheParentsDrawing) {
@@ -141,7 +138,8 @@ TEST_F(PaintPipeline, PaintEventsSurroundTheObjectAndItsChildren) {
   AddProbe(parent, B, {5, 5, 15, 15});
   std::vector<std::string> order;
   parent->OnBeforePaint = [&](TObject*, TvgCanvas*, const TvgRect& r) {
-    order.push_back("before " + std::to_string(int(r.Right)) + " fills " + std::to_string(canvas->FilledColors().size()));
+    order.push_back("before " + std::to_string(int(r.Right)) + " fills " +
+                    std::to_string(canvas->FilledColors().size()));
   };
   parent->OnPaint = [&](TObject*, TvgCanvas* c, const TvgRect&) {
     order.push_back("paint fills " + std::to_string(canvas->FilledColors().size()) + " at " +
@@ -273,7 +271,6 @@ TEST_F(PaintPipeline, PaintToPutsEverythingBackWhenPaintingFails) {
 
 TEST_F(PaintPipeline, AScreenshotIsTheObjectAtItsWholeSize) {
   TPaintProbe* object = AddProbe(root, A, {10, 20, 40.7f, 30.2f});
-  object->Position()->SetPoint({10, 20});
   std::unique_ptr<TvgBitmap> shot = object->MakeScreenshot();
   EXPECT_EQ(shot->Width(), 30);
   EXPECT_EQ(shot->Height(), 10);
