@@ -23,13 +23,23 @@ function(kest_test_environment)
   endif()
 endfunction()
 
+# Tests that move the pointer or read the screen need the shared display to themselves: they run
+# alone (other tests' windows would take their clicks or cover their pixels).
+function(kest_display_exclusive)
+  set_tests_properties(${ARGN} PROPERTIES RUN_SERIAL TRUE)
+endfunction()
+
 # kest_gtest(NAME SOURCES... [LIBS libs...] [PROPERTIES props...])
+# A test program holding the lock "kest_pointer" gets the display to itself (RUN_SERIAL).
 # A GoogleTest executable whose cases are discovered when CTest runs.
 function(kest_gtest name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES} ${T_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   set(props LABELS unit)
+  if("kest_pointer" IN_LIST T_PROPERTIES)
+    list(APPEND props RUN_SERIAL TRUE)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     kest_test_environment()
     list(APPEND props FIXTURES_REQUIRED kest_env)
