@@ -1,6 +1,7 @@
 #include "engine/Resources.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "classlib/core/FileStream.h"
 #include "classlib/core/MemoryStream.h"
@@ -39,8 +40,12 @@ TvgResources::TvgResources(TComponent* owner) : TComponent(owner), resource_(std
   resource_->OnChange = [this](TObject*) { ResourceChanged(); };
 }
 
+// Scenes let go of the container before its styles go, so that none keeps a dangling Style.
 TvgResources::~TvgResources() {
   resource_->OnChange = nullptr;
+  const std::vector<IvgWindowScene*> scenes = vgScenes();
+  for (IvgWindowScene* scene : scenes)
+    if (scene->GetStyle() == this) scene->SetStyle(nullptr);
   FreeAndNil(root_);
 }
 

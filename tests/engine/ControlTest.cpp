@@ -8,6 +8,7 @@
 #include "StyleTree.h"
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
+#include "engine/Effect.h"
 #include "engine/ObjectStreaming.h"
 
 namespace {
@@ -158,6 +159,26 @@ TEST_F(Control, StyleObjectFreedFromOutsideIsForgotten) {
   EXPECT_EQ(control->events, (std::vector<std::string>{"apply", "free"}));
   control->UpdateResource();
   EXPECT_EQ(StyleTag(control), 1);
+}
+
+// A focused control's new style shows the focus at once.
+TEST_F(Control, StyleAppliedWhileFocusedSwitchesItsFocusEffectOn) {
+  SetStyleText(
+      "object TvgVisualObject\r\n  object TvgVisualObject\r\n    ResourceName = 'ProbeControlstyle'\r\n    HitTest = False\r\n"
+      "    object TvgGlowEffect\r\n      ResourceName = 'glow'\r\n      Trigger = 'IsFocused=true'\r\n"
+      "      Enabled = False\r\n    end\r\n  end\r\nend\r\n");
+  for (bool disabled : {false, true}) {
+    TvgProbeControl* control = AddControl();
+    control->SetCanFocused(true);
+    control->SetDisableFocusEffect(disabled);
+    scene->SetFocused(control);
+    ASSERT_TRUE(control->IsFocused());
+    control->UpdateResource();
+    auto* glow = dynamic_cast<TvgEffect*>(control->FindResource("glow"));
+    ASSERT_NE(glow, nullptr);
+    EXPECT_EQ(glow->Enabled(), !disabled) << "focus effect disabled: " << disabled;
+    scene->SetFocused(nullptr);
+  }
 }
 
 // --- Data binding -----------------------------------------------------------------------------

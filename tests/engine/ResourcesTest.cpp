@@ -169,6 +169,18 @@ TEST_F(Resources, EveryScenesUsingTheContainerReappliesWhenItChanges) {
   otherContainer->Free();
 }
 
+TEST_F(Resources, FreedContainerLeavesItsScenesWithoutStyle) {
+  auto* container = new TvgResources(nullptr);
+  container->Resource()->SetText(StylesText({{"ProbeControlstyle", 1}}));
+  scene->SetStyle(container);
+  TvgProbeControl* control = AddControl();
+  control->ApplyResource();
+  container->Free();
+  EXPECT_EQ(scene->GetStyle(), nullptr);
+  EXPECT_EQ(StyleTag(control), 1) << "the clone stays with its control";
+  control->UpdateResource();
+}
+
 // Clones belong to their controls and outlive the root they came from.
 TEST_F(Resources, ReplacedRootLeavesTheClonesInPlace) {
   SetStyleText(StylesText({{"ProbeControlstyle", 1}}));
