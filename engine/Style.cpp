@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "classlib/core/SysUtils.h"
 #include "classlib/desktop/ResourceStream.h"
 #include "engine/Control.h"
 #include "engine/ObjectRegistry.h"
@@ -28,6 +29,19 @@ TvgObject* FindIn(TvgObject* tree, const std::string& name) { return tree ? tree
 bool Contains(const TvgObject* object, const TvgControl& control) {
   for (const TvgObject* o = &control; o; o = o->Parent())
     if (o == object) return true;
+  return false;
+}
+
+// A control inside a clone of its own style, looking for that style again, would be styled
+// without end; so would controls whose styles hold each other.
+bool InsideItsOwnStyle(const TvgControl& control) {
+  const TvgObject* below = &control;
+  for (const TvgObject* above = control.Parent(); above; below = above, above = above->Parent()) {
+    auto* ancestor = dynamic_cast<const TvgControl*>(above);
+    if (ancestor && ancestor->StyleObject() == below && ancestor->ClassType() == control.ClassType() &&
+        SameText(ancestor->Resource(), control.Resource()))
+      return true;
+  }
   return false;
 }
 
@@ -66,6 +80,7 @@ std::string vgStyleName(const std::string& className) {
 TvgObject* vgFindStyleResource(TvgControl& control) {
   const std::string& resource = control.Resource();
   if (!resource.empty() && resource == control.ResourceName()) return nullptr;
+  if (InsideItsOwnStyle(control)) return nullptr;
   TvgObject* sceneStyle = SceneStyleRoot(control);
   if (!resource.empty())
     if (TvgObject* clone = CloneNamedResource(control, sceneStyle)) return clone;

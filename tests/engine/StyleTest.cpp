@@ -117,6 +117,24 @@ TEST_F(StyleLookup, LiveObjectHoldingTheControlIsNotCloned) {
   EXPECT_EQ(control->StyleObject(), nullptr);
 }
 
+// Style data whose style holds a control of the same kind ends after one level.
+TEST_F(StyleLookup, ControlInsideACloneOfItsOwnStyleStaysUnstyled) {
+  SetStyleText(
+      "object TvgVisualObject\r\n  object TvgVisualObject\r\n    ResourceName = 'ProbeControlstyle'\r\n"
+      "    object TvgProbeControl\r\n      ResourceName = 'inner'\r\n    end\r\n  end\r\nend\r\n");
+  TvgProbeControl* control = AddControl();
+  control->ApplyResource();
+  auto* inner = dynamic_cast<TvgProbeControl*>(control->FindResource("inner"));
+  ASSERT_NE(inner, nullptr);
+  inner->ApplyResource();
+  EXPECT_EQ(inner->StyleObject(), nullptr);
+
+  auto* sibling = new TvgProbeControl(nullptr);
+  control->AddObject(sibling);
+  sibling->ApplyResource();
+  EXPECT_EQ(StyleTag(sibling), 0) << "a control of the same kind beside the style is styled as usual";
+}
+
 TEST_F(StyleLookup, WithoutAnyStyleTheControlStaysUnstyled) {
   TvgProbeControl* control = AddControl();
   control->ApplyResource();
