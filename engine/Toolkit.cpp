@@ -3,6 +3,7 @@
 #include "engine/AnimationUnit.h"
 #include "engine/Effects.h"
 #include "engine/GdiPlusUnit.h"
+#include "engine/LayoutUnit.h"
 #include "engine/SceneUnit.h"
 #include "engine/ShapesUnit.h"
 
@@ -11,6 +12,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_effects", &vgRegisterEffectClasses, [] {}},
       {"vg_objects", &vgInitializeShapesUnit, [] {}},
       {"vg_ani", &vgInitializeAnimationUnit, &vgFinalizeAnimationUnit},
+      {"vg_layouts", &vgInitializeLayoutUnit, [] {}},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
   };
