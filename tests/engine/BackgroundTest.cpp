@@ -68,4 +68,24 @@ TEST_F(Background, ChildOfATransparentSceneShowsItsStyle) {
   EXPECT_EQ(shot->GetScanline(70)[70], 0u);
 }
 
+// Without a container style the default style's dark gradient shows, lighter at the top.
+TEST_F(Background, DefaultStyleGivesTheDarkThemesBackground) {
+  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  SetStyleText("");
+  background->Fill()->SetStyle(vgBrushNone);
+  ASSERT_NE(background->StyleObject(), nullptr);
+  EXPECT_EQ(background->StyleObject()->ResourceName(), "backgroundstyle");
+  std::unique_ptr<TvgBitmap> shot = background->MakeScreenshot();
+  auto grey = [](TvgColor c) { return c & 0xFF; };
+  const TvgColor top = shot->GetScanline(1)[50], bottom = shot->GetScanline(98)[50];
+  for (TvgColor c : {top, bottom}) {
+    EXPECT_EQ(c >> 24, 0xFFu);
+    EXPECT_EQ((c >> 16) & 0xFF, grey(c));
+    EXPECT_EQ((c >> 8) & 0xFF, grey(c));
+  }
+  EXPECT_GT(grey(top), grey(bottom));
+  EXPECT_LE(grey(top), 0x33u);
+  EXPECT_GE(grey(bottom), 0x26u);
+}
+
 }  // namespace
