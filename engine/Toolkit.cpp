@@ -1,5 +1,6 @@
 #include "engine/Toolkit.h"
 
+#include "controls/ControlsUnit.h"
 #include "engine/AnimationUnit.h"
 #include "engine/Effects.h"
 #include "engine/GdiPlusUnit.h"
@@ -12,6 +13,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_effects", &vgRegisterEffectClasses, [] {}},
       {"vg_objects", &vgInitializeShapesUnit, [] {}},
       {"vg_ani", &vgInitializeAnimationUnit, &vgFinalizeAnimationUnit},
+      {"vg_controls", &vgInitializeControlsUnit, [] {}},
       {"vg_layouts", &vgInitializeLayoutUnit, [] {}},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},

@@ -1,5 +1,6 @@
 #include "classlib/core/Object.h"
 
+#include <algorithm>
 #include <map>
 
 #include "classlib/core/Event.h"
@@ -29,9 +30,16 @@ bool TClassInfo::InheritsFrom(const TClassInfo* ancestor) const {
   return false;
 }
 
+// A property a class declares again (to give it another default) keeps its ancestor's place.
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
   std::vector<const TPropInfo*> all = Parent ? Parent->Properties() : std::vector<const TPropInfo*>{};
-  all.insert(all.end(), OwnProperties.begin(), OwnProperties.end());
+  const size_t inherited = all.size();
+  for (const TPropInfo* own : OwnProperties) {
+    auto end = all.begin() + std::ptrdiff_t(inherited);
+    auto redeclared = std::find_if(all.begin(), end, [own](const TPropInfo* p) { return SameText(p->Name, own->Name); });
+    if (redeclared != end) *redeclared = own;
+    else all.push_back(own);
+  }
   return all;
 }
 

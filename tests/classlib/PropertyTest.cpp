@@ -100,6 +100,26 @@ TEST(ClassInfo, ListsPropertiesAncestorsFirstInDeclarationOrder) {
   EXPECT_EQ(names, expected);
 }
 
+// Declares Visible again with another default.
+class TSampleHiddenWidget : public TSampleWidget {
+  CL_CLASS(TSampleHiddenWidget, TSampleWidget)
+public:
+  using TSampleWidget::TSampleWidget;
+};
+
+CL_PUBLISHED(TSampleHiddenWidget) {
+  published.Property("Visible", &TSampleWidget::Visible, &TSampleWidget::Visible).Default(false);
+}
+
+TEST(ClassInfo, PropertyDeclaredAgainKeepsItsPlaceWithTheNewDefault) {
+  std::vector<const TPropInfo*> props = TSampleHiddenWidget::StaticClass()->Properties();
+  ASSERT_EQ(props.size(), TSampleWidget::StaticClass()->Properties().size());
+  EXPECT_EQ(props[3]->Name, "Visible");
+  EXPECT_EQ(props[3], TSampleHiddenWidget::StaticClass()->FindProperty("Visible"));
+  TSampleHiddenWidget widget(nullptr);
+  EXPECT_FALSE(props[3]->IsDefaultValue(widget));
+}
+
 TEST(ClassInfo, DeducesKindsFromAccessorTypes) {
   struct Case {
     const char* name;
