@@ -2,13 +2,14 @@
 // (presses, moves, releases, wheel, hover, keys, focus, drag events), hit testing, the tab
 // list and context menus.
 #include "engine/Control.h"
-#include "engine/DragDrop.h"
 #include "engine/SceneInterface.h"
 #include "engine/VisualObject.h"
 // The platform's headers come after the engine's, which they would rename.
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Menus.h"
+
+#include <vector>
 
 bool vgDisableFocusEffect = false;
 
@@ -43,15 +44,13 @@ bool TakesPointer(TvgVisualObject& object) {
   return design || !dynamic_cast<TvgControl*>(&object) || object.GetAbsoluteEnabled();
 }
 
-// The children a hit test passes, topmost first: the visible ones outside the designer; in the
-// designer all, except that a DesignHide object's are passed over.
+// The visual children a hit test passes, topmost first; in the designer a DesignHide object's
+// are passed over.
 std::vector<TvgVisualObject*> HitTestChildren(const TvgVisualObject& object) {
   std::vector<TvgVisualObject*> children;
-  const bool design = Designing(object);
-  if (design && object.DesignHide()) return children;
+  if (Designing(object) && object.DesignHide()) return children;
   for (int i = object.ChildrenCount() - 1; i >= 0; --i)
-    if (TvgVisualObject* child = object.Children(i)->Visual(); child && (child->Visible() || design))
-      children.push_back(child);
+    if (TvgVisualObject* child = object.Children(i)->Visual()) children.push_back(child);
   return children;
 }
 
