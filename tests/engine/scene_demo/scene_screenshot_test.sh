@@ -53,13 +53,19 @@ expect_near() {  # SHOT X Y R G B WHAT
   done
 }
 
-run_demo() {  # MODE LEFT TOP
+# The screenshot is taken once the window shows its last corner (the X server may map and size
+# a window a little after the program has painted it, when the machine is busy).
+shows_corner() {  # MODE X Y EXPECTED
+  import -window root "$work/$1.png"
+  [ "$(pixel "$work/$1.png" "$2" "$3")" = "$4" ]
+}
+run_demo() {  # MODE LEFT TOP CORNER_X CORNER_Y CORNER_COLOUR
   rm -f "$work/stop" "$work/log"
   "${wine_run[@]}" "$demo" "$1" "$2" "$3" "Z:${work//\//\\}\\stop" >"$work/log" 2>&1 &
   demo_pid=$!
   wait_for 60 ready || fail "$1: the scene did not report itself on screen"
   sleep 0.3
-  import -window root "$work/$1.png"
+  wait_for 5 shows_corner "$1" "$4" "$5" "$6" || true
   touch "$work/stop"
   wait "$demo_pid" || fail "$1: the demo ended with an error"
   demo_pid=
@@ -69,7 +75,7 @@ run_demo() {  # MODE LEFT TOP
 # Layered: at (1020, 40). The card fills the root inside its 10-pixel margin.
 x=1020; y=40
 import -window root "$work/before.png"
-run_demo layered $x $y
+run_demo layered $x $y $((x + 15)) $((y + 75)) "255,0,0"
 shot="$work/layered.png"
 expect_pixel "$shot" $((x + 15)) $((y + 75)) "255,0,0" "layered card"
 expect_pixel "$shot" $((x + 10 + 30)) $((y + 10 + 30)) "0,0,255" "layered blue square"
@@ -83,7 +89,7 @@ done
 
 # Ordinary window at (1020, 220): a 180 x 130 card centred on the green fill.
 x=1020; y=220
-run_demo window $x $y
+run_demo window $x $y $((x + 196)) $((y + 146)) "0,255,0"
 shot="$work/window.png"
 expect_pixel "$shot" $((x + 3)) $((y + 3)) "0,255,0" "window fill"
 expect_pixel "$shot" $((x + 196)) $((y + 146)) "0,255,0" "window fill"
