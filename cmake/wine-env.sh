@@ -19,8 +19,11 @@ wine_prefix_ready() {
       for f in /usr/share/wine/fonts/* /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
         [ -e "$f" ] && ln -sf "$f" "$fonts/"
       done
-      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 9>&-
+      # Bold Tahoma is a face of its own, which the link for Tahoma does not reach.
+      for face in Tahoma 'Tahoma Bold'; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 9>&-
+      done
       wineserver -w 9>&-
       touch "$WINEPREFIX/.kest-ready"
     fi

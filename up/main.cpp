@@ -1,22 +1,21 @@
-// up: checks the update service for a newer kest.exe and ends with exit code 0.
-// Until the update window exists the decision is reported on standard output, when there is one.
-#include "up/UpdateCheck.h"
+// up: checks the update service for a newer kest.exe; when there is one, shows the update message
+// window until the user has chosen. Ends with exit code 0.
 #include <windows.h>
-#include <string>
 
-namespace {
-
-void Report(const std::string& text) {
-  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-  DWORD written = 0;
-  if (output && output != INVALID_HANDLE_VALUE)
-    WriteFile(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-}
-
-} // namespace
+#include "classlib/desktop/Application.h"
+#include "engine/Toolkit.h"
+#include "up/UpdateCheck.h"
+#include "up/untMsg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TvgToolkit toolkit;
   const TUpdateDecision decision = CheckForUpdate();
-  Report(decision.Due ? "update due\ninstaller: " + decision.InstallerAddress + "\n" : std::string("no update\n"));
+  if (decision.Due) {
+    InstallerAddress = decision.InstallerAddress;
+    UpdateNotes = decision.Notes;
+    Application->Initialize();
+    Application->CreateForm<TfrmMsg>();
+    Application->Run();
+  }
   return 0;
 }

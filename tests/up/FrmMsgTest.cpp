@@ -1,0 +1,335 @@
+// The update message window made from its form resource in this process: its tree as streamed, the
+// button styles of its own container, what FormCreate fills in, the hover and press animations on
+// a clock advanced by hand, and the two buttons' handlers against the local update server.
+#include "up/untMsg.h"
+
+#include "engine/Scene.h"  // first: it brings the platform's headers, which rename FindResource
+#include "classlib/desktop/Application.h"
+#include "classlib/desktop/Screen.h"
+#include "controls/Button.h"
+#include "engine/AnimationClock.h"
+#include "engine/Background.h"
+#include "engine/Brush.h"
+#include "engine/ColorAnimation.h"
+#include "engine/Effects.h"
+#include "engine/Font.h"
+#include "engine/Image.h"
+#include "engine/Resources.h"
+#include "engine/Shapes.h"
+#include "engine/Text.h"
+#include "engine/Toolkit.h"
+#include "LocalServer.h"
+#include "TempFolder.h"
+
+#include <functional>
+#include <string>
+
+namespace {
+
+uint32_t now = 0;
+
+class FrmMsgTest : public TempFolderFixture {
+protected:
+  static void SetUpTestSuite() {
+    vgInitializeToolkit();
+    Application->Initialize();
+  }
+  void SetUp() override {
+    TempFolderFixture::SetUp();
+    vgFreeAnimationClock();
+    vgSetAnimationTickSource([] { return now; });
+  }
+  void TearDown() override {
+    if (form) form->Free();
+    vgFreeAnimationClock();
+    vgSetAnimationTickSource(nullptr);
+    TempFolderFixture::TearDown();
+  }
+
+  TfrmMsg* Make(const std::string& notes = "", const std::string& installer = "") {
+    UpdateNotes = notes;
+    InstallerAddress = installer;
+    form = TCustomForm::Create<TfrmMsg>(nullptr);
+    return form;
+  }
+  // Made, shown, and its buttons styled as by the first paint.
+  TfrmMsg* Shown(const std::string& installer = "") {
+    Make("", installer);
+    form->Show();
+    Application->ProcessMessages();
+    for (const char* name : {"Button1", "Button2"}) Component<TvgButton>(name)->ApplyResource();
+    return form;
+  }
+  template <class T>
+  T* Component(const char* name) const {
+    return dynamic_cast<T*>(form->FindComponent(name));
+  }
+  TvgWindowScene* Scene() const { return Component<TvgWindowScene>("vgWindowScene1"); }
+  TvgColor Fill(const char* button) const {
+    auto* background = dynamic_cast<TvgRectangle*>(Component<TvgButton>(button)->FindResource("background"));
+    return background ? background->Fill()->SolidColor() : 0;
+  }
+  void MouseAt(int x, int y) {
+    SendMessageW(Scene()->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+  }
+  static void Advance(uint32_t milliseconds) {
+    now += milliseconds;
+    if (TvgAniThread* clock = vgAnimationClock()) clock->Tick();
+  }
+  static std::string InstallerRecord(const std::string& installer) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+      const std::string record = ReadBytes(installer + ".log");
+      if (record.find('\n') != std::string::npos) return record;
+      Sleep(50);
+    }
+    return {};
+  }
+
+  TfrmMsg* form = nullptr;
+};
+
+TEST_F(FrmMsgTest, IsABorderlessTransparentWindowCentredOnTheDesktop) {
+  Make();
+  EXPECT_EQ(form->BorderStyle(), bsNone);
+  EXPECT_EQ(form->Position(), poDesktopCenter);
+  EXPECT_EQ(form->Caption(), "");
+  EXPECT_EQ(form->Font()->Name(), "Tahoma");
+  const RECT client = form->ClientRect();
+  EXPECT_EQ(client.right - client.left, 474);
+  EXPECT_EQ(client.bottom - client.top, 408);
+  ASSERT_NE(Scene(), nullptr);
+  EXPECT_EQ(Scene()->Align(), alClient);
+  EXPECT_TRUE(Scene()->Transparency());
+  EXPECT_EQ(Scene()->GetStyle(), Component<TvgResources>("Resources1"));
+  EXPECT_FALSE(Scene()->DesignSnapToGrid());
+  EXPECT_TRUE(Scene()->DesignSnapToLines());
+
+  form->Show();
+  EXPECT_NE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+  RECT window;
+  GetWindowRect(form->Handle(), &window);
+  EXPECT_EQ(window.left, Screen->DesktopLeft() + (Screen->DesktopWidth() - 474) / 2);
+  EXPECT_EQ(window.top, Screen->DesktopTop() + (Screen->DesktopHeight() - 408) / 2);
+}
+
+TEST_F(FrmMsgTest, StreamsTheSceneTreeInOrder) {
+  struct TNode {
+    const char *Name, *Class, *Parent;
+    float X, Y, Width, Height;
+    bool HitTest;
+  };
+  const TNode tree[] = {
+      {"Root1", "TvgBackground", "", 0, 0, 474, 408, false},
+      {"Rectangle1", "TvgRectangle", "Root1", 10, 10, 454, 388, false},
+      {"Button1", "TvgButton", "Rectangle1", 286, 315, 130, 49, true},
+      {"Image1", "TvgImage", "Rectangle1", 37, 37, 72, 72, false},
+      {"Text1", "TvgText", "Rectangle1", 131, 48, 182, 50, false},
+      {"Text2", "TvgText", "Rectangle1", 37, 138, 379, 156, false},
+      {"Button2", "TvgButton", "Rectangle1", 154, 315, 130, 49, true},
+  };
+  Make();
+  ASSERT_EQ(Scene()->RootCount(), 1);
+  int childIndex = 0;
+  for (const TNode& node : tree) {
+    SCOPED_TRACE(node.Name);
+    auto* object = Component<TvgVisualObject>(node.Name);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->ClassName(), node.Class);
+    if (*node.Parent) {
+      ASSERT_EQ(object->Parent(), Component<TvgObject>(node.Parent));
+      if (std::string(node.Parent) == "Rectangle1") EXPECT_EQ(object->Parent()->Children(childIndex++), object);
+    } else {
+      EXPECT_EQ(Scene()->Roots(0), object);
+    }
+    EXPECT_EQ(object->Position()->X(), node.X);
+    EXPECT_EQ(object->Position()->Y(), node.Y);
+    EXPECT_EQ(object->Width(), node.Width);
+    EXPECT_EQ(object->Height(), node.Height);
+    EXPECT_EQ(object->HitTest(), node.HitTest);
+  }
+}
+
+TEST_F(FrmMsgTest, CardTitleImageAndNotesAsDesigned) {
+  Make();
+  auto* card = Component<TvgRectangle>("Rectangle1");
+  EXPECT_EQ(card->Align(), vaClient);
+  EXPECT_EQ(card->Fill()->SolidColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(card->Stroke()->SolidColor(), 0xFF6C6C6Cu);
+  EXPECT_EQ(card->Sides(), vgAllSides);
+
+  auto* title = Component<TvgText>("Text1");
+  EXPECT_EQ(title->Text(), L"祖诺浏览器 更新");
+  EXPECT_EQ(title->Fill()->SolidColor(), 0xFF5C5C5Cu);
+  EXPECT_EQ(title->Font()->Size(), 16);
+  EXPECT_EQ(title->Font()->Style(), vgFontBold);
+
+  auto* image = Component<TvgImage>("Image1");
+  EXPECT_EQ(image->Bitmap()->Width(), 72);
+  EXPECT_EQ(image->Bitmap()->Height(), 72);
+  EXPECT_EQ(image->WrapMode(), vgImageFit);
+
+  auto* notes = Component<TvgText>("Text2");
+  EXPECT_EQ(notes->HorzTextAlign(), vgTextAlignNear);
+  EXPECT_EQ(notes->VertTextAlign(), vgTextAlignNear);
+  EXPECT_TRUE(notes->WordWrap());
+}
+
+TEST_F(FrmMsgTest, ButtonsTakeTheirLooksFromTheFormsOwnStyles) {
+  struct TButton {
+    const char *Name, *Resource;
+    const wchar_t* Text;
+    TvgColor DesignFill, RestingFill, TextFill;
+  };
+  // "立即更新" rests at the darker end of its colour animation (see the hover test below).
+  const TButton buttons[] = {
+      {"Button1", "Button1Style1", L"立即更新", 0xFF337AB7, 0xFF2E6DA4, 0xFFE0E0E0},
+      {"Button2", "Button2Style1", L"暂不更新", 0xFFBEBEBE, 0xFFBEBEBE, 0xFFFFFFFF},
+  };
+  Shown();
+  Advance(250);
+  auto* styles = Component<TvgResources>("Resources1");
+  ASSERT_NE(styles->Root(), nullptr);
+  for (const TButton& expected : buttons) {
+    SCOPED_TRACE(expected.Name);
+    auto* button = Component<TvgButton>(expected.Name);
+    EXPECT_EQ(button->Resource(), expected.Resource);
+    EXPECT_EQ(button->Text(), expected.Text);
+    EXPECT_EQ(button->Cursor(), crHandPoint);
+    EXPECT_FALSE(button->StaysPressed());
+    EXPECT_EQ(button->TextAlign(), vgTextAlignCenter);
+    TvgObject* style = styles->Root()->FindResource(expected.Resource);
+    ASSERT_NE(style, nullptr);
+    auto* design = dynamic_cast<TvgRectangle*>(style->FindResource("background"));
+    ASSERT_NE(design, nullptr);
+    EXPECT_EQ(design->Fill()->SolidColor(), expected.DesignFill);
+    ASSERT_NE(button->StyleObject(), nullptr);
+    EXPECT_EQ(Fill(expected.Name), expected.RestingFill);
+    auto* caption = dynamic_cast<TvgText*>(button->FindResource("text"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->Fill()->SolidColor(), expected.TextFill);
+    EXPECT_EQ(caption->Text(), expected.Text);
+  }
+}
+
+TEST_F(FrmMsgTest, UpdateButtonStyleAnimatesItsFillAndGlowsWhenFocused) {
+  Make();
+  TvgObject* style = Component<TvgResources>("Resources1")->Root()->FindResource("Button1Style1");
+  ASSERT_NE(style, nullptr);
+  TvgObject* background = style->FindResource("background");
+  ASSERT_NE(background, nullptr);
+  struct TAnimation {
+    const char *Trigger, *Inverse, *Start, *Stop;
+  };
+  const TAnimation animations[] = {
+      {"IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false", "#FF2E6DA4", "#FF337AB7"},
+      {"IsPressed=true", "IsPressed=false", "#FF337AB7", "#FF2E6DA4"},
+  };
+  ASSERT_EQ(background->ChildrenCount(), 2);
+  for (int i = 0; i < 2; ++i) {
+    auto* animation = dynamic_cast<TvgColorAnimation*>(background->Children(i));
+    ASSERT_NE(animation, nullptr);
+    EXPECT_EQ(animation->Duration(), 0.2f);
+    EXPECT_EQ(animation->Trigger(), animations[i].Trigger);
+    EXPECT_EQ(animation->TriggerInverse(), animations[i].Inverse);
+    EXPECT_EQ(animation->StartValue(), animations[i].Start);
+    EXPECT_EQ(animation->StopValue(), animations[i].Stop);
+    EXPECT_EQ(animation->PropertyName(), "Fill.Color");
+  }
+  TvgGlowEffect* glow = nullptr;
+  for (int i = 0; i < style->ChildrenCount() && !glow; ++i) glow = dynamic_cast<TvgGlowEffect*>(style->Children(i));
+  ASSERT_NE(glow, nullptr);
+  EXPECT_EQ(glow->Trigger(), "IsFocused=true");
+  EXPECT_FALSE(glow->Enabled());
+  EXPECT_EQ(glow->Softness(), 0.2f);
+  EXPECT_EQ(glow->Opacity(), 0.9f);
+  EXPECT_EQ(glow->GlowColor(), "#FFF69E2D");
+
+  TvgObject* declineStyle = Component<TvgResources>("Resources1")->Root()->FindResource("Button2Style1");
+  ASSERT_NE(declineStyle, nullptr);
+  EXPECT_EQ(declineStyle->FindResource("background")->ChildrenCount(), 0);
+}
+
+// Applying the style runs its animations by the current state: the pointer is neither over the
+// button nor pressing it, so the hover animation runs backwards and the button rests at 2E6DA4.
+TEST_F(FrmMsgTest, HoverAndPressRunTheUpdateButtonsColourAnimations) {
+  Shown();
+  Advance(250);
+  ASSERT_EQ(Fill("Button1"), 0xFF2E6DA4u);
+  const struct {
+    const char* Step;
+    std::function<void()> Act;
+    TvgColor From, To;
+  } steps[] = {
+      {"entering", [&] { MouseAt(360, 350); }, 0xFF2E6DA4, 0xFF337AB7},
+      {"leaving", [&] { MouseAt(230, 40); }, 0xFF337AB7, 0xFF2E6DA4},  // the card lets the pointer through
+      {"entering again", [&] { MouseAt(360, 350); }, 0xFF2E6DA4, 0xFF337AB7},
+      {"pressing", [&] { SendMessageW(Scene()->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(360, 350)); },
+       0xFF337AB7, 0xFF2E6DA4},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.Step);
+    step.Act();
+    EXPECT_EQ(Fill("Button1"), step.From);
+    Advance(100);
+    EXPECT_NE(Fill("Button1"), step.From);
+    EXPECT_NE(Fill("Button1"), step.To);
+    Advance(150);
+    EXPECT_EQ(Fill("Button1"), step.To);
+  }
+  MouseAt(220, 350);  // over Button2, which has no animation
+  Advance(250);
+  EXPECT_EQ(Fill("Button2"), 0xFFBEBEBEu);
+}
+
+TEST_F(FrmMsgTest, CreationPutsTheNotesIntoTheBody) {
+  const struct {
+    std::string Notes;
+    std::wstring Shown;
+  } cases[] = {
+      {"修复了若干问题。\n提升了网页加载速度。\r\nKest 1.0.1.0", L"修复了若干问题。\n提升了网页加载速度。\r\nKest 1.0.1.0"},
+      {"", L""},
+  };
+  for (const auto& c : cases) {
+    Make(c.Notes);
+    EXPECT_EQ(Component<TvgText>("Text2")->Text(), c.Shown);
+    EXPECT_EQ(Component<TvgText>("Text1")->Text(), L"祖诺浏览器 更新") << "the rest stays";
+    form->Free();
+    form = nullptr;
+  }
+}
+
+TEST_F(FrmMsgTest, CreationHidesTheTaskbarButtonAndTakesTheSystemsHandCursor) {
+  Make();
+  EXPECT_NE(GetWindowLongA(Application->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+  EXPECT_EQ(Screen->Cursors(crHandPoint), LoadCursorA(nullptr, IDC_HAND));
+}
+
+TEST_F(FrmMsgTest, NotNowClosesTheWindowAndCreatesNoFile) {
+  Shown(ServerUrl("/installer.exe"));
+  form->Button2Click(nullptr);
+  EXPECT_FALSE(form->Visible());
+  EXPECT_FALSE(PathExists(Folder() + "0.exe"));
+}
+
+TEST_F(FrmMsgTest, UpdateNowDownloadsTheInstallerStartsItSilentlyAndCloses) {
+  Shown(ServerUrl("/installer.exe"));
+  form->Button1Click(nullptr);
+  EXPECT_FALSE(form->Visible());
+  const std::string installer = Folder() + "0.exe";
+  EXPECT_EQ(ReadBytes(installer).substr(0, 2), "MZ");
+  const std::string record = InstallerRecord(installer);
+  EXPECT_NE(record.find("0.exe\" /VERYSILENT\r\n"), std::string::npos) << record;
+}
+
+// The window comes back rather than leaving up running with nothing on screen.
+TEST_F(FrmMsgTest, FailedDownloadStartsNothingAndShowsTheWindowAgain) {
+  Shown("http://127.0.0.1:" + std::to_string(ClosedPort()) + "/installer.exe");
+  form->Button1Click(nullptr);
+  EXPECT_TRUE(form->Visible());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(ReadBytes(Folder() + "0.exe"), "") << "the empty download stays";
+  Sleep(300);
+  EXPECT_FALSE(PathExists(Folder() + "0.exe.log"));
+}
+
+}  // namespace
