@@ -1,6 +1,8 @@
 #include "controls/SelectionItem.h"
 
-CL_PUBLISHED(TvgSelectionItem) {}
+CL_PUBLISHED(TvgSelectionItem) {
+  published.Property("HitTest", &TvgSelectionItem::HitTest, &TvgSelectionItem::SetHitTest).Default(false);
+}
 
 TvgSelectionItem::TvgSelectionItem(TComponent* owner) : TvgControl(owner) { SetHitTest(false); }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "../classlib/desktop/DesktopFixture.h"
@@ -26,7 +27,6 @@ protected:
   static void SetUpTestSuite() { vgInitializeToolkit(); }
   void SetUp() override {
     DesktopTest::SetUp();
-    ASSERT_NE(vgDefaultStyle(), nullptr) << "the default style resource is not linked in";
     vgFreeAnimationClock();
     now = 500000;
     vgSetAnimationTickSource([] { return now; });
@@ -52,13 +52,18 @@ protected:
     DesktopTest::TearDown();
   }
 
-  // A control at (x, y) of the root with its style applied, as its first paint would.
+  // A control at (x, y) of the root with its style applied, as its first paint would; setUp runs
+  // before the style is applied.
   template <class T>
-  T* Add(float x, float y, float width, float height, const std::string& resource = "") {
+  T* Add(float x, float y, float width, float height, const std::string& resource = "",
+         const std::function<void(T&)>& setUp = nullptr) {
     auto* control = new T(nullptr);
+    control->BeginUpdate();
+    control->SetResource(resource);
+    if (setUp) setUp(*control);
+    control->EndUpdate();
     root->AddObject(control);
     control->SetBounds(x, y, width, height);
-    if (!resource.empty()) control->SetResource(resource);
     control->ApplyResource();
     return control;
   }
@@ -66,6 +71,7 @@ protected:
   void UseStyles(const std::string& text) {
     if (!styles) styles = new TvgResources(nullptr);
     styles->Resource()->SetText(text);
+    ASSERT_NE(styles->Root(), nullptr) << "the styles do not load";
     scene->SetStyle(styles);
   }
 

@@ -1,0 +1,153 @@
+// The controls unit at the toolkit's start-up: its classes by category and for streaming, their
+// constructors' settings, and the styles each finds in the default style.
+#include "ControlsFixture.h"
+//
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/core/SysUtils.h"
+#include "controls/Button.h"
+#include "controls/TextControl.h"
+#include "engine/Background.h"
+#include "engine/ObjectRegistry.h"
+#include "engine/Shapes.h"
+#include "engine/Text.h"
+
+namespace {
+
+int CountInCategory(const std::string& category, const std::string& className) {
+  return int(std::count_if(vgObjectCategories().begin(), vgObjectCategories().end(), [&](const TvgObjectCategory& c) {
+    return c.Category == category && c.Class->Name == className;
+  }));
+}
+
+TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
+  vgInitializeToolkit();
+  struct Case {
+    const char* category;
+    std::vector<const char*> classes;
+  } cases[] = {
+      {"Windows", {"TvgBackground"}},
+      {"Boxes", {"TvgGroupBox"}},
+      {"Controls", {"TvgPanel", "TvgCalloutPanel", "TvgLabel", "TvgValueLabel", "TvgImageControl"}},
+      {"Tool and Status", {"TvgStatusBar", "TvgToolBar", "TvgToolButton", "TvgToolPathButton"}},
+      {"Buttons",
+       {"TvgButton", "TvgRoundButton", "TvgCircleButton", "TvgBitmapButton", "TvgPathButton", "TvgSpeedButton",
+        "TvgCornerButton", "TvgColorButton", "TvgBitmapStateButton", "TvgPopupButton"}},
+      {"HUD",
+       {"TvgHudPanel", "TvgHudButton", "TvgHudSpeedButton", "TvgHudLabel", "TvgHudGroupBox", "TvgHudStatusBar",
+        "TvgHudRoundButton", "TvgHudCornerButton", "TvgHudCircleButton"}},
+  };
+  for (const Case& c : cases)
+    for (const char* className : c.classes) {
+      EXPECT_EQ(CountInCategory(c.category, className), 1) << c.category << " " << className;
+      EXPECT_NE(GetClass(className), nullptr) << className;
+    }
+  for (const char* plain : {"TvgSelectionItem", "TvgExpanderButton"}) {
+    EXPECT_NE(GetClass(plain), nullptr) << plain;
+    EXPECT_TRUE(std::none_of(vgObjectCategories().begin(), vgObjectCategories().end(),
+                             [&](const TvgObjectCategory& c) { return c.Class->Name == plain; }))
+        << plain;
+  }
+}
+
+TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
+  vgInitializeToolkit();
+  struct Case {
+    const char* className;
+    float width, height;
+    bool canFocused, hitTest;
+    TvgAlign align;
+  } cases[] = {
+      {"TvgLabel", 120, 15, false, false, vaNone},          {"TvgPanel", 120, 100, false, true, vaNone},
+      {"TvgStatusBar", 50, 22, false, true, vaBottom},      {"TvgToolBar", 50, 40, false, true, vaTop},
+      {"TvgGroupBox", 120, 100, false, true, vaNone},       {"TvgSelectionItem", 50, 50, false, false, vaNone},
+      {"TvgImageControl", 50, 50, true, true, vaNone},      {"TvgButton", 80, 22, true, true, vaNone},
+      {"TvgCircleButton", 21, 21, true, true, vaNone},      {"TvgBitmapButton", 50, 60, true, true, vaNone},
+      {"TvgToolButton", 50, 60, false, true, vaNone},       {"TvgPathButton", 50, 60, true, true, vaNone},
+      {"TvgToolPathButton", 50, 60, false, true, vaNone},   {"TvgSpeedButton", 23, 23, false, true, vaNone},
+      {"TvgBitmapStateButton", 64, 64, true, true, vaNone}, {"TvgExpanderButton", 80, 22, false, true, vaNone},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    std::unique_ptr<TObject, TFreeObject> object(GetClass(c.className)->Construct(nullptr));
+    auto* visual = dynamic_cast<TvgVisualObject*>(object.get());
+    ASSERT_NE(visual, nullptr);
+    EXPECT_EQ(visual->Width(), c.width);
+    EXPECT_EQ(visual->Height(), c.height);
+    EXPECT_EQ(visual->CanFocused(), c.canFocused);
+    EXPECT_EQ(visual->HitTest(), c.hitTest);
+    EXPECT_EQ(visual->Align(), c.align);
+  }
+}
+
+class DefaultStyleControls : public ControlsTest {};
+
+TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
+  ASSERT_NE(vgDefaultStyle(), nullptr) << "the default style does not load";
+  struct Case {
+    const char* className;
+    const char* style;
+  } cases[] = {
+      {"TvgLabel", "labelstyle"},
+      {"TvgValueLabel", "valuelabelstyle"},
+      {"TvgHudLabel", "hudlabelstyle"},
+      {"TvgPanel", "panelstyle"},
+      {"TvgHudPanel", "hudpanelstyle"},
+      {"TvgCalloutPanel", "calloutpanelstyle"},
+      {"TvgStatusBar", "statusbarstyle"},
+      {"TvgHudStatusBar", "hudstatusbarstyle"},
+      {"TvgToolBar", "toolbarstyle"},
+      {"TvgGroupBox", "groupboxstyle"},
+      {"TvgHudGroupBox", "hudgroupboxstyle"},
+      {"TvgImageControl", "imagecontrolstyle"},
+      {"TvgButton", "buttonstyle"},
+      {"TvgRoundButton", "roundbuttonstyle"},
+      {"TvgCircleButton", "circlebuttonstyle"},
+      {"TvgHudButton", "hudbuttonstyle"},
+      {"TvgHudRoundButton", "hudroundbuttonstyle"},
+      {"TvgHudCircleButton", "hudcirclebuttonstyle"},
+      {"TvgPopupButton", "popupbuttonstyle"},
+      {"TvgBitmapButton", "bitmapbuttonstyle"},
+      {"TvgToolButton", "toolbuttonstyle"},
+      {"TvgPathButton", "pathbuttonstyle"},
+      {"TvgToolPathButton", "toolpathbuttonstyle"},
+      {"TvgSpeedButton", "speedbuttonstyle"},
+      {"TvgHudSpeedButton", "speedbuttonstyle"},  // none of its own: its parent class's
+      {"TvgColorButton", "colorbuttonstyle"},
+      {"TvgCornerButton", "cornerbuttonstyle"},
+      {"TvgHudCornerButton", "hudcornerbuttonstyle"},
+      {"TvgExpanderButton", "expanderbuttonstyle"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.className);
+    auto* control = dynamic_cast<TvgControl*>(GetClass(c.className)->Construct(nullptr));
+    ASSERT_NE(control, nullptr);
+    root->AddObject(control);
+    control->ApplyResource();
+    ASSERT_NE(control->StyleObject(), nullptr);
+    EXPECT_TRUE(SameText(control->StyleObject()->ResourceName(), c.style)) << control->StyleObject()->ResourceName();
+    auto* textControl = dynamic_cast<TvgTextControl*>(control);
+    if (auto* part = dynamic_cast<TvgText*>(control->FindResource("text")); part && textControl) {
+      textControl->SetText(L"Caption");
+      EXPECT_EQ(part->Text(), L"Caption");
+    }
+  }
+}
+
+TEST_F(DefaultStyleControls, TheDefaultButtonStyleAnimatesAPress) {
+  ASSERT_NE(vgDefaultStyle(), nullptr) << "the default style does not load";
+  auto* button = Add<TvgButton>(50, 40, 80, 22);
+  auto* background = dynamic_cast<TvgRectangle*>(button->FindResource("background"));
+  ASSERT_NE(background, nullptr);
+  Press(90, 50);
+  TickFor(300);
+  EXPECT_EQ(background->Fill()->SolidColor(), 0xFF404040u);
+  Release(90, 50);
+  TickFor(300);
+  EXPECT_EQ(background->Fill()->SolidColor(), 0xFF707070u);
+}
+
+}  // namespace

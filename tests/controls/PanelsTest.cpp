@@ -1,0 +1,120 @@
+// Panels, the callout panel's geometry, status and tool bars and the group box with their styles.
+#include "ControlsFixture.h"
+//
+#include "controls/GroupBox.h"
+#include "controls/Panel.h"
+#include "controls/StatusBar.h"
+#include "controls/ToolBar.h"
+#include "engine/Shapes.h"
+#include "engine/Text.h"
+
+namespace {
+
+const char* const kPanelStyles =
+    "object TvgRectangle\r\n"
+    "  object TvgCalloutRectangle\r\n"
+    "    ResourceName = 'calloutroot'\r\n"
+    "    HitTest = False\r\n"
+    "  end\r\n"
+    "  object TvgRectangle\r\n"
+    "    ResourceName = 'calloutpart'\r\n"
+    "    HitTest = False\r\n"
+    "    object TvgCalloutRectangle\r\n"
+    "      ResourceName = 'Backgound'\r\n"
+    "      Align = vaContents\r\n"
+    "      HitTest = False\r\n"
+    "    end\r\n"
+    "  end\r\n"
+    "  object TvgRectangle\r\n"
+    "    ResourceName = 'statusbarstyle'\r\n"
+    "    HitTest = False\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'sizegrip'\r\n"
+    "      Align = vaRight\r\n"
+    "      Locked = True\r\n"
+    "      HitTest = False\r\n"
+    "    end\r\n"
+    "  end\r\n"
+    "  object TvgRectangle\r\n"
+    "    ResourceName = 'groupboxstyle'\r\n"
+    "    HitTest = False\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'background'\r\n"
+    "      Align = vaContents\r\n"
+    "      HitTest = False\r\n"
+    "    end\r\n"
+    "    object TvgText\r\n"
+    "      ResourceName = 'text'\r\n"
+    "      Align = vaTop\r\n"
+    "      HitTest = False\r\n"
+    "    end\r\n"
+    "  end\r\n"
+    "end\r\n";
+
+class PanelsTest : public ControlsTest {
+protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    UseStyles(kPanelStyles);
+  }
+};
+
+TEST_F(PanelsTest, ACalloutPanelGivesItsGeometryToTheStylesCalloutRectangle) {
+  struct Case {
+    const char* style;
+    const char* part;  // empty: the style itself
+  } cases[] = {{"calloutroot", ""}, {"calloutpart", "Backgound"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.style);
+    auto* panel = Add<TvgCalloutPanel>(10, 10, 120, 100, c.style, [](TvgCalloutPanel& p) {
+      p.SetCalloutWidth(30);
+      p.SetCalloutLength(8);
+      p.SetCalloutPosition(vgCalloutLeft);
+    });
+    TvgObject* found = *c.part ? panel->FindResource(c.part) : panel->StyleObject();
+    auto* callout = dynamic_cast<TvgCalloutRectangle*>(found);
+    ASSERT_NE(callout, nullptr);
+    EXPECT_EQ(callout->CalloutWidth(), 30);
+    EXPECT_EQ(callout->CalloutLength(), 8);
+    EXPECT_EQ(callout->CalloutPosition(), vgCalloutLeft);
+    EXPECT_EQ(callout->CalloutOffset(), 0);
+    panel->SetCalloutOffset(-4);
+    panel->SetCalloutPosition(vgCalloutBottom);
+    EXPECT_EQ(callout->CalloutOffset(), -4);
+    EXPECT_EQ(callout->CalloutPosition(), vgCalloutBottom);
+  }
+}
+
+TEST_F(PanelsTest, TheStatusBarsSizeGripShowsAndTakesThePointerOnlyWithShowSizeGrip) {
+  auto* bar = Add<TvgStatusBar>(0, 0, 300, 22);
+  TvgObject* grip = bar->FindResource("sizegrip");
+  ASSERT_NE(grip, nullptr);
+  EXPECT_TRUE(grip->Visual()->Visible());
+  EXPECT_FALSE(grip->Visual()->Locked());
+  EXPECT_TRUE(grip->Visual()->HitTest());
+
+  TvgObject* firstStyle = bar->StyleObject();
+  bar->SetShowSizeGrip(false);
+  EXPECT_NE(bar->StyleObject(), firstStyle) << "the style is rebuilt";
+  EXPECT_FALSE(bar->FindResource("sizegrip")->Visual()->Visible());
+}
+
+TEST_F(PanelsTest, BarsSitAlongTheEdgesOfTheirParent) {
+  auto* status = new TvgStatusBar(nullptr);
+  auto* tool = new TvgToolBar(nullptr);
+  root->AddObject(status);
+  root->AddObject(tool);
+  root->Realign();
+  EXPECT_EQ(status->GetParentedRect(), (TvgRect{0, 178, 300, 200}));
+  EXPECT_EQ(tool->GetParentedRect(), (TvgRect{0, 0, 300, 40}));
+}
+
+TEST_F(PanelsTest, AGroupBoxShowsItsCaptionInTheStylesTextPart) {
+  auto* group = Add<TvgGroupBox>(10, 10, 120, 100, "", [](TvgGroupBox& g) { g.SetText(L"Options"); });
+  auto* caption = dynamic_cast<TvgText*>(group->FindResource("text"));
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->Text(), L"Options");
+  EXPECT_NE(group->FindResource("background"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,334 @@
+// Every control class streams its own properties and reads them back; what equals a default is
+// not written; damaged streams and style parts of the wrong kind are survived.
+#include "ControlsFixture.h"
+//
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "classlib/core/MemoryStream.h"
+#include "classlib/core/StringStream.h"
+#include "controls/BitmapButton.h"
+#include "controls/BitmapStateButton.h"
+#include "controls/Button.h"
+#include "controls/ColorButton.h"
+#include "controls/CornerButton.h"
+#include "controls/GroupBox.h"
+#include "controls/ImageControl.h"
+#include "controls/Label.h"
+#include "controls/Panel.h"
+#include "controls/PathButton.h"
+#include "controls/PopupButton.h"
+#include "controls/SelectionItem.h"
+#include "controls/SpeedButton.h"
+#include "controls/StatusBar.h"
+#include "controls/ToolBar.h"
+#include "engine/Bitmap.h"
+#include "engine/Brush.h"
+#include "engine/Font.h"
+#include "engine/ObjectStreaming.h"
+#include "engine/PathData.h"
+
+namespace {
+
+template <class T>
+std::function<void(TvgObject*)> SetUp(std::function<void(T&)> setUp) {
+  return [setUp](TvgObject* object) { setUp(*static_cast<T*>(object)); };
+}
+
+struct TStreamCase {
+  const char* className;
+  std::function<void(TvgObject*)> setUp;
+  std::vector<const char*> written;
+};
+
+const std::vector<TStreamCase>& StreamCases() {
+  static const std::vector<TStreamCase> cases = {
+      {"TvgLabel", SetUp<TvgLabel>([](TvgLabel& l) {
+         l.SetText(L"\u6807\u7b7e");
+         l.SetAutoSize(true);
+         l.SetAutoTranslate(false);
+         l.SetTextAlign(vgTextAlignFar);
+         l.SetVertTextAlign(vgTextAlignNear);
+         l.SetHitTest(true);
+         l.SetWordWrap(false);
+         l.Font()->SetSize(14);
+       }),
+       {"AutoSize = True", "AutoTranslate = False", "TextAlign = vgTextAlignFar", "VertTextAlign = vgTextAlignNear",
+        "HitTest = True", "WordWrap = False", "Font.Size = 14", "Text = "}},
+      {"TvgValueLabel", SetUp<TvgValueLabel>([](TvgValueLabel& l) {
+         l.SetWordWrap(true);
+         l.SetAutoTranslate(true);
+       }),
+       {"WordWrap = True", "AutoTranslate = True"}},
+      {"TvgHudLabel", SetUp<TvgHudLabel>([](TvgHudLabel& l) { l.SetText(L"hud"); }), {"Text = 'hud'"}},
+      {"TvgPanel", SetUp<TvgPanel>([](TvgPanel& p) { p.SetResource("Panel1Style1"); }),
+       {"Resource = 'Panel1Style1'"}},
+      {"TvgHudPanel", SetUp<TvgHudPanel>([](TvgHudPanel& p) { p.SetWidth(33); }), {"Width = 33"}},
+      {"TvgCalloutPanel", SetUp<TvgCalloutPanel>([](TvgCalloutPanel& p) {
+         p.SetCalloutWidth(30);
+         p.SetCalloutLength(5);
+         p.SetCalloutPosition(vgCalloutRight);
+         p.SetCalloutOffset(-2.5f);
+       }),
+       {"CalloutWidth = 30", "CalloutLength = 5", "CalloutPosition = vgCalloutRight", "CalloutOffset = -2.5"}},
+      {"TvgStatusBar", SetUp<TvgStatusBar>([](TvgStatusBar& s) {
+         s.SetShowSizeGrip(false);
+         s.SetAlign(vaTop);
+       }),
+       {"ShowSizeGrip = False", "Align = vaTop"}},
+      {"TvgHudStatusBar", SetUp<TvgHudStatusBar>([](TvgHudStatusBar& s) { s.SetAlign(vaNone); }), {"Align = vaNone"}},
+      {"TvgToolBar", SetUp<TvgToolBar>([](TvgToolBar& t) { t.SetAlign(vaBottom); }), {"Align = vaBottom"}},
+      {"TvgGroupBox", SetUp<TvgGroupBox>([](TvgGroupBox& g) {
+         g.SetText(L"Group");
+         g.SetAutoTranslate(false);
+         g.SetTextAlign(vgTextAlignNear);
+       }),
+       {"Text = 'Group'", "AutoTranslate = False", "TextAlign = vgTextAlignNear"}},
+      {"TvgHudGroupBox", SetUp<TvgHudGroupBox>([](TvgHudGroupBox& g) { g.SetText(L"Hud"); }), {"Text = 'Hud'"}},
+      {"TvgSelectionItem", SetUp<TvgSelectionItem>([](TvgSelectionItem& s) { s.SetResource("selection"); }),
+       {"Resource = 'selection'"}},
+      {"TvgImageControl", SetUp<TvgImageControl>([](TvgImageControl& i) {
+         i.Bitmap()->SetSize(2, 2);
+         i.Bitmap()->Clear(0xFF00FF00);
+         i.SetEnableOpenDialog(false);
+         i.SetCanFocused(false);
+         i.SetDisableFocusEffect(true);
+       }),
+       {"Bitmap.PNG = {", "EnableOpenDialog = False", "CanFocused = False", "DisableFocusEffect = True"}},
+      {"TvgButton", SetUp<TvgButton>([](TvgButton& b) {
+         b.SetDefault(true);
+         b.SetCancel(true);
+         b.SetModalResult(1);
+         b.SetStaysPressed(true);
+         b.SetIsPressed(true);
+         b.SetRepeatClick(true);
+         b.SetText(L"\u7acb\u5373\u66f4\u65b0");
+         b.SetWordWrap(true);
+         b.SetCanFocused(false);
+         b.SetAutoTranslate(false);
+       }),
+       {"Default = True", "Cancel = True", "ModalResult = 1", "StaysPressed = True", "IsPressed = True",
+        "RepeatClick = True", "WordWrap = True", "CanFocused = False", "AutoTranslate = False"}},
+      {"TvgRoundButton", SetUp<TvgRoundButton>([](TvgRoundButton& b) { b.SetText(L"round"); }), {"Text = 'round'"}},
+      {"TvgCircleButton", SetUp<TvgCircleButton>([](TvgCircleButton& b) { b.SetText(L"o"); }), {"Text = 'o'"}},
+      {"TvgHudButton", SetUp<TvgHudButton>([](TvgHudButton& b) { b.SetCancel(true); }), {"Cancel = True"}},
+      {"TvgHudRoundButton", SetUp<TvgHudRoundButton>([](TvgHudRoundButton& b) { b.SetDefault(true); }),
+       {"Default = True"}},
+      {"TvgHudCircleButton", SetUp<TvgHudCircleButton>([](TvgHudCircleButton& b) { b.SetModalResult(2); }),
+       {"ModalResult = 2"}},
+      {"TvgPopupButton", SetUp<TvgPopupButton>([](TvgPopupButton& b) { b.SetText(L"menu"); }), {"Text = 'menu'"}},
+      {"TvgBitmapButton", SetUp<TvgBitmapButton>([](TvgBitmapButton& b) {
+         b.Bitmap()->SetSize(3, 3);
+         b.Bitmap()->Clear(0x80FF0000);
+         b.SetBitmapLayout(vgGlyphRight);
+         b.SetBitmapSpacing(4);
+         b.SetBitmapSize(20);
+         b.SetBitmapPadding(1);
+       }),
+       {"Bitmap.PNG = {", "BitmapLayout = vgGlyphRight", "BitmapSpacing = 4", "BitmapSize = 20", "BitmapPadding = 1"}},
+      {"TvgToolButton", SetUp<TvgToolButton>([](TvgToolButton& b) {
+         b.SetBitmapLayout(vgGlyphLeft);
+         b.SetCanFocused(true);
+       }),
+       {"BitmapLayout = vgGlyphLeft", "CanFocused = True"}},
+      {"TvgPathButton", SetUp<TvgPathButton>([](TvgPathButton& b) {
+         b.Path()->SetData("M 0 0 L 10 10 Z");
+         b.SetPathLayout(vgGlyphBottom);
+         b.SetPathSize(16);
+         b.SetPathSpacing(3);
+         b.SetPathPadding(0);
+         b.PathFill()->SetSolidColor(0xFF123456);
+         b.PathStroke()->SetSolidColor(0xFF654321);
+         b.SetPathStrokeThickness(2);
+         b.SetPathStrokeCap(vgCapRound);
+         b.SetPathStrokeDash(vgDashDot);
+         b.SetPathStrokeJoin(vgJoinRound);
+       }),
+       {"Path.Path = {", "PathLayout = vgGlyphBottom", "PathSize = 16", "PathSpacing = 3", "PathPadding = 0",
+        "PathFill.Color = '#FF123456'", "PathStroke.Color = '#FF654321'", "PathStrokeThickness = 2",
+        "PathStrokeCap = vgCapRound", "PathStrokeDash = vgDashDot", "PathStrokeJoin = vgJoinRound"}},
+      {"TvgToolPathButton", SetUp<TvgToolPathButton>([](TvgToolPathButton& b) {
+         b.SetPathLayout(vgGlyphLeft);
+         b.SetCanFocused(true);
+       }),
+       {"PathLayout = vgGlyphLeft", "CanFocused = True"}},
+      {"TvgSpeedButton", SetUp<TvgSpeedButton>([](TvgSpeedButton& b) {
+         b.SetRepeatClick(false);
+         b.SetCanFocused(true);
+       }),
+       {"RepeatClick = False", "CanFocused = True"}},
+      {"TvgHudSpeedButton", SetUp<TvgHudSpeedButton>([](TvgHudSpeedButton& b) { b.SetText(L"s"); }), {"Text = 's'"}},
+      {"TvgColorButton", SetUp<TvgColorButton>([](TvgColorButton& b) {
+         b.SetColor("#FF00FF00");
+         b.SetUseStandardDialog(false);
+         b.SetAutoTranslate(true);
+       }),
+       {"Color = '#FF00FF00'", "UseStandardDialog = False", "AutoTranslate = True"}},
+      {"TvgCornerButton", SetUp<TvgCornerButton>([](TvgCornerButton& b) {
+         b.SetXRadius(5);
+         b.SetYRadius(1);
+         b.SetCorners(TvgCorners{vgCornerTopLeft});
+         b.SetCornerType(vgCornerBevel);
+         b.SetSides(TvgSides{vgSideTop});
+       }),
+       {"xRadius = 5", "yRadius = 1", "Corners = [vgCornerTopLeft]", "CornerType = vgCornerBevel",
+        "Sides = [vgSideTop]"}},
+      {"TvgHudCornerButton", SetUp<TvgHudCornerButton>([](TvgHudCornerButton& b) { b.SetCorners({}); }),
+       {"Corners = []"}},
+      {"TvgBitmapStateButton", SetUp<TvgBitmapStateButton>([](TvgBitmapStateButton& b) {
+         for (TvgBitmap* bitmap : {b.Bitmap(), b.BitmapHot(), b.BitmapDown()}) {
+           bitmap->SetSize(2, 2);
+           bitmap->Clear(0xFF0000FF);
+         }
+       }),
+       {"Bitmap.PNG = {", "BitmapHot.PNG = {", "BitmapDown.PNG = {"}},
+      {"TvgExpanderButton", SetUp<TvgExpanderButton>([](TvgExpanderButton& b) { b.SetCanFocused(true); }),
+       {"CanFocused = True"}},
+  };
+  return cases;
+}
+
+std::string Text(TvgObject* object) {
+  TStringStream text;
+  vgSaveObjectToText(object, text);
+  return text.DataString();
+}
+
+std::string Binary(TvgObject* object) {
+  TMemoryStream binary;
+  vgSaveObjectToStream(object, binary);
+  return std::string(static_cast<const char*>(binary.Memory()), size_t(binary.Size()));
+}
+
+TvgObject* New(const char* className) {
+  TClass objectClass = GetClass(className);
+  return objectClass ? dynamic_cast<TvgObject*>(objectClass->Construct(nullptr)) : nullptr;
+}
+
+class StreamingTest : public ControlsTest {};
+
+TEST_F(StreamingTest, EveryClassSurvivesARoundTripWithItsNonDefaultProperties) {
+  for (const TStreamCase& c : StreamCases()) {
+    SCOPED_TRACE(c.className);
+    TvgObject* object = New(c.className);
+    ASSERT_NE(object, nullptr) << "not registered";
+    c.setUp(object);
+    const std::string written = Text(object);
+    for (const char* line : c.written) EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
+    TStringStream input(written);
+    TvgObject* loaded = vgLoadObjectFromText(nullptr, input);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->ClassType(), object->ClassType());
+    EXPECT_EQ(Text(loaded), written);
+    loaded->Free();
+    object->Free();
+  }
+}
+
+TEST_F(StreamingTest, WhatTheConstructorSetsIsNotWritten) {
+  const char* const defaults[] = {"HitTest", "WordWrap", "AutoTranslate", "CanFocused", "Align", "RepeatClick",
+                                  "IsPressed", "StaysPressed", "ModalResult", "Default", "Cancel", "TextAlign",
+                                  "BitmapLayout", "PathLayout", "PathStrokeThickness", "PathFill", "PathStroke",
+                                  "Corners", "Sides", "xRadius", "CornerType", "Color", "UseStandardDialog",
+                                  "ShowSizeGrip", "Callout", "EnableOpenDialog", "AutoSize", "Font"};
+  for (const TStreamCase& c : StreamCases()) {
+    SCOPED_TRACE(c.className);
+    TvgObject* object = New(c.className);
+    ASSERT_NE(object, nullptr);
+    const std::string written = Text(object);
+    for (const char* name : defaults)
+      EXPECT_EQ(written.find(std::string("  ") + name), std::string::npos) << name << " in\n" << written;
+    object->Free();
+  }
+}
+
+TEST_F(StreamingTest, EveryTruncationOfAControlsStreamIsSurvived) {
+  for (const TStreamCase& c : StreamCases()) {
+    SCOPED_TRACE(c.className);
+    TvgObject* object = New(c.className);
+    c.setUp(object);
+    const std::string bytes = Binary(object);
+    object->Free();
+    for (size_t length = 0; length < bytes.size(); ++length) {
+      TStringStream input(bytes.substr(0, length));
+      if (TvgObject* loaded = vgLoadObjectFromBinary(nullptr, input)) loaded->Free();
+    }
+  }
+}
+
+TEST_F(StreamingTest, ValuesThatDoNotFitArePassedOverAndTheRestIsRead) {
+  const char* const text =
+      "object B: TvgBitmapButton\r\n"
+      "  BitmapLayout = vgGlyphNowhere\r\n"
+      "  BitmapSize = 'big'\r\n"
+      "  ModalResult = 'ok'\r\n"
+      "  IsPressed = 7\r\n"
+      "  Bitmap.PNG = {00FF00FF}\r\n"
+      "  Text = 'kept'\r\n"
+      "end\r\n";
+  TStringStream input(text);
+  TvgObject* loaded = vgLoadObjectFromText(nullptr, input);
+  auto* button = dynamic_cast<TvgBitmapButton*>(loaded);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->BitmapLayout(), vgGlyphLeft);
+  EXPECT_EQ(button->BitmapSize(), 32);
+  EXPECT_EQ(button->ModalResult(), 0);
+  EXPECT_FALSE(button->IsPressed());
+  EXPECT_EQ(button->Text(), L"kept");
+  loaded->Free();
+}
+
+// Every part a control looks up, under its name but of a kind the control cannot use.
+const char* const kWrongParts =
+    "object TvgRectangle\r\n"
+    "  object TvgRectangle\r\n"
+    "    ResourceName = 'wrongparts'\r\n"
+    "    HitTest = False\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'text'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'foreground'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'image'\r\n"
+    "    end\r\n"
+    "    object TvgEllipse\r\n"
+    "      ResourceName = 'path'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'pathowner'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'fill'\r\n"
+    "    end\r\n"
+    "    object TvgEllipse\r\n"
+    "      ResourceName = 'Background'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'Backgound'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'sizegrip'\r\n"
+    "    end\r\n"
+    "  end\r\n"
+    "end\r\n";
+
+TEST_F(StreamingTest, StylePartsOfTheWrongKindArePassedOver) {
+  UseStyles(kWrongParts);
+  for (const TStreamCase& c : StreamCases()) {
+    SCOPED_TRACE(c.className);
+    auto* control = dynamic_cast<TvgControl*>(New(c.className));
+    ASSERT_NE(control, nullptr);
+    root->AddObject(control);
+    control->SetBounds(10, 10, 60, 40);
+    control->SetResource("wrongparts");
+    ASSERT_NE(control->StyleObject(), nullptr);
+    c.setUp(control);
+    ClickAt(30, 30);
+    control->Free();
+  }
+}
+
+}  // namespace
