@@ -5,6 +5,7 @@
 #include "engine/DragDrop.h"
 #include "engine/ObjectClasses.h"
 #include "engine/ObjectRegistry.h"
+#include "engine/Popup.h"
 #include "engine/Scene.h"
 #include "engine/Style.h"
 
@@ -28,6 +29,7 @@ void vgInitializeSceneUnit() {
   if (initialized) return;
   initialized = true;
   vgRegisterObjectClasses();
+  vgRegisterPopupClasses();
   user32 = LoadLibraryA("user32.dll");
   vgSetLayeredWindowAttributes = Lookup<TvgSetLayeredWindowAttributes>("SetLayeredWindowAttributes");
   vgUpdateLayeredWindow = Lookup<TvgUpdateLayeredWindow>("UpdateLayeredWindow");
