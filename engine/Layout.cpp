@@ -1,6 +1,7 @@
 #include "engine/Layout.h"
 
 #include "engine/DesignOutline.h"
+#include "engine/ScrollBox.h"
 
 CL_PUBLISHED(TvgLayout) { published.Property("HitTest", &TvgLayout::HitTest, &TvgLayout::SetHitTest).Default(false); }
 
@@ -72,7 +73,10 @@ void TvgScaledLayout::Realign() {
   RecalcUpdateRect();
 }
 
-bool TvgScaledLayout::ParentScrollBoxUpdating() const { return false; }
+bool TvgScaledLayout::ParentScrollBoxUpdating() const {
+  auto* box = dynamic_cast<TvgScrollBox*>(Parent());
+  return box && box->Updating();
+}
 
 void TvgGridLayout::SetItemWidth(float width) {
   if (width == itemWidth_) return;

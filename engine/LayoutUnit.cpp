@@ -1,7 +1,9 @@
 #include "engine/LayoutUnit.h"
 
 #include "engine/Layout.h"
+#include "engine/LayoutNonVG.h"
 #include "engine/ObjectRegistry.h"
+#include "engine/ScrollBox.h"
 
 namespace {
 bool initialized = false;
@@ -12,4 +14,7 @@ void vgInitializeLayoutUnit() {
   initialized = true;
   vgRegisterObjects("Layout", {TvgLayout::StaticClass(), TvgScaledLayout::StaticClass(),
                                TvgGridLayout::StaticClass(), TvgSplitLayout::StaticClass()});
+  vgRegisterObjects("Layout", {TvgNonVGLayout::StaticClass()});
+  vgRegisterObjects("Controls", {TvgScrollBox::StaticClass(), TvgVertScrollBox::StaticClass(),
+                                 TvgFramedScrollBox::StaticClass(), TvgFramedVertScrollBox::StaticClass()});
 }

@@ -174,7 +174,7 @@ protected:
 
 TEST_F(LayoutStreaming, RegistersTheLayoutsUnderLayoutOnce) {
   vgInitializeLayoutUnit();
-  for (const char* name : {"TvgLayout", "TvgScaledLayout", "TvgGridLayout", "TvgSplitLayout"}) {
+  for (const char* name : {"TvgLayout", "TvgScaledLayout", "TvgGridLayout", "TvgSplitLayout", "TvgNonVGLayout"}) {
     TClass objectClass = GetClass(name);
     ASSERT_NE(objectClass, nullptr) << name;
     const auto& categories = vgObjectCategories();
