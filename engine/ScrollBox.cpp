@@ -3,7 +3,6 @@
 #include "engine/ScrollBox.h"
 
 #include <typeinfo>
-#include <utility>
 
 #include "classlib/core/Property.h"
 #include "engine/Animation.h"

@@ -25,7 +25,8 @@ namespace {
 
 int FloatAnimations(TvgObject* object) {
   int count = 0;
-  for (int i = 0; i < object->ChildrenCount(); ++i) count += dynamic_cast<TvgFloatAnimation*>(object->Children(i)) != nullptr;
+  for (int i = 0; i < object->ChildrenCount(); ++i)
+    count += dynamic_cast<TvgFloatAnimation*>(object->Children(i)) != nullptr;
   return count;
 }
 
@@ -308,7 +309,8 @@ TEST_P(ScrollBoxSmallBars, TheBoxBindsOnePairAndHidesTheOther) {
   box->ApplyResource();
   ASSERT_NE(box->VScrollBar(), nullptr);
   EXPECT_EQ(box->VScrollBar()->ResourceName(), c.vertical);
-  EXPECT_EQ(box->HScrollBar()->ResourceName(), std::string(c.vertical) == "vscrollbar" ? "hscrollbar" : "hsmallscrollbar");
+  const bool normal = std::string(c.vertical) == "vscrollbar";
+  EXPECT_EQ(box->HScrollBar()->ResourceName(), normal ? "hscrollbar" : "hsmallscrollbar");
   EXPECT_TRUE(box->VScrollBar()->Locked());
   if (*c.hidden) EXPECT_FALSE(box->FindResource(c.hidden)->Visual()->Visible());
 }
