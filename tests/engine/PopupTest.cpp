@@ -13,6 +13,7 @@
 #include "RecordingScene.h"
 #include "ValueStreaming.h"
 #include "classlib/desktop/Timer.h"
+#include "engine/FloatAnimation.h"
 #include "engine/ObjectRegistry.h"
 #include "engine/PopupForm.h"
 #include "engine/Scene.h"
@@ -215,6 +216,22 @@ TEST_F(PopupTest, OwnWindowKeepsTheScaledSizeAndTheScaleIsRestored) {
   EXPECT_EQ(popup->Scale()->GetPoint(), (TvgPoint{2, 1.5f}));
   popup->SetIsOpen(false);
   EXPECT_EQ(popup->Scale()->GetPoint(), (TvgPoint{1, 1}));
+}
+
+TEST_F(PopupTest, OpeningStartsTheIsOpenAnimationsAndClosingRunsThemToTheirEnd) {
+  auto* fade = new TvgFloatAnimation(nullptr);
+  fade->SetPropertyName("Opacity");
+  fade->SetStartValue(0.2f);
+  fade->SetStopValue(1);
+  fade->SetDuration(0.1f);
+  fade->SetTrigger("IsOpen=true");
+  fade->SetTriggerInverse("IsOpen=false");
+  popup->AddObject(fade);
+  popup->SetIsOpen(true);
+  EXPECT_TRUE(fade->Running());
+  popup->SetIsOpen(false);
+  EXPECT_FALSE(fade->Running());
+  EXPECT_FLOAT_EQ(popup->Opacity(), 0.2f) << "the inverse run went to its end";
 }
 
 TEST_F(PopupTest, OpeningAnOpenPopupClosesIt) {
