@@ -28,10 +28,7 @@ CL_PUBLISHED(TEmbeddedWB) {
   published.Property("OnDocumentComplete", &TEmbeddedWB::OnDocumentComplete, &TEmbeddedWB::OnDocumentComplete);
 }
 
-TEmbeddedWB::TEmbeddedWB(TComponent* owner) : TWinControl(owner) {
-  SetTabStop(true);
-  SetBounds(0, 0, 100, 100);
-}
+TEmbeddedWB::TEmbeddedWB(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 100, 100); }
 
 TEmbeddedWB::~TEmbeddedWB() {
   // The page leaves the window before the window goes.

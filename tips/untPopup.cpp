@@ -90,11 +90,13 @@ void TfrmPopup::Timer1Timer(TObject*) {
   Timer2->SetEnabled(true);
 }
 
-// Above the bars at the bottom of the screen (the taskbar), 25 pixels from the right edge.
+// Above the bars at the bottom of the screen (the taskbar), 25 pixels from the right edge. The
+// bars' height is what the work area leaves free below it.
 void TfrmPopup::PlaceAtBottomRight() {
-  const int screenHeight = Screen->Height();
-  const int bottomBars = screenHeight - GetSystemMetrics(SM_CYFULLSCREEN) - GetSystemMetrics(SM_CYCAPTION);
-  SetBounds(Screen->Width() - Width() - 25, screenHeight - Height() - bottomBars, Width(), Height());
+  RECT workArea{0, 0, Screen->Width(), Screen->Height()};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  const int bottomBars = Screen->Height() - workArea.bottom;
+  SetBounds(Screen->Width() - Width() - 25, Screen->Height() - Height() - bottomBars, Width(), Height());
 }
 
 void TfrmPopup::Timer2Timer(TObject*) {

@@ -169,9 +169,10 @@ TEST_F(PopupWindow, CallsTheServiceAndShowsTheNamedPageAtTheBottomRight) {
   EXPECT_TRUE(form->Visible());
   EXPECT_TRUE(IsWindowVisible(form->Handle()));
   EXPECT_TRUE(GetWindowLongW(form->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  const int bottomBars = Screen->Height() - GetSystemMetrics(SM_CYFULLSCREEN) - GetSystemMetrics(SM_CYCAPTION);
+  RECT workArea{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   EXPECT_EQ(form->Left(), Screen->Width() - 300 - 25);
-  EXPECT_EQ(form->Top() + form->Height(), Screen->Height() - bottomBars);
+  EXPECT_EQ(form->Top() + form->Height(), workArea.bottom);
   EXPECT_TRUE(form->Timer2->Enabled());
   EXPECT_TRUE(form->Timer1->Enabled());
 
@@ -190,6 +191,33 @@ TEST_F(PopupWindow, CallsTheServiceAndShowsTheNamedPageAtTheBottomRight) {
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   EXPECT_FALSE(form->Timer2->Enabled());
   EXPECT_TRUE(form->Timer1->Enabled());
+}
+
+// The work area of the session, changed for one test and put back.
+class TWorkAreaScope {
+public:
+  explicit TWorkAreaScope(int bottomBarHeight) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved_, 0);
+    RECT changed = saved_;
+    changed.bottom = Screen->Height() - bottomBarHeight;
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &changed, 0);
+  }
+  ~TWorkAreaScope() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved_, 0); }
+
+private:
+  RECT saved_{};
+};
+
+TEST_F(PopupWindow, ShowsThePageAboveATaskbarAtTheBottom) {
+  MakeFormFor("1");
+  {
+    TWorkAreaScope taskbar(40);
+    Tick(form->Timer1);
+  }
+  EXPECT_EQ(form->Left(), Screen->Width() - 325);
+  EXPECT_EQ(form->Top() + form->Height(), Screen->Height() - 40);
+  EXPECT_EQ(form->Width(), 300);
+  EXPECT_EQ(form->Height(), 200);
 }
 
 TEST_F(PopupWindow, SignsTheCallWithTheMd5OfIdAccountAndId) {

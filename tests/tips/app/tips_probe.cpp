@@ -2,6 +2,8 @@
 //   tips_probe start COMMAND_LINE          starts the command line as given; prints the process id
 //   tips_probe run COMMAND_LINE            starts it, waits for its end; prints its exit code
 //   tips_probe wait PID                    waits for the process to end; prints its exit code
+//   tips_probe stop PID FILE_NAME          ends the process if it still runs the program FILE_NAME
+//                                          (process ids are reused once a process has ended)
 //   tips_probe window TITLE STATE          waits for a top-level window of that title in the state
 //                                          "visible" or "hidden"; prints the state of the first
 //                                          and how many there are
@@ -158,6 +160,19 @@ int main() {
   if (command == L"wait") {
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, DWORD(_wtoi(target.c_str())));
     return process ? WaitAndPrintExitCode(process) : 1;
+  }
+  if (command == L"stop" && count == 4) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                 DWORD(_wtoi(target.c_str())));
+    if (!process) return 0;
+    wchar_t image[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    const std::wstring name = arguments[3];
+    if (QueryFullProcessImageNameW(process, 0, image, &size) && size >= name.size() &&
+        lstrcmpiW(image + size - name.size(), name.c_str()) == 0)
+      TerminateProcess(process, 1);
+    CloseHandle(process);
+    return 0;
   }
   if (command == L"no-window") {
     std::printf("%zu\n", TopLevelWindows(nullptr, target).size());

@@ -9,7 +9,7 @@ wine_run=("$@")
 work=$(mktemp -d)
 emulation_key='HKCU\Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_BROWSER_EMULATION'
 user_key='HKCU\Software\Kest'
-started=() names=()
+started=() started_names=() names=()
 fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
 wine() { "${wine_run[@]}" "$@" {lock}>&-; }
 # Through a file: the programs the probe starts would keep a pipe open until they end.
@@ -21,7 +21,8 @@ probe() {
   return $status
 }
 cleanup() {
-  for pid in "${started[@]}"; do wine taskkill /F /PID "$pid" >/dev/null 2>&1; done
+  local i
+  for i in "${!started[@]}"; do probe stop "${started[$i]}" "${started_names[$i]}" >/dev/null 2>&1; done
   for name in "${names[@]}"; do wine reg delete "$emulation_key" /v "$name" /f >/dev/null 2>&1; done
   [ -n "${saved_user:-}" ] && wine reg delete "$user_key" /v userdata /f >/dev/null 2>&1
   rm -rf "$work"
@@ -40,10 +41,10 @@ copy_of_tips() {
 emulation_value() {
   wine reg query "$emulation_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $2, $3 }'
 }
-# Starts the command line as given; its process id goes to $pid.
+# Starts the copy NAME with the command line as given; its process id goes to $pid.
 start() {
-  pid=$(probe start "$1") || fail "could not start $1"
-  started+=("$pid")
+  pid=$(probe start "$2") || fail "could not start $2"
+  started+=("$pid") started_names+=("$1")
 }
 expect_exit_code_0() {
   local code
@@ -69,7 +70,7 @@ expect_emulation_value() {
 start_in_mode() {
   local name=$1 arguments=$2 mode=$3 title
   copy_of_tips "$name"
-  start "\"$copy\" $arguments"
+  start "$name" "\"$copy\" $arguments"
   expect_mode "$mode" "'$arguments'"
   expect_emulation_value "$name"
   [ "$mode" = login ] && title=kest_tips || title=popmsg
@@ -91,7 +92,7 @@ case $case_name in
   second_tray_start)
     copy_of_tips tips_first.exe; first=$copy
     copy_of_tips tips_second.exe; second=$copy
-    start "\"$first\" -auto"
+    start tips_first.exe "\"$first\" -auto"
     expect_mode tray "the first start"
     [ "$(probe run "\"$second\" -auto")" = 0 ] || fail "the second tray start did not end at once with 0"
     expect_emulation_value tips_second.exe
@@ -99,7 +100,7 @@ case $case_name in
     probe close popmsg >/dev/null
     expect_exit_code_0 "$pid" "the first start"
     # With the first gone, the mutex is free again.
-    start "\"$second\" -auto"
+    start tips_second.exe "\"$second\" -auto"
     expect_mode tray "a start after the first ended"
     probe close popmsg >/dev/null
     expect_exit_code_0 "$pid" "the start after the first ended" ;;
@@ -108,7 +109,7 @@ case $case_name in
     mv "$work/tips_renamed_a.exe" "$work/tips_renamed_b.exe"
     names+=(tips_renamed_b.exe)
     path=$(wine winepath -w "$work/tips_renamed_b.exe" | tr -d '\r')
-    start "\"$path\""
+    start tips_renamed_b.exe "\"$path\""
     expect_mode login "the renamed copy"
     expect_emulation_value tips_renamed_b.exe
     expect_emulation_value tips_renamed_a.exe
@@ -120,7 +121,7 @@ case $case_name in
     wine reg add "$user_key" /v userdata /t REG_SZ /d eyJpZCI6IjEiLCJhY2NvdW50IjoiYSJ9 /f >/dev/null || fail "reg add"
     copy_of_tips tips_down.exe
     wine "$setconfig" "$work/tips_down.exe" TipsRpcHost=127.0.0.1:9 >/dev/null || fail setconfig
-    start "\"$copy\" -auto"
+    start tips_down.exe "\"$copy\" -auto"
     expect_mode tray "the tray start"
     # The eleven minutes of the call timer pass at once.
     probe tick popmsg >/dev/null
@@ -131,7 +132,7 @@ case $case_name in
     expect_exit_code_0 "$pid" "the tray start" ;;
   tray_menu)
     copy_of_tips tips_menu.exe
-    start "\"$copy\" -auto"
+    start tips_menu.exe "\"$copy\" -auto"
     expect_mode tray "the tray start"
     # A right click on the icon, as the shell reports it: WM_RBUTTONDOWN, WM_RBUTTONUP.
     probe tray popmsg 516 >/dev/null && probe tray popmsg 517 >/dev/null || fail "no tray icon window"
@@ -140,7 +141,7 @@ case $case_name in
     expect_exit_code_0 "$pid" "exit through the menu" ;;
   switch_account)
     copy_of_tips tips_switch.exe
-    start "\"$copy\" -auto"
+    start tips_switch.exe "\"$copy\" -auto"
     tray_pid=$pid
     expect_mode tray "the tray start"
     probe tray popmsg 516 >/dev/null && probe tray popmsg 517 >/dev/null || fail "no tray icon window"
@@ -149,7 +150,7 @@ case $case_name in
     expect_exit_code_0 "$tray_pid" "switching the account"
     [ "$(probe no-window popmsg)" = 0 ] || fail "the tray window is still there"
     shown=$(probe window kest_tips visible) || fail "switching the account opened no login window"
-    pid=$(probe pid-of kest_tips) && started+=("$pid")
+    pid=$(probe pid-of kest_tips) && started+=("$pid") started_names+=(tips_switch.exe)
     probe close kest_tips >/dev/null
     expect_exit_code_0 "$pid" "the login mode started by switching the account" ;;
   *) fail "unknown case" ;;
