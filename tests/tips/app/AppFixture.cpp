@@ -76,6 +76,11 @@ void AppTest::TearDown() {
   DeleteFileA((ProgramFolder() + "kest.exe.log").c_str());
 }
 
+void AppTest::ExpectNotificationArea() {
+  ASSERT_NE(FindWindowA("Shell_TrayWnd", nullptr), nullptr)
+      << "Wine's notification area is not running (explorer.exe of the test prefix has gone)";
+}
+
 std::string AppTest::ProgramFolder() { return AppFolder(); }
 
 void AppTest::InstallKest() {

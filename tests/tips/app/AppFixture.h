@@ -43,6 +43,8 @@ protected:
   void SetUp() override;
   void TearDown() override;
 
+  // Fails the test with a clear message when Wine's notification area (explorer.exe) is not up.
+  static void ExpectNotificationArea();
   // The folder of this program (a copy of its own for each run), with its final "\".
   static std::string ProgramFolder();
   // Puts the stand-in kest.exe beside this program; it records its starts in KestLog().

@@ -24,6 +24,7 @@ protected:
 
   void SetUp() override {
     AppTest::SetUp();
+    ExpectNotificationArea();
     savedTitle = Application->Title();
     Application->SetTitle(kTrayTitle);
   }

@@ -19,6 +19,8 @@ protected:
 
   void SetUp() override {
     AppTest::SetUp();
+    ExpectNotificationArea();
+    if (HasFatalFailure()) return;
     tray.reset(new TTrayIcon(nullptr));
     tray->SetUseAppIcon(true);
     tray->Loaded();
