@@ -100,8 +100,10 @@ public:
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
     *document = nullptr;
-    GetClientRect(window_, position);
-    *clip = *position;
+    RECT client{};
+    if (window_) GetClientRect(window_, &client);
+    *position = client;
+    *clip = client;
     info->fMDIApp = FALSE;
     info->hwndFrame = window_;
     info->haccel = nullptr;
