@@ -15,7 +15,6 @@ public:
   void BeforeDestruction() override;
 
   TCustomForm* OwnerForm() const { return ownerForm_; }
-  TvgPopup* Popup() const { return popup_; }
   void ForgetPopup() { popup_ = nullptr; }
   bool ClosingBySelf() const { return closingBySelf_; }
 
