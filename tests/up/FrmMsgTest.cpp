@@ -3,18 +3,17 @@
 // a clock advanced by hand, and the two buttons' handlers against the local update server.
 #include "up/untMsg.h"
 
-#include "engine/Scene.h"  // first: it brings the platform's headers, which rename FindResource
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Screen.h"
 #include "controls/Button.h"
 #include "engine/AnimationClock.h"
-#include "engine/Background.h"
 #include "engine/Brush.h"
 #include "engine/ColorAnimation.h"
 #include "engine/Effects.h"
 #include "engine/Font.h"
 #include "engine/Image.h"
 #include "engine/Resources.h"
+#include "engine/Scene.h"
 #include "engine/Shapes.h"
 #include "engine/Text.h"
 #include "engine/Toolkit.h"
@@ -26,7 +25,7 @@
 
 namespace {
 
-uint32_t now = 0;
+uint32_t clockNow = 0;  // the animation clock's time, moved on by hand
 
 class FrmMsgTest : public TempFolderFixture {
 protected:
@@ -37,7 +36,7 @@ protected:
   void SetUp() override {
     TempFolderFixture::SetUp();
     vgFreeAnimationClock();
-    vgSetAnimationTickSource([] { return now; });
+    vgSetAnimationTickSource([] { return clockNow; });
   }
   void TearDown() override {
     if (form) form->Free();
@@ -52,10 +51,12 @@ protected:
     form = TCustomForm::Create<TfrmMsg>(nullptr);
     return form;
   }
-  // Made, shown, and its buttons styled as by the first paint.
+  // Made, shown off the screen (where the shared display's real pointer cannot hover over it),
+  // and its buttons styled as by the first paint.
   TfrmMsg* Shown(const std::string& installer = "") {
     Make("", installer);
     form->Show();
+    form->SetBounds(-1000, -1000, form->Width(), form->Height());
     Application->ProcessMessages();
     for (const char* name : {"Button1", "Button2"}) Component<TvgButton>(name)->ApplyResource();
     return form;
@@ -73,7 +74,7 @@ protected:
     SendMessageW(Scene()->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   }
   static void Advance(uint32_t milliseconds) {
-    now += milliseconds;
+    clockNow += milliseconds;
     if (TvgAniThread* clock = vgAnimationClock()) clock->Tick();
   }
   static std::string InstallerRecord(const std::string& installer) {
