@@ -4,7 +4,6 @@
 // StaysPressed; a release inside, Enter and Space click it; with RepeatClick it clicks again
 // 600 ms after the press and then every 100 ms while held; a ModalResult closes the form that
 // hosts its scene. TvgButton adds the default (Enter) and cancel (Escape) keys of dialogs.
-#include <memory>
 
 #include "controls/TextControl.h"
 

@@ -1,10 +1,15 @@
-// Panels, the callout panel's geometry, status and tool bars and the group box with their styles.
+// Panels, the callout panel's geometry, status and tool bars, the group box and the selection item.
 #include "ControlsFixture.h"
 //
+#include <memory>
+
+#include "../engine/RecordingScene.h"
 #include "controls/GroupBox.h"
 #include "controls/Panel.h"
+#include "controls/SelectionItem.h"
 #include "controls/StatusBar.h"
 #include "controls/ToolBar.h"
+#include "engine/Bitmap.h"
 #include "engine/Shapes.h"
 #include "engine/Text.h"
 
@@ -115,6 +120,30 @@ TEST_F(PanelsTest, AGroupBoxShowsItsCaptionInTheStylesTextPart) {
   ASSERT_NE(caption, nullptr);
   EXPECT_EQ(caption->Text(), L"Options");
   EXPECT_NE(group->FindResource("background"), nullptr);
+}
+
+// Paints the children of a selection item while it is designed or not.
+class TDesignableScene : public TRecordingScene {
+public:
+  bool designing = false;
+  bool GetDesignTime() const override { return designing; }
+};
+
+TEST(SelectionItem, PaintsItsChildrenOnlyOutsideTheDesigner) {
+  vgInitializeToolkit();
+  TDesignableScene scene;
+  auto* item = new TvgSelectionItem(nullptr);
+  item->SetBounds(0, 0, 20, 20);
+  auto* mark = new TvgRectangle(nullptr);
+  mark->SetBounds(0, 0, 20, 20);
+  mark->Fill()->SetSolidColor(0xFFFF0000);
+  item->AddObject(mark);
+  scene.AddObject(item);
+  for (bool designing : {false, true}) {
+    scene.designing = designing;
+    std::unique_ptr<TvgBitmap> shot = item->MakeScreenshot();
+    EXPECT_EQ(shot->Bits()[10 * 20 + 10], designing ? 0u : 0xFFFF0000u) << (designing ? "designing" : "running");
+  }
 }
 
 }  // namespace
