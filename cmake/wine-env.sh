@@ -33,3 +33,24 @@ wine_prefix_ready() {
     fi
   ) 9>"$WINEPREFIX.lock"
 }
+
+xvfb_alive() { [ -s "$WINEPREFIX.xvfb.pid" ] && kill -0 "$(cat "$WINEPREFIX.xvfb.pid")" 2>/dev/null; }
+
+# An Xvfb display for the prefix (kept until the test fixture's stop). Wine takes the screen size
+# from the display its first process finds, so no Wine process may start before it.
+start_xvfb() {
+  (
+    flock 7 || exit 1
+    xvfb_alive && [ -s "$WINEPREFIX.display" ] && exit 0
+    command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; exit 1; }
+    local n
+    for n in $(seq 91 199); do
+      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    setsid Xvfb ":$n" -nolisten tcp -screen 0 1280x1024x24 -wr </dev/null >/dev/null 2>&1 7>&- &
+    echo $! >"$WINEPREFIX.xvfb.pid"
+    for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
+    [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; exit 1; }
+    echo ":$n" >"$WINEPREFIX.display"
+  ) 7>"$WINEPREFIX.xvfb.lock"
+}

@@ -5,8 +5,9 @@ set -u
 prefix=$1; shift
 here=$(dirname "$(readlink -f "$0")")
 source "$here/wine-env.sh" "$prefix"
-wine_prefix_ready || exit 1
-if [ -z "${DISPLAY:-}" ] && [ -s "$prefix.display" ]; then
+if [ -z "${DISPLAY:-}" ]; then
+  start_xvfb || exit 1
   export DISPLAY=$(cat "$prefix.display")
 fi
+wine_prefix_ready || exit 1
 exec wine "$@"
