@@ -2,25 +2,41 @@
 # Installs what the build and the tests need (idempotent; quick when all is present).
 set -euo pipefail
 cd "$(dirname "$0")"
+source cmake/arch.sh
 
 APT_PACKAGES=(wine wine32 g++-mingw-w64-i686 cmake make xvfb xauth xdotool imagemagick
               fonts-wine fonts-wqy-microhei nlohmann-json3-dev googletest fp-compiler
               clang libclang-rt-14-dev curl)
+# Where 32-bit programs cannot run, the same sources are built as x86_64 and run under 64-bit Wine.
+APT_PACKAGES_X86_64=(wine64 g++-mingw-w64-x86-64)
 
-missing=()
-for p in "${APT_PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
+missing_of() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+install_packages() {
+  [ $# -gt 0 ] || return 0
+  echo "setup: installing $*"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+}
+
+mapfile -t missing < <(missing_of "${APT_PACKAGES[@]}")
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
   missing+=(wine32)
 fi
 command -v node >/dev/null && command -v npm >/dev/null || missing+=(nodejs npm)
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+install_packages "${missing[@]}"
+
+# Only now can the 32-bit loader be tried.
+arch=$(kest_arch)
+if [ "$arch" = x86_64 ]; then
+  mapfile -t missing < <(missing_of "${APT_PACKAGES_X86_64[@]}")
+  install_packages "${missing[@]}"
 fi
 
 if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The animation clock: the cost of a tick with nothing running and with 100 running animations,
 # and the processor time of three seconds of message loop with the 33 ms clock idle.
-# Run after a build:  bench/animation_clock.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/animation_clock.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/animation_clock_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Full repaints of a 474 x 408 GDI+ canvas with the update window's shapes and texts (about 10
 # shapes, 5 texts, one bitmap), reported in milliseconds and against the 33 ms animation tick.
-# Run after a build:  bench/canvas_repaint.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/canvas_repaint.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/canvas_repaint_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Loading the default style from the program's resource (as the first style lookup does) and
 # applying one of its styles to a control, each the mean of many runs.
-# Run after a build:  bench/default_style.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/default_style.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/default_style_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

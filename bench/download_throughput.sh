@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Download throughput of up's HttpGetFile (WinInet under Wine) against curl, fetching the same 50 MB
 # file from the same local server in the same run; reports both rates and their ratio (best of 3 each).
-# Run after a build:  bench/download_throughput.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/download_throughput.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/download_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

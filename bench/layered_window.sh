@@ -7,7 +7,8 @@
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 runs=${2:-15}
 prefix=$build/wineprefix
 scene_exe=$build/bench/layered_scene_bench.exe

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Loading (vgLoadObjectFromBinary) and cloning (Clone) a tree of about 700 scene objects, the size
 # of the default style, reported in microseconds per object (mean of 20 runs each).
-# Run after a build:  bench/object_loading.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/object_loading.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/object_loading_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

@@ -2,11 +2,12 @@
 # Full repaints of a 474 x 408 layered scene built from the toolkit's shapes, texts and image (the
 # update window's layout), with the soft shadow drawn from its cache and blurred anew each pass,
 # reported in milliseconds and against the 33 ms animation tick.
-# Run after a build:  bench/shapes_paint.sh [BUILD_DIR]   (default: build)
+# Run after a build:  bench/shapes_paint.sh [BUILD_DIR]   (default: the build whose programs run here)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
+source "$root/cmake/arch.sh"
+build=$(cd "${1:-$root/$(kest_build_dir "$(kest_arch)")}" && pwd)
 prefix=$build/wineprefix
 bench_exe=$build/bench/shapes_paint_bench.exe
 [ -f "$bench_exe" ] || { echo "missing $bench_exe: build first (./build.sh)" >&2; exit 1; }

@@ -4,6 +4,12 @@ include(GoogleTest)
 
 if(CMAKE_CROSSCOMPILING)
   set(KEST_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  # 64-bit programs need a 64-bit prefix and loader; the Wine scripts read this beside the prefix.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    file(WRITE ${KEST_WINEPREFIX}.arch "win64\n")
+  else()
+    file(WRITE ${KEST_WINEPREFIX}.arch "win32\n")
+  endif()
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${KEST_WINEPREFIX})
   # The shell commands tests use to run programs under the same prefix.
   set(KEST_WINE_RUN ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh ${KEST_WINEPREFIX})

@@ -1,7 +1,13 @@
 # Sourced: the environment of the project's Wine prefix and the function that prepares it.
 # Usage: source wine-env.sh PREFIX
 export WINEPREFIX=$(readlink -m "$1")
-export WINEARCH=win32
+# The build that owns the prefix says which Wine runs its programs (PREFIX.arch: win32 or win64).
+export WINEARCH=$(cat "$WINEPREFIX.arch" 2>/dev/null || echo win32)
+if [ "$WINEARCH" = win64 ]; then
+  wine64_bin=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine64-bin
+  case ":$PATH:" in *":$wine64_bin:"*) ;; *) export PATH="$wine64_bin:$PATH" ;; esac
+  export WINELOADER=/usr/lib/wine/wine64
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 

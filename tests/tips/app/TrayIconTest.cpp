@@ -48,7 +48,7 @@ TEST_F(TrayIconTest, AddsTheApplicationsIconWithItsNotificationRecord) {
   ASSERT_TRUE(tray->Added());
   EXPECT_TRUE(ShellShowsIcon());
   const NOTIFYICONDATAA& data = tray->NotifyData();
-  EXPECT_EQ(data.cbSize, 488u);
+  EXPECT_EQ(data.cbSize, sizeof(void*) == 8 ? 504u : 488u);  // the version-2 record's documented size
   EXPECT_EQ(data.hWnd, tray->Handle());
   EXPECT_EQ(data.uID, 0u);
   EXPECT_EQ(data.uFlags, 0x17u);
