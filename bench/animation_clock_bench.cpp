@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/AnimationClock.h"
-#include "engine/FloatAnimation.h"
-#include "engine/VisualObject.h"
-#include "tests/engine/RecordingScene.h"
+#include "engine/animation/AnimationClock.h"
+#include "engine/animation/FloatAnimation.h"
+#include "engine/tree/VisualObject.h"
+#include "tests/support/RecordingScene.h"
 
 namespace {
 

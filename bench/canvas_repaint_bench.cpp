@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/Bitmap.h"
-#include "engine/Brush.h"
-#include "engine/CanvasGdiPlus.h"
-#include "engine/GdiPlusApi.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/paint/Brush.h"
+#include "engine/gdiplus/CanvasGdiPlus.h"
+#include "engine/gdiplus/GdiPlusApi.h"
 
 namespace {
 

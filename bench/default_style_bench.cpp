@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/Background.h"
-#include "engine/Style.h"
-#include "engine/Toolkit.h"
+#include "engine/shapes/Background.h"
+#include "engine/styles/Style.h"
+#include "toolkit/Toolkit.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <functional>
 #include <vector>
 
-#include "engine/Bitmap.h"
-#include "engine/Effects.h"
-#include "engine/StackBlur.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/effects/Effects.h"
+#include "engine/paint/StackBlur.h"
 
 namespace {
 

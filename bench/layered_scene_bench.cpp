@@ -13,11 +13,11 @@
 
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
-#include "engine/Brush.h"
-#include "engine/Canvas.h"
-#include "engine/Scene.h"
-#include "engine/Toolkit.h"
-#include "engine/VisualObject.h"
+#include "engine/paint/Brush.h"
+#include "engine/paint/Canvas.h"
+#include "engine/scene/Scene.h"
+#include "toolkit/Toolkit.h"
+#include "engine/tree/VisualObject.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "classlib/core/MemoryStream.h"
-#include "engine/Content.h"
-#include "engine/Control.h"
-#include "engine/ObjectClasses.h"
-#include "engine/ObjectStreaming.h"
-#include "engine/ResourceObjects.h"
+#include "engine/tree/Content.h"
+#include "engine/tree/Control.h"
+#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/ObjectStreaming.h"
+#include "engine/styles/ResourceObjects.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
-#include "engine/BlurShapes.h"
-#include "engine/Image.h"
-#include "engine/Scene.h"
-#include "engine/Shapes.h"
-#include "engine/Text.h"
-#include "engine/Toolkit.h"
+#include "engine/shapes/BlurShapes.h"
+#include "engine/shapes/Image.h"
+#include "engine/scene/Scene.h"
+#include "engine/shapes/Shapes.h"
+#include "engine/shapes/Text.h"
+#include "toolkit/Toolkit.h"
 
 namespace {
 

@@ -17,9 +17,9 @@
 #include <string>
 
 #include "classlib/desktop/Application.h"
-#include "engine/Object.h"
-#include "engine/Style.h"
-#include "engine/Toolkit.h"
+#include "engine/tree/Object.h"
+#include "engine/styles/Style.h"
+#include "toolkit/Toolkit.h"
 #include "up/untMsg.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // kest_launcher: starts kest.exe from its own folder, maximised, and ends.
 #include "launcher/CommandLine.h"
-#include "tips/shared/Paths.h"
+#include "common/Paths.h"
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tips/TipsProgram.h"
+#include "tips/app/TipsProgram.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {

@@ -1,7 +1,7 @@
 #include "up/UpdateCheck.h"
-#include "tips/shared/DeployConfig.h"
-#include "tips/shared/FileVersion.h"
-#include "tips/shared/Paths.h"
+#include "common/DeployConfig.h"
+#include "common/FileVersion.h"
+#include "common/Paths.h"
 #include "up/InetClient.h"
 #include "up/VersionNumber.h"
 #include <nlohmann/json.hpp>

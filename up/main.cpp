@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "classlib/desktop/Application.h"
-#include "engine/Toolkit.h"
+#include "toolkit/Toolkit.h"
 #include "up/UpdateCheck.h"
 #include "up/untMsg.h"
 

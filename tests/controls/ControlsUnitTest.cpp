@@ -1,6 +1,6 @@
 // The controls unit at the toolkit's start-up: its classes by category and for streaming, their
 // constructors' settings, and the styles each finds in the default style.
-#include "ControlsFixture.h"
+#include "tests/support/ControlsFixture.h"
 //
 #include <algorithm>
 #include <memory>
@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "classlib/core/SysUtils.h"
-#include "controls/Button.h"
-#include "controls/TextControl.h"
-#include "engine/Background.h"
-#include "engine/ObjectRegistry.h"
-#include "engine/Shapes.h"
-#include "engine/Text.h"
+#include "controls/buttons/Button.h"
+#include "controls/text/TextControl.h"
+#include "engine/shapes/Background.h"
+#include "engine/tree/ObjectRegistry.h"
+#include "engine/shapes/Shapes.h"
+#include "engine/shapes/Text.h"
 
 namespace {
 

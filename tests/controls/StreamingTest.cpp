@@ -1,6 +1,6 @@
 // Every control class streams its own properties and reads them back; what equals a default is
 // not written; damaged streams and style parts of the wrong kind are survived.
-#include "ControlsFixture.h"
+#include "tests/support/ControlsFixture.h"
 //
 #include <functional>
 #include <string>
@@ -8,26 +8,26 @@
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
-#include "controls/BitmapButton.h"
-#include "controls/BitmapStateButton.h"
-#include "controls/Button.h"
-#include "controls/ColorButton.h"
-#include "controls/CornerButton.h"
-#include "controls/GroupBox.h"
-#include "controls/ImageControl.h"
-#include "controls/Label.h"
-#include "controls/Panel.h"
-#include "controls/PathButton.h"
-#include "controls/PopupButton.h"
-#include "controls/SelectionItem.h"
-#include "controls/SpeedButton.h"
-#include "controls/StatusBar.h"
-#include "controls/ToolBar.h"
-#include "engine/Bitmap.h"
-#include "engine/Brush.h"
-#include "engine/Font.h"
-#include "engine/ObjectStreaming.h"
-#include "engine/PathData.h"
+#include "controls/buttons/BitmapButton.h"
+#include "controls/buttons/BitmapStateButton.h"
+#include "controls/buttons/Button.h"
+#include "controls/buttons/ColorButton.h"
+#include "controls/buttons/CornerButton.h"
+#include "controls/panels/GroupBox.h"
+#include "controls/panels/ImageControl.h"
+#include "controls/text/Label.h"
+#include "controls/panels/Panel.h"
+#include "controls/buttons/PathButton.h"
+#include "controls/buttons/PopupButton.h"
+#include "controls/panels/SelectionItem.h"
+#include "controls/buttons/SpeedButton.h"
+#include "controls/panels/StatusBar.h"
+#include "controls/panels/ToolBar.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/paint/Brush.h"
+#include "engine/paint/Font.h"
+#include "engine/tree/ObjectStreaming.h"
+#include "engine/paint/PathData.h"
 
 namespace {
 

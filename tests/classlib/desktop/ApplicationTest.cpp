@@ -1,7 +1,7 @@
 #include <atomic>
 #include <thread>
 
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "ProbeControl.h"
 #include "classlib/desktop/CodePage.h"
 #include "classlib/desktop/UtilWindow.h"

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "ProbeControl.h"
 #include "classlib/desktop/Screen.h"
 

@@ -1,4 +1,4 @@
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "ProbeForm.h"
 #include "classlib/desktop/Screen.h"
 

@@ -1,7 +1,7 @@
 #include <atomic>
 #include <thread>
 
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "classlib/desktop/Menus.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Tests that move the display's real pointer; they run one at a time with the other pointer users.
 #include <algorithm>
 
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "ProbeControl.h"
 
 using PointerTest = DesktopTest;

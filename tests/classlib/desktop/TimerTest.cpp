@@ -1,4 +1,4 @@
-#include "DesktopFixture.h"
+#include "tests/support/DesktopFixture.h"
 #include "classlib/desktop/Timer.h"
 
 namespace {

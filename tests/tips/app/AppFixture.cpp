@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "classlib/desktop/Application.h"
-#include "tips/TipsRegistry.h"
-#include "tips/shared/Paths.h"
+#include "tips/app/TipsRegistry.h"
+#include "common/Paths.h"
 
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);

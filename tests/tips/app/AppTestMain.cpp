@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tips/TipsClasses.h"
+#include "tips/app/TipsClasses.h"
 
 namespace {
 

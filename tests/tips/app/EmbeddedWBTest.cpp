@@ -4,8 +4,8 @@
 #include "ScriptedPageHost.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
-#include "tips/EmbeddedWB.h"
-#include "tips/HtmlParse.h"
+#include "tips/browser/EmbeddedWB.h"
+#include "tips/browser/HtmlParse.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include "AppFixture.h"
 #include "ScriptedPageHost.h"
 #include "classlib/desktop/Application.h"
-#include "tips/ProgramStarts.h"
-#include "tips/TipsRegistry.h"
-#include "tips/untTips.h"
+#include "tips/app/ProgramStarts.h"
+#include "tips/app/TipsRegistry.h"
+#include "tips/app/untTips.h"
 
 namespace {
 

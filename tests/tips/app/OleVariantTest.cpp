@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "tips/BrowserFrame_win32.h"
-#include "tips/OleVariant_win32.h"
+#include "tips/browser/BrowserFrame_win32.h"
+#include "tips/browser/OleVariant_win32.h"
 
 namespace {
 

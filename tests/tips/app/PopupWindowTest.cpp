@@ -4,14 +4,14 @@
 #include "ScriptedPageHost.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Screen.h"
-#include "tips/HproseHttpClient.h"
-#include "tips/Md5.h"
-#include "tips/ProgramStarts.h"
-#include "tips/TipsProgram.h"
-#include "tips/TipsRegistry.h"
-#include "tips/TipsSite.h"
-#include "tips/shared/FileVersion.h"
-#include "tips/untPopup.h"
+#include "tips/rpc/HproseHttpClient.h"
+#include "tips/rpc/Md5.h"
+#include "tips/app/ProgramStarts.h"
+#include "tips/app/TipsProgram.h"
+#include "tips/app/TipsRegistry.h"
+#include "tips/app/TipsSite.h"
+#include "common/FileVersion.h"
+#include "tips/app/untPopup.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tips/EmbeddedWB.h"
-#include "tips/HtmlListener.h"
-#include "tips/WebPage.h"
+#include "tips/browser/EmbeddedWB.h"
+#include "tips/browser/HtmlListener.h"
+#include "tips/browser/WebPage.h"
 
 // Element id -> attribute name -> value.
 using TScriptedElements = std::map<std::wstring, std::map<std::wstring, std::wstring>>;

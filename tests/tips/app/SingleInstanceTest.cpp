@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "tips/SingleInstance.h"
+#include "tips/app/SingleInstance.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "classlib/core/Gbk.h"
-#include "tips/Utf8.h"
+#include "tips/app/Utf8.h"
 
 std::string EncodeBase64(const std::string& bytes) {
   static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

@@ -2,14 +2,14 @@
 
 #include "TestTexts.h"
 #include "classlib/desktop/Application.h"
-#include "tips/ProgramStarts.h"
-#include "tips/TipsCall.h"
-#include "tips/TipsProgram.h"
-#include "tips/TipsSite.h"
-#include "tips/UserRecord.h"
-#include "tips/shared/DeployConfig.h"
-#include "tips/shared/FileVersion.h"
-#include "tips/shared/HideFromTaskbar.h"
+#include "tips/app/ProgramStarts.h"
+#include "tips/rpc/TipsCall.h"
+#include "tips/app/TipsProgram.h"
+#include "tips/app/TipsSite.h"
+#include "tips/app/UserRecord.h"
+#include "common/DeployConfig.h"
+#include "common/FileVersion.h"
+#include "common/HideFromTaskbar.h"
 
 namespace {
 

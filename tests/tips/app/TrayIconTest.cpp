@@ -7,8 +7,8 @@
 #include "ScriptedPageHost.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Timer.h"
-#include "tips/TrayIcon.h"
-#include "tips/untTips.h"
+#include "tips/app/TrayIcon.h"
+#include "tips/app/untTips.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "AppFixture.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
-#include "tips/EmbeddedWB.h"
-#include "tips/WebBrowserHost.h"
+#include "tips/browser/EmbeddedWB.h"
+#include "tips/browser/WebBrowserHost.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tips/Base64.h"
+#include "tips/rpc/Base64.h"
 
 #include <gtest/gtest.h>
 

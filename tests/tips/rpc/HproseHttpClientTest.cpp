@@ -1,4 +1,4 @@
-#include "tips/HproseHttpClient.h"
+#include "tips/rpc/HproseHttpClient.h"
 
 #include <winsock2.h>
 
@@ -10,9 +10,9 @@
 
 #include "HproseValuePrinter.h"
 #include "classlib/core/SysUtils.h"
-#include "tips/Base64.h"
-#include "tips/HproseErrors.h"
-#include "tips/Md5.h"
+#include "tips/rpc/Base64.h"
+#include "tips/rpc/HproseErrors.h"
+#include "tips/rpc/Md5.h"
 
 namespace {
 

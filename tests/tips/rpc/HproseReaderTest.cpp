@@ -1,4 +1,4 @@
-#include "tips/HproseReader.h"
+#include "tips/rpc/HproseReader.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "HproseValuePrinter.h"
-#include "tips/HproseErrors.h"
+#include "tips/rpc/HproseErrors.h"
 
 namespace {
 

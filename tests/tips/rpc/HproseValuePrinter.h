@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "tips/HproseValue.h"
+#include "tips/rpc/HproseValue.h"
 
 // Readable values in test failures: strings with non-ASCII units as \uXXXX.
 void PrintTo(const HproseValue& value, std::ostream* out);

@@ -1,4 +1,4 @@
-#include "tips/HproseValue.h"
+#include "tips/rpc/HproseValue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tips/HproseWriter.h"
+#include "tips/rpc/HproseWriter.h"
 
 #include <gtest/gtest.h>
 

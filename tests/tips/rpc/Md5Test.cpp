@@ -1,4 +1,4 @@
-#include "tips/Md5.h"
+#include "tips/rpc/Md5.h"
 
 #include <gtest/gtest.h>
 

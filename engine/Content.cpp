@@ -1,3 +1,0 @@
-#include "engine/Content.h"
-
-CL_PUBLISHED(TvgContent) {}

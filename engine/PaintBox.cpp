@@ -1,8 +1,0 @@
-#include "engine/PaintBox.h"
-
-CL_PUBLISHED(TvgPaintBox) { published.Property("OnPaint", &TvgPaintBox::OnPaint, &TvgPaintBox::OnPaint); }
-
-void TvgPaintBox::Paint() {
-  TvgVisualObject::Paint();
-  if (OnPaint) OnPaint(this, GetCanvas());
-}

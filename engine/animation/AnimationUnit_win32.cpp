@@ -1,0 +1,31 @@
+#include "engine/animation/AnimationUnit.h"
+
+#include "engine/animation/AnimationClock.h"
+#include "engine/animation/BitmapAnimation.h"
+#include "engine/animation/ColorAnimation.h"
+#include "engine/animation/FloatAnimation.h"
+#include "engine/animation/KeyAnimation.h"
+#include "engine/tree/ObjectRegistry.h"
+#include "engine/animation/PathAnimation.h"
+
+namespace {
+bool initialized = false;
+bool finalized = false;
+}  // namespace
+
+void vgInitializeAnimationUnit() {
+  if (initialized) return;
+  initialized = true;
+  vgRegisterObjects("Animations",
+                    {TvgColorAnimation::StaticClass(), TvgGradientAnimation::StaticClass(),
+                     TvgFloatAnimation::StaticClass(), TvgRectAnimation::StaticClass(),
+                     TvgBitmapAnimation::StaticClass(), TvgBitmapListAnimation::StaticClass(),
+                     TvgColorKeyAnimation::StaticClass(), TvgFloatKeyAnimation::StaticClass(),
+                     TvgPathAnimation::StaticClass(), TvgPathSwitcher::StaticClass()});
+}
+
+void vgFinalizeAnimationUnit() {
+  if (finalized) return;
+  finalized = true;
+  vgFreeAnimationClock();
+}

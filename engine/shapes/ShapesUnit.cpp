@@ -1,0 +1,25 @@
+#include "engine/shapes/ShapesUnit.h"
+
+#include "engine/shapes/BlurShapes.h"
+#include "engine/shapes/Image.h"
+#include "engine/tree/ObjectRegistry.h"
+#include "engine/shapes/PaintBox.h"
+#include "engine/shapes/Path.h"
+#include "engine/shapes/Shapes.h"
+#include "engine/shapes/Text.h"
+
+namespace {
+bool initialized = false;
+}  // namespace
+
+void vgInitializeShapesUnit() {
+  if (initialized) return;
+  initialized = true;
+  vgRegisterObjects("Shapes",
+                    {TvgLine::StaticClass(), TvgRectangle::StaticClass(), TvgSidesRectangle::StaticClass(),
+                     TvgBlurRectangle::StaticClass(), TvgRoundRect::StaticClass(), TvgBlurRoundRect::StaticClass(),
+                     TvgEllipse::StaticClass(), TvgCircle::StaticClass(), TvgArc::StaticClass(),
+                     TvgPie::StaticClass(), TvgText::StaticClass(), TvgPath::StaticClass(), TvgImage::StaticClass(),
+                     TvgPaintBox::StaticClass(), TvgScrollArrowLeft::StaticClass(),
+                     TvgScrollArrowRight::StaticClass(), TvgCalloutRectangle::StaticClass()});
+}

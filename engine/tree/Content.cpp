@@ -1,0 +1,3 @@
+#include "engine/tree/Content.h"
+
+CL_PUBLISHED(TvgContent) {}

@@ -1,0 +1,231 @@
+// The default style built into the program: its structure, the styles and parts the controls
+// look up, "buttonstyle" as designed, and loading it as scene objects.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/support/StyleTree.h"
+#include "classlib/desktop/ResourceStream.h"
+#include "engine/shapes/Background.h"
+#include "engine/styles/Style.h"
+#include "toolkit/Toolkit.h"
+
+namespace {
+
+TStyleNode ReadDefaultStyleData() {
+  TResourceStream stream("DEFAULTVGSTYLE");
+  return TStyleTreeReader(stream).Read();
+}
+
+void CollectClassNames(const TStyleNode& node, std::set<std::string>& names) {
+  names.insert(node.ClassName);
+  for (const TStyleNode& child : node.Children) CollectClassNames(child, names);
+}
+
+int CountNodes(const TStyleNode& node) {
+  int count = 1;
+  for (const TStyleNode& child : node.Children) count += CountNodes(child);
+  return count;
+}
+
+std::string Unregistered(const std::set<std::string>& classNames) {
+  std::string missing;
+  for (const std::string& name : classNames)
+    if (!GetClass(name)) missing += " " + name;
+  return missing;
+}
+
+bool ClassDerivesFrom(TClass c, const std::string& baseName) {
+  for (; c; c = c->Parent)
+    if (c->Name == baseName) return true;
+  return false;
+}
+
+// What the text controls, labels, panels and buttons find in their styles. An empty part means
+// the style's top object itself.
+struct TExpectedPart {
+  const char* Style;
+  const char* Part;
+  const char* BaseClass;
+};
+const TExpectedPart kControlParts[] = {
+    {"backgroundstyle", "", "TvgVisualObject"},
+    {"labelstyle", "text", "TvgText"},
+    {"valuelabelstyle", "text", "TvgText"},
+    {"hudlabelstyle", "text", "TvgText"},
+    {"panelstyle", "", "TvgVisualObject"},
+    {"hudpanelstyle", "", "TvgVisualObject"},
+    {"calloutpanelstyle", "", "TvgCalloutRectangle"},
+    {"statusbarstyle", "sizegrip", "TvgVisualObject"},
+    {"hudstatusbarstyle", "sizegrip", "TvgVisualObject"},
+    {"toolbarstyle", "", "TvgVisualObject"},
+    {"groupboxstyle", "background", "TvgVisualObject"},
+    {"groupboxstyle", "text", "TvgText"},
+    {"hudgroupboxstyle", "background", "TvgVisualObject"},
+    {"hudgroupboxstyle", "text", "TvgText"},
+    {"imagecontrolstyle", "image", "TvgImage"},
+    {"buttonstyle", "text", "TvgText"},
+    {"roundbuttonstyle", "text", "TvgText"},
+    {"circlebuttonstyle", "text", "TvgText"},
+    {"popupbuttonstyle", "text", "TvgText"},
+    {"speedbuttonstyle", "text", "TvgText"},
+    {"hudbuttonstyle", "text", "TvgText"},
+    {"hudroundbuttonstyle", "text", "TvgText"},
+    {"hudcirclebuttonstyle", "text", "TvgText"},
+    {"cornerbuttonstyle", "Background", "TvgRectangle"},
+    {"cornerbuttonstyle", "text", "TvgText"},
+    {"hudcornerbuttonstyle", "Background", "TvgRectangle"},
+    {"hudcornerbuttonstyle", "text", "TvgText"},
+    {"colorbuttonstyle", "fill", "TvgShape"},
+    {"bitmapbuttonstyle", "image", "TvgImage"},
+    {"bitmapbuttonstyle", "text", "TvgVisualObject"},
+    {"toolbuttonstyle", "image", "TvgImage"},
+    {"toolbuttonstyle", "text", "TvgVisualObject"},
+    {"pathbuttonstyle", "path", "TvgPath"},
+    {"pathbuttonstyle", "pathowner", "TvgVisualObject"},
+    {"pathbuttonstyle", "text", "TvgVisualObject"},
+    {"toolpathbuttonstyle", "path", "TvgPath"},
+    {"toolpathbuttonstyle", "pathowner", "TvgVisualObject"},
+    {"toolpathbuttonstyle", "text", "TvgVisualObject"},
+    {"expanderbuttonstyle", "", "TvgVisualObject"},
+};
+
+class DefaultStyle : public testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    vgInitializeToolkit();
+    RegisterClass(TvgBackground::StaticClass());
+  }
+};
+
+TEST_F(DefaultStyle, RootGroupsNamedStylesHiddenInTheDesigner) {
+  const TStyleNode root = ReadDefaultStyleData();
+  EXPECT_EQ(root.ClassName, "TvgBackground");
+  EXPECT_EQ(root.Property("Width"), "548");
+  EXPECT_EQ(root.Property("Height"), "547");
+  EXPECT_EQ(root.Property("Fill.Color"), "#FF2B2B2B");
+  ASSERT_FALSE(root.Children.empty());
+  for (const TStyleNode& style : root.Children) {
+    EXPECT_FALSE(style.Property("ResourceName").empty()) << style.ClassName;
+    EXPECT_EQ(style.Property("DesignHide"), "True") << style.Property("ResourceName");
+  }
+}
+
+TEST_F(DefaultStyle, HoldsEveryStyleAndPartTheControlsLookUp) {
+  const TStyleNode root = ReadDefaultStyleData();
+  std::set<std::string> unregistered;
+  for (const TExpectedPart& expected : kControlParts) {
+    SCOPED_TRACE(std::string(expected.Style) + " " + expected.Part);
+    const TStyleNode* style = root.FindResource(expected.Style);
+    ASSERT_NE(style, nullptr);
+    const TStyleNode* part = *expected.Part ? style->FindResource(expected.Part) : style;
+    ASSERT_NE(part, nullptr);
+    TClass partClass = GetClass(part->ClassName);
+    if (!partClass) unregistered.insert(part->ClassName);
+    else EXPECT_TRUE(ClassDerivesFrom(partClass, expected.BaseClass)) << part->ClassName;
+  }
+  if (!unregistered.empty()) GTEST_SKIP() << "classes not registered yet:" << Unregistered(unregistered);
+}
+
+TEST_F(DefaultStyle, ButtonStyleAsDesigned) {
+  const TStyleNode root = ReadDefaultStyleData();
+  const TStyleNode* button = root.FindResource("buttonstyle");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->ClassName, "TvgLayout");
+  EXPECT_EQ(button->Property("Width"), "73");
+  EXPECT_EQ(button->Property("Height"), "26");
+
+  const TStyleNode* background = button->FindResource("background");
+  ASSERT_NE(background, nullptr);
+  EXPECT_EQ(background->ClassName, "TvgRectangle");
+  EXPECT_EQ(background->Property("Align"), "vaContents");
+  EXPECT_EQ(background->Property("xRadius"), "3");
+  EXPECT_EQ(background->Property("yRadius"), "3");
+  EXPECT_EQ(background->Property("Fill.Style"), "vgBrushGradient");
+  EXPECT_EQ(background->Property("Fill.Gradient.Points[0].Color"), "#FF505050");
+  EXPECT_EQ(background->Property("Fill.Gradient.Points[1].Color"), "#FF303030");
+  EXPECT_EQ(background->Property("Stroke.Color"), "#FF222222");
+
+  struct TAnimation {
+    const char *Start, *Stop, *Trigger, *Inverse;
+  };
+  const TAnimation animations[] = {
+      {"#FF505050", "#FF707070", "IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false"},
+      {"#FF707070", "#FF404040", "IsPressed=true", "IsPressed=false"},
+  };
+  ASSERT_EQ(background->Children.size(), std::size(animations));
+  for (size_t i = 0; i < std::size(animations); ++i) {
+    const TStyleNode& animation = background->Children[i];
+    EXPECT_EQ(animation.ClassName, "TvgColorAnimation");
+    EXPECT_EQ(animation.Property("PropertyName"), "Fill.Color");
+    EXPECT_EQ(animation.Property("Duration"), "0.2");
+    EXPECT_EQ(animation.Property("StartValue"), animations[i].Start);
+    EXPECT_EQ(animation.Property("StopValue"), animations[i].Stop);
+    EXPECT_EQ(animation.Property("Trigger"), animations[i].Trigger);
+    EXPECT_EQ(animation.Property("TriggerInverse"), animations[i].Inverse);
+  }
+
+  const TStyleNode* text = button->FindResource("text");
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->ClassName, "TvgText");
+  EXPECT_EQ(text->Property("Align"), "vaClient");
+}
+
+// Parts are locked and let the pointer through to the control; their animations and effects
+// start on the same trigger texts as the button's.
+TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
+  const TStyleNode root = ReadDefaultStyleData();
+  const std::set<std::string> triggers = {"IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false",
+                                          "IsPressed=true", "IsPressed=false", "IsFocused=true"};
+  for (const TStyleNode& style : root.Children) {
+    std::vector<const TStyleNode*> pending = {&style};
+    while (!pending.empty()) {
+      const TStyleNode* node = pending.back();
+      pending.pop_back();
+      for (const TStyleNode& child : node->Children) pending.push_back(&child);
+      SCOPED_TRACE(style.Property("ResourceName") + " " + node->ClassName + " " + node->Property("ResourceName"));
+      if (node != &style && !node->Property("ResourceName").empty()) {
+        EXPECT_EQ(node->Property("Locked"), "True");
+        EXPECT_EQ(node->Property("HitTest"), "False");
+      }
+      for (const char* property : {"Trigger", "TriggerInverse"})
+        if (!node->Property(property).empty()) EXPECT_TRUE(triggers.count(node->Property(property)));
+    }
+  }
+}
+
+TEST_F(DefaultStyle, LoadsWholeAsSceneObjects) {
+  const TStyleNode data = ReadDefaultStyleData();
+  std::set<std::string> classNames;
+  CollectClassNames(data, classNames);
+  if (std::string missing = Unregistered(classNames); !missing.empty())
+    GTEST_SKIP() << "classes not registered yet:" << missing;
+
+  TvgObject* style = vgLoadStyleResource("DEFAULTVGSTYLE");
+  ASSERT_NE(style, nullptr);
+  std::vector<TvgObject*> objects;
+  style->AddObjectsToList(objects);
+  EXPECT_EQ(int(objects.size()), CountNodes(data));
+  EXPECT_EQ(style->ChildrenCount(), int(data.Children.size()));
+  for (int i = 0; i < style->ChildrenCount(); ++i) {
+    ASSERT_TRUE(style->Children(i)->IsVisual());
+    EXPECT_TRUE(style->Children(i)->Visual()->DesignHide());
+  }
+  style->Free();
+}
+
+TEST_F(DefaultStyle, LoadedOnceUntilFreed) {
+  TvgObject* first = vgDefaultStyle();
+  if (!first) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  EXPECT_EQ(vgDefaultStyle(), first);
+  EXPECT_NE(first->FindResource("buttonstyle"), nullptr);
+  vgFreeDefaultStyle();
+  TvgObject* again = vgDefaultStyle();
+  ASSERT_NE(again, nullptr);
+  EXPECT_NE(again->FindResource("ButtonStyle"), nullptr);
+  vgFreeDefaultStyle();
+}
+
+TEST_F(DefaultStyle, MissingResourceGivesNoStyle) { EXPECT_EQ(vgLoadStyleResource("NOSUCHSTYLE"), nullptr); }
+
+}  // namespace

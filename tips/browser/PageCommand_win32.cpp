@@ -1,0 +1,11 @@
+#include "tips/browser/PageCommand.h"
+
+#include <windows.h>
+
+#include "classlib/core/Gbk.h"
+
+std::string PageCommand(IHtmlEventObj& event) {
+  std::wstring className = event.SrcElementClassName();
+  if (!className.empty()) CharUpperBuffW(className.data(), DWORD(className.size()));
+  return Utf16ToGbk(className);
+}

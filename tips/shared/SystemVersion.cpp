@@ -1,8 +1,0 @@
-#include "tips/shared/SystemVersion.h"
-#include <windows.h>
-
-bool IsVistaOrLater() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  return GetVersionExA(&info) && info.dwMajorVersion > 5;
-}
