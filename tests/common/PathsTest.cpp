@@ -24,5 +24,5 @@ TEST(AppFolder, IsTheRunningProgramsFolderWithItsBackslash) {
   const std::string folder = AppFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), '\\');
-  EXPECT_NE(GetFileAttributesA((folder + "kest_shared_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA((folder + "common_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES);
 }
