@@ -9,6 +9,9 @@ struct TDeployConfig {
   std::string TipsDomain;
   std::string PartnerDomain;
   std::string TipsRpcHost;
+  // up's time-outs in milliseconds, set only to shorten them (tests); empty keeps the shipped ones.
+  std::string UpdateTimeoutMs;
+  std::string DownloadTimeoutMs;
 };
 
 // Key=Value lines; unknown keys and lines without "=" are ignored, missing keys stay empty.

@@ -17,6 +17,8 @@ void Apply(TDeployConfig& config, std::string_view key, std::string_view value) 
   else if (key == "TipsDomain") field = &config.TipsDomain;
   else if (key == "PartnerDomain") field = &config.PartnerDomain;
   else if (key == "TipsRpcHost") field = &config.TipsRpcHost;
+  else if (key == "UpdateTimeoutMs") field = &config.UpdateTimeoutMs;
+  else if (key == "DownloadTimeoutMs") field = &config.DownloadTimeoutMs;
   if (field) *field = std::string(value);
 }
 

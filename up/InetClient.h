@@ -20,6 +20,12 @@ uint32_t HttpRequestFlags(bool secure, bool noCookies);
 
 using TPostFields = std::vector<std::string>;
 
+// Milliseconds WinInet waits to connect, to send a request and for each block of an answer (so the
+// receive time-out is a stall limit, not a limit on the whole transfer); 0 keeps the system's value.
+struct TInetTimeouts {
+  int Connect = 0, Send = 0, Receive = 0;
+};
+
 class TInetClient;
 // Called after each block read: the total is -1 when unknown; setting `abort` stops the transfer.
 using TInetProgressEvent = std::function<void(TInetClient& sender, int64_t total, int64_t current, bool& abort)>;
@@ -53,8 +59,10 @@ public:
   // 0: direct, 1: the system's configured settings, 2: ProxyServer (the system's settings when it is empty).
   int ProxyMode = 1;
   std::string ProxyServer, ProxyUser, ProxyPassword;
-  // Milliseconds, applied with a named proxy only; 0 keeps the system's value.
+  // Milliseconds, in every proxy mode (on the internet handle and on each connection and request);
+  // 0 keeps the system's value.
   int ConnectTimeout = 0, SendTimeout = 0, ReceiveTimeout = 0;
+  void SetTimeouts(const TInetTimeouts& timeouts);
   std::vector<std::string> ExtraHeaders;
   bool NoCookies = false;
   bool EncodePath = false;
@@ -62,6 +70,7 @@ public:
 private:
   using THandle = void*;
   bool OpenInternet();
+  void ApplyTimeouts(THandle handle) const;
   bool FetchHttp(const TUrlParts& url, const TInetSink& sink, const TPostFields* postFields);
   bool FetchFtp(const TUrlParts& url, const TInetSink& sink);
   // completeSize: the byte count a complete answer has, or -1 when it is not known.
@@ -73,7 +82,10 @@ private:
   bool decodingOn_ = false;
 };
 
-// GET (or POST) a URL's content as raw bytes; empty on any failure.
-std::string HttpGetText(const std::string& url, const TPostFields* postFields = nullptr);
-// GET (or POST) a URL into a file; false on any failure, leaving the file as far as it got.
-bool HttpGetFile(const std::string& url, const std::string& fileName, const TPostFields* postFields = nullptr);
+// GET (or POST) a URL's content as raw bytes; empty on any failure, a time-out included.
+std::string HttpGetText(const std::string& url, const TPostFields* postFields = nullptr,
+                        const TInetTimeouts& timeouts = {});
+// GET (or POST) a URL into a file; false on any failure, a time-out included, leaving the file as
+// far as it got.
+bool HttpGetFile(const std::string& url, const std::string& fileName, const TPostFields* postFields = nullptr,
+                 const TInetTimeouts& timeouts = {});

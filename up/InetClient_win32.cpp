@@ -148,19 +148,33 @@ bool TInetClient::OpenInternet() {
     if (!internet_) return false;
     SetStringOption(internet_, INTERNET_OPTION_PROXY_USERNAME, ProxyUser);
     SetStringOption(internet_, INTERNET_OPTION_PROXY_PASSWORD, ProxyPassword);
-    SetTimeoutOption(internet_, INTERNET_OPTION_CONNECT_TIMEOUT, ConnectTimeout);
-    SetTimeoutOption(internet_, INTERNET_OPTION_SEND_TIMEOUT, SendTimeout);
-    SetTimeoutOption(internet_, INTERNET_OPTION_RECEIVE_TIMEOUT, ReceiveTimeout);
   } else {
     const DWORD access = ProxyMode == 0 ? INTERNET_OPEN_TYPE_DIRECT : INTERNET_OPEN_TYPE_PRECONFIG;
     internet_ = InternetOpenA(UserAgent.c_str(), access, nullptr, nullptr, 0);
     if (!internet_) return false;
   }
+  ApplyTimeouts(internet_);
   if (DecodingWanted) {
     BOOL decode = TRUE;
     decodingOn_ = InternetSetOptionA(internet_, INTERNET_OPTION_HTTP_DECODING, &decode, sizeof decode);
   }
   return true;
+}
+
+void TInetClient::SetTimeouts(const TInetTimeouts& timeouts) {
+  ConnectTimeout = timeouts.Connect;
+  SendTimeout = timeouts.Send;
+  ReceiveTimeout = timeouts.Receive;
+}
+
+// Handles take their time-outs from the handle they were made from on Windows, not always under
+// Wine: each handle gets them.
+void TInetClient::ApplyTimeouts(THandle handle) const {
+  SetTimeoutOption(handle, INTERNET_OPTION_CONNECT_TIMEOUT, ConnectTimeout);
+  SetTimeoutOption(handle, INTERNET_OPTION_SEND_TIMEOUT, SendTimeout);
+  SetTimeoutOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, ReceiveTimeout);
+  SetTimeoutOption(handle, INTERNET_OPTION_DATA_SEND_TIMEOUT, SendTimeout);
+  SetTimeoutOption(handle, INTERNET_OPTION_DATA_RECEIVE_TIMEOUT, ReceiveTimeout);
 }
 
 bool TInetClient::Fetch(const std::string& url, const TInetSink& sink, const TPostFields* postFields) {
@@ -186,6 +200,7 @@ bool TInetClient::FetchHttp(const TUrlParts& url, const TInetSink& sink, const T
   TInetHandle connection(
       InternetConnectA(internet_, url.Host.c_str(), port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection || aborted_) return false;
+  ApplyTimeouts(connection.Get());
 
   const char* verb = postFields ? "POST" : "GET";
   std::string body = postFields ? JoinedFields(*postFields) : std::string();
@@ -193,6 +208,7 @@ bool TInetClient::FetchHttp(const TUrlParts& url, const TInetSink& sink, const T
   TInetHandle request(
       HttpOpenRequestA(connection.Get(), verb, object.c_str(), "HTTP/1.0", nullptr, nullptr, flags, 0));
   if (!request || aborted_) return false;
+  ApplyTimeouts(request.Get());
 
   std::vector<std::string> headers;
   if (decodingOn_) headers.push_back("Accept-Encoding: gzip,deflate");
@@ -216,6 +232,7 @@ bool TInetClient::FetchFtp(const TUrlParts& url, const TInetSink& sink) {
   TInetHandle connection(InternetConnectA(internet_, url.Host.c_str(), PortOr(url.Port, INTERNET_DEFAULT_FTP_PORT),
                                           OrNull(url.User), OrNull(url.Password), INTERNET_SERVICE_FTP, 0, 0));
   if (!connection || aborted_) return false;
+  ApplyTimeouts(connection.Get());
   WIN32_FIND_DATAA found{};
   int64_t total = -1;
   {
@@ -267,9 +284,10 @@ bool TInetClient::FetchFile(const std::string& url, const std::string& fileName,
       postFields);
 }
 
-std::string HttpGetText(const std::string& url, const TPostFields* postFields) {
+std::string HttpGetText(const std::string& url, const TPostFields* postFields, const TInetTimeouts& timeouts) {
   try {
     TInetClient client;
+    client.SetTimeouts(timeouts);
     std::string text;
     return client.FetchText(url, text, postFields) ? text : std::string();
   } catch (const std::exception&) {
@@ -277,9 +295,11 @@ std::string HttpGetText(const std::string& url, const TPostFields* postFields) {
   }
 }
 
-bool HttpGetFile(const std::string& url, const std::string& fileName, const TPostFields* postFields) {
+bool HttpGetFile(const std::string& url, const std::string& fileName, const TPostFields* postFields,
+                 const TInetTimeouts& timeouts) {
   try {
     TInetClient client;
+    client.SetTimeouts(timeouts);
     return client.FetchFile(url, fileName, postFields);
   } catch (const std::exception&) {
     return false;

@@ -4,7 +4,10 @@
 #include "common/Paths.h"
 #include "up/InetClient.h"
 #include "up/VersionNumber.h"
+#include "classlib/core/Gbk.h"
+#include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
+#include <windows.h>
 
 namespace {
 
@@ -14,16 +17,38 @@ std::string Member(const nlohmann::json& document, const char* name) {
   return member != document.end() && member->is_string() ? member->get<std::string>() : std::string();
 }
 
-// The document as a JSON value; one that cannot be read at all (even for want of memory) is discarded.
+bool IsValidUtf8(const std::string& text) {
+  return text.empty() ||
+         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0) > 0;
+}
+
+// The document as a JSON value, read leniently (comments are skipped): its bytes when they are
+// valid UTF-8 (ASCII included), else the text widened from the programs' 8-bit code page (GBK, the
+// system code page of the Chinese Windows the programs ship for), as the user record is read. One
+// that cannot be read at all (even for want of memory) is discarded.
 nlohmann::json Parsed(const std::string& text) {
   try {
-    return nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+    if (IsValidUtf8(text)) return nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false, /*ignore_comments=*/true);
+    return nlohmann::json::parse(GbkToUtf16(text), nullptr, /*allow_exceptions=*/false, /*ignore_comments=*/true);
   } catch (const std::exception&) {
     return nlohmann::json::value_t::discarded;
   }
 }
 
+// Every time-out set to the configured value, when that is a positive number of milliseconds.
+TInetTimeouts Configured(const std::string& value, const TInetTimeouts& shipped) {
+  int32_t ms = 0;
+  if (!TryStrToInt(value, ms) || ms <= 0) return shipped;
+  return {ms, ms, ms};
+}
+
 } // namespace
+
+TInetTimeouts UpdateTimeouts(const TDeployConfig& config) { return Configured(config.UpdateTimeoutMs, kUpdateTimeouts); }
+
+TInetTimeouts DownloadTimeouts(const TDeployConfig& config) {
+  return Configured(config.DownloadTimeoutMs, kDownloadTimeouts);
+}
 
 std::string UpdateServiceUrl(const std::string& host) { return "http://" + host + "/update/"; }
 
@@ -43,6 +68,7 @@ TUpdateDecision DecideUpdate(const std::string& documentText, const std::string&
 
 TUpdateDecision CheckForUpdate() {
   const std::string browser = AppFolder() + "kest.exe";
-  const std::string document = HttpGetText(UpdateServiceUrl(DeployConfig().UpdateHost));
+  const TDeployConfig config = DeployConfig();
+  const std::string document = HttpGetText(UpdateServiceUrl(config.UpdateHost), nullptr, UpdateTimeouts(config));
   return DecideUpdate(document, FileVersionText(browser));
 }

@@ -4,6 +4,7 @@
 
 #include "classlib/desktop/Application.h"
 #include "toolkit/Toolkit.h"
+#include "common/DeployConfig.h"
 #include "up/UpdateCheck.h"
 #include "up/untMsg.h"
 
@@ -13,6 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (decision.Due) {
     InstallerAddress = decision.InstallerAddress;
     UpdateNotes = decision.Notes;
+    InstallerTimeouts = DownloadTimeouts(DeployConfig());
     Application->Initialize();
     Application->CreateForm<TfrmMsg>();
     Application->Run();

@@ -5,12 +5,16 @@
 #include <string>
 
 #include "classlib/desktop/Form.h"
+#include "up/InetClient.h"
 
 class TvgText;
 
 // What the update check found, for the window: set before the window is made.
 extern std::string InstallerAddress;
-extern std::string UpdateNotes;  // UTF-8, as the update document carries it
+extern std::string UpdateNotes;  // UTF-8 (UpdateCheck reads the document's encoding)
+// The installer download's time-outs: the shipped ones unless the program's configuration
+// shortens them.
+extern TInetTimeouts InstallerTimeouts;
 
 class TfrmMsg : public TForm {
   CL_CLASS(TfrmMsg, TForm)

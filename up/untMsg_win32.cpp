@@ -9,9 +9,11 @@
 #include "up/InetClient.h"
 #include "up/RunFile.h"
 #include "up/TempFiles.h"
+#include "up/UpdateCheck.h"
 
 std::string InstallerAddress;
 std::string UpdateNotes;
+TInetTimeouts InstallerTimeouts = kDownloadTimeouts;
 
 namespace {
 
@@ -48,7 +50,7 @@ void TfrmMsg::FormCreate(TObject*) {
 void TfrmMsg::Button1Click(TObject*) {
   Hide();
   const std::string installer = TempExeName(".exe");
-  if (!HttpGetFile(InstallerAddress, installer)) {
+  if (!HttpGetFile(InstallerAddress, installer, nullptr, InstallerTimeouts)) {
     Show();
     return;
   }

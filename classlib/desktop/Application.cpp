@@ -132,9 +132,19 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
+  if (IsPreProcessMessage(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;
+}
+
+// A key message goes first to the control of its window, or of the nearest window around it
+// that has one (a hosted browser's inner windows are not ours), unless the mouse is captured.
+bool TApplication::IsPreProcessMessage(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || GetCapture()) return false;
+  for (HWND window = msg.hwnd; window; window = GetParent(window))
+    if (TWinControl* control = TWinControl::FindControl(window)) return control->PreProcessMessage(msg);
+  return false;
 }
 
 void TApplication::ProcessMessages() {

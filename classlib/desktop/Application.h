@@ -76,6 +76,7 @@ private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void WndProc(TMessage& message, HWND window);
   bool ProcessMessage();
+  bool IsPreProcessMessage(MSG& msg);
 
   HWND handle_ = nullptr;
   std::string title_;

@@ -18,6 +18,11 @@ TWinControl* ControlOfWindow(HWND window) {
 }
 }  // namespace
 
+TWinControl* TWinControl::FindControl(HWND window) {
+  if (!window || WNDPROC(GetClassLongPtrW(window, GCLP_WNDPROC)) != &TWinControl::WindowProcedure) return nullptr;
+  return ControlOfWindow(window);
+}
+
 CL_PUBLISHED(TWinControl) {
   published.Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false);
 }

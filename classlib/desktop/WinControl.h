@@ -58,6 +58,13 @@ public:
   void DefaultHandler(TMessage& message) override;
   void Loaded() override;
 
+  // The control whose window this is; nullptr for a window the class library did not make.
+  static TWinControl* FindControl(HWND window);
+  // Offered each keyboard message of its window or of a window inside it that the class library
+  // did not make, before the message is translated and dispatched; true when the control has
+  // dealt with it, and the message then goes no further (a hosted OLE control's accelerators).
+  virtual bool PreProcessMessage(MSG&) { return false; }
+
 protected:
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();

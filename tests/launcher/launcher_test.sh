@@ -22,6 +22,10 @@ case $case_name in
   two_arguments)     args=(first second);      argc=1; command="$windows_folder\\kest.exe first" ;;
   three_arguments)   args=(first second third); argc=1; command="$windows_folder\\kest.exe first" ;;
   argument_blanks)   args=("a b  c" second);   argc=3; command="$windows_folder\\kest.exe a b  c" ;;
+  # The runtime's splitting skips an empty pair "", and its count stops at an empty parameter.
+  empty_first)       args=("" second);         argc=0; command="$windows_folder\\kest.exe" ;;
+  empty_second)      args=(first "");          argc=0; command="$windows_folder\\kest.exe" ;;
+  empty_between)     args=(first "" second);   argc=1; command="$windows_folder\\kest.exe first" ;;
   folder_with_blank) args=(first second);      argc=;  command="$windows_folder\\kest.exe first" ;;
   missing_browser)   args=(first second) ;;
   *) fail "unknown case" ;;

@@ -83,3 +83,17 @@ TEST_P(BrokenDownloadTest, FailsAndLeavesThePartInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(Breaks, BrokenDownloadTest, testing::Values("/truncated/", "/reset/"),
                          [](const auto& info) { return std::string(info.param).substr(1, 5); });
+
+// The server sends half of the installer and then nothing: the download gives up after the stall
+// limit and keeps the part it got.
+TEST_F(HttpGetFileTest, GivesUpOnADownloadThatStalls) {
+  const std::string file = Folder() + "setup.exe";
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(HttpGetFile(ServerUrl("/stall/200000"), file, nullptr, {1000, 1000, 1000}));
+  const DWORD elapsed = GetTickCount() - start;
+  EXPECT_GE(elapsed, 900u);
+  EXPECT_LT(elapsed, 8000u);
+  const std::string part = ReadBytes(file);
+  EXPECT_GT(part.size(), 0u);
+  EXPECT_LT(part.size(), 200000u);
+}

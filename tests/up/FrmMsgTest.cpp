@@ -17,6 +17,7 @@
 #include "engine/shapes/Shapes.h"
 #include "engine/shapes/Text.h"
 #include "toolkit/Toolkit.h"
+#include "up/UpdateCheck.h"
 #include "LocalServer.h"
 #include "TempFolder.h"
 
@@ -299,6 +300,27 @@ TEST_F(FrmMsgTest, CreationPutsTheNotesIntoTheBody) {
   }
 }
 
+// The notes of a document in UTF-8 and of one in the system code page of Chinese Windows (GBK)
+// reach the window alike.
+TEST_F(FrmMsgTest, ShowsTheChineseNotesOfUtf8AndGbkDocuments) {
+  const struct {
+    const char* Encoding;
+    std::string Document;
+  } cases[] = {
+      {"UTF-8", "{\"version\":\"9.0.0.0\",\"info\":\"\xE4\xBF\xAE\xE5\xA4\x8D\xE4\xBA\x86\xE9\x97\xAE\xE9\xA2\x98\\n\xE6\x96\xB0\"}"},
+      {"GBK", "{\"version\":\"9.0.0.0\",\"info\":\"\xD0\xDE\xB8\xB4\xC1\xCB\xCE\xCA\xCC\xE2\\n\xD0\xC2\"}"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Encoding);
+    const TUpdateDecision decision = DecideUpdate(c.Document, "1.0.0.0");
+    ASSERT_TRUE(decision.Due);
+    Make(decision.Notes);
+    EXPECT_EQ(Component<TvgText>("Text2")->Text(), L"修复了问题\n新");
+    form->Free();
+    form = nullptr;
+  }
+}
+
 TEST_F(FrmMsgTest, CreationHidesTheTaskbarButtonAndTakesTheSystemsHandCursor) {
   Make();
   EXPECT_NE(GetWindowLongA(Application->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
@@ -331,6 +353,31 @@ TEST_F(FrmMsgTest, FailedDownloadStartsNothingAndShowsTheWindowAgain) {
   EXPECT_EQ(ReadBytes(Folder() + "0.exe"), "") << "the empty download stays";
   Sleep(300);
   EXPECT_FALSE(PathExists(Folder() + "0.exe.log"));
+}
+
+// A download that stalls half way gives up after the stall limit, and the window comes back.
+TEST_F(FrmMsgTest, StalledDownloadGivesUpAndShowsTheWindowAgain) {
+  const TInetTimeouts shipped = InstallerTimeouts;
+  InstallerTimeouts = {1000, 1000, 1000};
+  Shown(ServerUrl("/stall/200000"));
+  const DWORD start = GetTickCount();
+  form->Button1Click(nullptr);
+  const DWORD elapsed = GetTickCount() - start;
+  InstallerTimeouts = shipped;
+  EXPECT_LT(elapsed, 8000u);
+  EXPECT_TRUE(form->Visible());
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  const std::string part = ReadBytes(Folder() + "0.exe");
+  EXPECT_GT(part.size(), 0u);
+  EXPECT_LT(part.size(), 200000u);
+  Sleep(300);
+  EXPECT_FALSE(PathExists(Folder() + "0.exe.log"));
+}
+
+TEST(InstallerTimeouts, AreTheShippedDownloadTimeoutsUnlessSet) {
+  EXPECT_EQ(InstallerTimeouts.Connect, 30000);
+  EXPECT_EQ(InstallerTimeouts.Send, 30000);
+  EXPECT_EQ(InstallerTimeouts.Receive, 60000);
 }
 
 }  // namespace

@@ -203,3 +203,44 @@ TEST(FtpFetch, FailsOnAWrongPasswordOrAMissingFile) {
   EXPECT_FALSE(client.FetchText(FtpUrl("kest:secret@", "/files/missing.exe"), text));
   EXPECT_TRUE(client.Failed());
 }
+
+namespace {
+
+// Milliseconds a call takes.
+template <class F>
+DWORD Timed(F&& call) {
+  const DWORD start = GetTickCount();
+  call();
+  return GetTickCount() - start;
+}
+
+constexpr TInetTimeouts kShortTimeouts{1000, 1000, 1000};
+
+} // namespace
+
+// A server that accepts the request and never answers: the fetch gives up after the receive
+// time-out instead of waiting for ever.
+TEST(HttpGetText, GivesUpOnAServerThatNeverAnswers) {
+  std::string text = "not fetched";
+  const DWORD elapsed = Timed([&] { text = HttpGetText(ServerUrl("/silent"), nullptr, kShortTimeouts); });
+  EXPECT_EQ(text, "");
+  EXPECT_GE(elapsed, 900u);
+  EXPECT_LT(elapsed, 8000u);
+}
+
+TEST(TInetClient, TakesItsTimeoutsInEveryProxyMode) {
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    TInetClient client;
+    client.ProxyMode = mode;
+    client.SetTimeouts(kShortTimeouts);
+    EXPECT_EQ(client.ReceiveTimeout, 1000);
+    std::string text;
+    const DWORD elapsed = Timed([&] { EXPECT_FALSE(client.FetchText(ServerUrl("/silent"), text)); });
+    EXPECT_LT(elapsed, 8000u);
+    EXPECT_TRUE(client.Failed());
+    // The handle stays usable for the next fetch.
+    EXPECT_TRUE(client.FetchText(ServerUrl("/bytes/100"), text));
+    EXPECT_EQ(text, Pattern(100));
+  }
+}

@@ -33,6 +33,14 @@ case $case_name in
   closed_port)                 doc='';                        browser=none;      expected="no update" ;;
   missing_browser)             doc='{"version":"1.0.0.1","file":"http://dl.test/setup.exe"}'
                                browser=missing; expected="update due" ;;
+  # Chinese notes in UTF-8 and in the system code page of Chinese Windows (GBK: "修复").
+  utf8_notes)                  doc='{"version":"1.0.1.0","file":"http://dl.test/setup.exe","info":"修复"}'
+                               browser=1.0.0.0; expected="update due" ;;
+  gbk_notes)                   doc=$'{"version":"1.0.1.0","file":"http://dl.test/setup.exe","info":"\xd0\xde\xb8\xb4"}'
+                               browser=1.0.0.0; expected="update due" ;;
+  # A service that accepts the request and never answers: up gives up after its time-out (shortened
+  # here from the shipped 30 s) and ends without a window.
+  silent_service)              doc='';                        browser=1.0.0.0;   expected="no update" ;;
   *) fail "unknown case" ;;
 esac
 
@@ -47,7 +55,7 @@ esac
 
 # Writes the decision to decision.txt and up's exit code to exit.txt.
 run_up() {
-  "${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$1"
+  "${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$1" ${2:+"$2"}
   "${wine_run[@]}" "$work/app/up.exe" >"$work/out.txt" 2>"$work/err.txt" &
   local up_pid=$! decision="no update" program="Z:${work//\//\\}\\app\\up.exe"
   for _ in $(seq 600); do
@@ -68,6 +76,19 @@ run_up() {
 if [ "$case_name" = closed_port ]; then
   port=$(node -e 'const s = require("net").createServer().listen(0, "127.0.0.1", () => { console.log(s.address().port); s.close(); })')
   run_up "$port"
+elif [ "$case_name" = silent_service ]; then
+  coproc SILENT { exec node -e '
+    const s = require("net").createServer(() => {}).listen(0, "127.0.0.1", () => console.log(s.address().port));
+    process.stdin.on("end", () => process.exit(0)); process.stdin.resume();
+    setTimeout(() => process.exit(0), 120000).unref();'; }
+  to_silent=${SILENT[1]} from_silent=${SILENT[0]}
+  read -r -t 30 port <&"$from_silent" || fail "the silent server did not start"
+  started=$SECONDS
+  # Wine's processes must not hold the server's pipes.
+  run_up "$port" UpdateTimeoutMs=1500 {to_silent}>&- {from_silent}<&-
+  elapsed=$((SECONDS - started))
+  exec {to_silent}>&- {from_silent}<&-
+  [ "$elapsed" -lt 20 ] || fail "up took ${elapsed} s to give up on a silent service"
 else
   printf '%s' "$doc" >"$work/doc.json"
   export -f run_up; export work tools

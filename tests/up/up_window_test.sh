@@ -7,6 +7,8 @@
 #   decline  "暂不更新" ends up and leaves the temporary folder empty
 #   failed   the installer cannot be fetched: the window comes back and nothing is started;
 #            "暂不更新" then ends up
+#   stalled  the installer's server sends half of it and then nothing: after the stall limit
+#            (shortened from the shipped 60 s) the window comes back as for a failed download
 # Usage: up_window_test.sh CASE UP_EXE TOOLS_DIR SHOT_DIR WINEPREFIX WINE_RUN...
 set -euo pipefail
 case_name=$1 up=$2 tools=$3 shot_dir=$4 prefix=$5; shift 5
@@ -61,10 +63,12 @@ if [ "$case_name" = failed ]; then installer_port=$(free_port)
 else installer_port=$(start_server installer --file "$tools/standin/installer.exe"); fi
 # Three lines and one long enough to wrap in the notes' 379-pixel box.
 notes='修复了若干问题。\n提升了网页加载速度。\n新增下载管理功能。\nKest 1.0.1.0 brings faster page loading, safer downloads and a smaller memory use on every page.'
-printf '{"version":"1.0.1.0","file":"http://127.0.0.1:%s/installer.exe","info":"%s"}' \
-  "$installer_port" "$notes" >"$work/update.json"
+installer_path=/installer.exe config=()
+[ "$case_name" = stalled ] && installer_path=/stall/2000000 config=(DownloadTimeoutMs=2000)
+printf '{"version":"1.0.1.0","file":"http://127.0.0.1:%s%s","info":"%s"}' \
+  "$installer_port" "$installer_path" "$notes" >"$work/update.json"
 document_port=$(start_server document --body-file "$work/update.json")
-"${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$document_port"
+"${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$document_port" "${config[@]}"
 
 # --- up.exe with its own temporary folder ----------------------------------------------------------
 xdotool mousemove 0 0
@@ -222,6 +226,19 @@ case $case_name in
     sleep 1
     [ ! -e "$work/tmp/0.exe.log" ] || fail "something was started: $(cat "$work/tmp/0.exe.log")"
     [ -f "$work/tmp/0.exe" ] && [ ! -s "$work/tmp/0.exe" ] || fail "the failed download did not leave an empty file"
+    click $((button2[0] + 65)) $((button2[1] + 25))
+    wait_up
+    ;;
+  stalled)
+    click $((button1[0] + 65)) $((button1[1] + 25))
+    up_window hidden 10000 >/dev/null || fail "the window did not hide"
+    up_window shown 20000 >/dev/null || fail "the window did not come back after the stalled download"
+    tool until $(at $((button2[0] + 4)) $((button2[1] + 4))) BEBEBE 5000 || fail "the window came back unpainted"
+    sleep 1
+    [ ! -e "$work/tmp/0.exe.log" ] || fail "something was started: $(cat "$work/tmp/0.exe.log")"
+    size=$(stat -c %s "$work/tmp/0.exe" 2>/dev/null || echo none)
+    [ "$size" != none ] && [ "$size" -gt 0 ] && [ "$size" -lt 2000000 ] ||
+      fail "the stalled download did not leave its part ($size bytes)"
     click $((button2[0] + 65)) $((button2[1] + 25))
     wait_up
     ;;

@@ -7,6 +7,8 @@
 //   /bytes/N          N bytes of a fixed pattern (byte i is i % 251), streamed
 //   /truncated/N      announces N bytes, sends half of them, then closes the connection
 //   /reset/N          announces N bytes, sends half of them, then resets the connection
+//   /stall/N          announces N bytes, sends half of them, then sends nothing more (the connection stays)
+//   /silent           accepts the request and never answers
 //   /gzip             a gzip-compressed text, sent compressed whatever the request asked for
 //   /echo...          the request as JSON: method, url, httpVersion, headers, body (also for proxy requests)
 //   /last-connect     the target of the last CONNECT request (which is refused), as a proxy sees HTTPS
@@ -66,7 +68,8 @@ function sizeOf(url, prefix) {
   return Number.isSafeInteger(size) && size >= 0 ? size : null;
 }
 
-const server = http.createServer((req, res) => {
+// No time-outs of the server's own: the silent and stalling routes wait for the client to give up.
+const server = http.createServer({ requestTimeout: 0, headersTimeout: 0 }, (req, res) => {
   const chunks = [];
   req.on('data', (chunk) => chunks.push(chunk));
   req.on('end', () => {
@@ -86,6 +89,10 @@ const server = http.createServer((req, res) => {
       sendHalf(req, res, sizeOf(url, '/truncated/'), (socket) => socket.destroy());
     } else if (url.startsWith('/reset/') && sizeOf(url, '/reset/') !== null) {
       sendHalf(req, res, sizeOf(url, '/reset/'), (socket) => socket.resetAndDestroy());
+    } else if (url.startsWith('/stall/') && sizeOf(url, '/stall/') !== null) {
+      sendHalf(req, res, sizeOf(url, '/stall/'), () => {});
+    } else if (url === '/silent') {
+      // Nothing is sent; the connection stays open until the client gives up.
     } else if (url === '/last-connect') {
       res.writeHead(200, { 'Content-Type': 'text/plain', 'Content-Length': Buffer.byteLength(lastConnect) });
       res.end(lastConnect);

@@ -48,6 +48,12 @@ public:
   // See IPageHost::TopElementAttribute.
   std::optional<std::wstring> TopElementAttribute(const std::wstring& id, const std::wstring& name);
   bool IsCtrlShortcutDisabled(WORD virtualKey) const;
+  // The host's answer when the page asks it about a key before acting on it
+  // (IDocHostUIHandler::TranslateAccelerator): true swallows the key, which is what happens to
+  // the Ctrl shortcuts of DisableCtrlShortcuts.
+  bool HostTranslateAccelerator(const MSG& message) const;
+  // Keyboard messages of the browser's windows reach the page's accelerators first.
+  bool PreProcessMessage(MSG& message) override;
 
   // Called by the page host. Errors of the handlers go to the application's handler.
   void DoBeforeNavigate2(IWebFrame* frame, const Variant& url, const Variant& flags, const Variant& targetFrameName,

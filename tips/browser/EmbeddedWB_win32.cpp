@@ -60,6 +60,12 @@ bool TEmbeddedWB::IsCtrlShortcutDisabled(WORD virtualKey) const {
   return UpperCase(DisableCtrlShortcuts).find(char(virtualKey)) != std::string::npos;
 }
 
+bool TEmbeddedWB::HostTranslateAccelerator(const MSG& message) const {
+  return message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 && IsCtrlShortcutDisabled(WORD(message.wParam));
+}
+
+bool TEmbeddedWB::PreProcessMessage(MSG& message) { return embedded_ && host_->TranslateAccelerator(message); }
+
 void TEmbeddedWB::DoBeforeNavigate2(IWebFrame* frame, const Variant& url, const Variant& flags,
                                     const Variant& targetFrameName, const Variant& postData, const Variant& headers,
                                     bool& cancel) {

@@ -149,9 +149,7 @@ public:
   HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
   HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message, const GUID*, DWORD) override {
-    const bool swallowed = browser_ && message && message->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 &&
-                           browser_->IsCtrlShortcutDisabled(WORD(message->wParam));
-    return swallowed ? S_OK : S_FALSE;
+    return browser_ && message && browser_->HostTranslateAccelerator(*message) ? S_OK : S_FALSE;
   }
   HRESULT STDMETHODCALLTYPE GetOptionKeyPath(LPOLESTR* key, DWORD) override {
     *key = nullptr;
@@ -279,6 +277,13 @@ public:
     VARIANT empty;
     VariantInit(&empty);
     OleCheck(webBrowser_->Navigate(url.Get(), &empty, &empty, &empty, &empty));
+  }
+
+  // The control's active object translates the page's accelerators and asks the site's
+  // IDocHostUIHandler::TranslateAccelerator first.
+  bool TranslateAccelerator(MSG& message) override {
+    ComPtr<IOleInPlaceActiveObject> active;
+    return SUCCEEDED(object_.As(&active)) && active->TranslateAccelerator(&message) == S_OK;
   }
 
   std::optional<std::wstring> TopElementAttribute(const std::wstring& id, const std::wstring& name) override {

@@ -57,4 +57,9 @@ public:
   // nullopt when there is no such element or the attribute is null. Raises EOleError when the
   // top-level document is not an HTML document.
   virtual std::optional<std::wstring> TopElementAttribute(const std::wstring& id, const std::wstring& name) = 0;
+  // Offers a keyboard message to the page before it is dispatched, as a browser's container does
+  // (IOleInPlaceActiveObject::TranslateAccelerator): the page moves its focus on Tab and acts on
+  // its shortcuts, asking the browser's host first (TEmbeddedWB::HostTranslateAccelerator). True
+  // when the page or the host has dealt with the message, which then goes no further.
+  virtual bool TranslateAccelerator(MSG& message) = 0;
 };

@@ -264,4 +264,90 @@ TEST_F(LoginWindow, TheDebounceTimerRunsByItself) {
   EXPECT_EQ(closes, 1);
 }
 
+// The keys of the page's own windows (inside the browser's window, not made by the class
+// library) reach the page's accelerators through the application's message loop, and the host
+// swallows the Ctrl shortcuts it filters: Ctrl+N, which would open a browser window of its own.
+class LoginWindowKeys : public LoginWindow {
+protected:
+  static inline int dispatchedKeys = 0;
+  HWND pageWindow = nullptr;
+
+  static LRESULT CALLBACK PageWindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYDOWN) ++dispatchedKeys;
+    return DefWindowProcW(window, msg, wParam, lParam);
+  }
+  void SetUp() override {
+    LoginWindow::SetUp();
+    if (HasFatalFailure()) return;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &PageWindowProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"KestTestPageWindow";
+    RegisterClassW(&windowClass);
+    pageWindow = CreateWindowExW(0, L"KestTestPageWindow", L"", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                 form->embdwb1->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(pageWindow, nullptr);
+    dispatchedKeys = 0;
+  }
+  void TearDown() override {
+    SetCtrl(false);
+    if (pageWindow) DestroyWindow(pageWindow);
+    LoginWindow::TearDown();
+  }
+  static void SetCtrl(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  }
+  // Posts the key to the page's window and runs the application's message loop over it.
+  void Press(WORD key, bool ctrl) {
+    SetCtrl(ctrl);
+    PostMessageW(pageWindow, WM_KEYDOWN, key, 1);
+    Application->ProcessMessages();
+  }
+};
+
+TEST_F(LoginWindowKeys, OffersThePageItsAcceleratorsAndSwallowsTheFilteredShortcuts) {
+  const struct {
+    WORD Key;
+    bool Ctrl;
+    bool Swallowed;
+    const wchar_t* PageKey;  // what the page did with it; nullptr: the key went on to its window
+    int Offered;             // a key left to its window comes back translated, as WM_CHAR
+  } cases[] = {
+      {'N', true, true, nullptr, 1}, {'P', true, false, L"Ctrl+P", 1}, {VK_TAB, false, false, L"Tab", 1},
+      {'N', false, false, nullptr, 2}, {'A', false, false, nullptr, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "key " << c.Key << (c.Ctrl ? " with Ctrl" : ""));
+    const int offered = Page().OfferedKeys(), swallowed = Page().SwallowedKeys(), dispatched = dispatchedKeys;
+    const size_t pageKeys = Page().PageKeys().size();
+    Press(c.Key, c.Ctrl);
+    EXPECT_EQ(Page().OfferedKeys(), offered + c.Offered);
+    EXPECT_EQ(Page().SwallowedKeys(), swallowed + (c.Swallowed ? 1 : 0));
+    if (c.PageKey) {
+      ASSERT_EQ(Page().PageKeys().size(), pageKeys + 1);
+      EXPECT_EQ(Page().PageKeys().back(), c.PageKey);
+    } else {
+      EXPECT_EQ(Page().PageKeys().size(), pageKeys);
+    }
+    const bool handled = c.Swallowed || c.PageKey;
+    EXPECT_EQ(dispatchedKeys, dispatched + (handled ? 0 : 1)) << "a handled key goes no further";
+  }
+  EXPECT_EQ(closes, 0);
+  EXPECT_EQ(KestLog().size(), 0u);
+}
+
+TEST_F(LoginWindowKeys, LeavesOtherMessagesAndTheCapturedMouseAlone) {
+  PostMessageW(pageWindow, WM_MOUSEMOVE, 0, 0);
+  Application->ProcessMessages();
+  EXPECT_EQ(Page().OfferedKeys(), 0);
+  SetCapture(pageWindow);
+  Press(VK_TAB, false);
+  ReleaseCapture();
+  EXPECT_EQ(Page().OfferedKeys(), 0);
+  EXPECT_EQ(dispatchedKeys, 1);
+}
+
 }  // namespace

@@ -107,6 +107,24 @@ std::optional<std::wstring> TScriptedPageHost::TopElementAttribute(const std::ws
   return attribute->second;
 }
 
+bool TScriptedPageHost::TranslateAccelerator(MSG& message) {
+  ++offeredKeys_;
+  if (browser_.HostTranslateAccelerator(message)) {
+    ++swallowedKeys_;
+    return true;
+  }
+  if (message.message != WM_KEYDOWN) return false;
+  if (message.wParam == VK_TAB) {
+    pageKeys_.push_back(L"Tab");
+    return true;
+  }
+  if (GetKeyState(VK_CONTROL) < 0 && message.wParam >= 'A' && message.wParam <= 'Z') {
+    pageKeys_.push_back(L"Ctrl+" + std::wstring(1, wchar_t(message.wParam)));
+    return true;
+  }
+  return false;
+}
+
 TScriptedPages::TScriptedPages() {
   TEmbeddedWB::SetPageHostFactory([this](TEmbeddedWB& browser) {
     auto host = std::make_unique<TScriptedPageHost>(browser);

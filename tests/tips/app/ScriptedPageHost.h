@@ -54,6 +54,12 @@ public:
   void CompleteWithoutFrame(const std::wstring& url);
 
   const std::vector<std::wstring>& Navigations() const { return navigations_; }
+  // What the page did with the keys offered to its accelerators: L"Tab" (its focus moved) or
+  // L"Ctrl+N" and the like (it acted on the shortcut), in order. Keys that the browser's host
+  // swallowed are not among them but counted by SwallowedKeys.
+  const std::vector<std::wstring>& PageKeys() const { return pageKeys_; }
+  int OfferedKeys() const { return offeredKeys_; }
+  int SwallowedKeys() const { return swallowedKeys_; }
   HWND Window() const { return window_; }
   const RECT& Bounds() const { return bounds_; }
 
@@ -62,6 +68,9 @@ public:
   void Unembed() override { window_ = nullptr; }
   void Navigate(const std::wstring& address) override { navigations_.push_back(address); }
   std::optional<std::wstring> TopElementAttribute(const std::wstring& id, const std::wstring& name) override;
+  // As the browser control: the host is asked first; then Tab and Ctrl with a letter are the
+  // page's own accelerators; every other key is left to the window it was sent to.
+  bool TranslateAccelerator(MSG& message) override;
 
 private:
   class TFrame;
@@ -69,6 +78,9 @@ private:
 
   TEmbeddedWB& browser_;
   std::vector<std::wstring> navigations_;
+  std::vector<std::wstring> pageKeys_;
+  int offeredKeys_ = 0;
+  int swallowedKeys_ = 0;
   std::shared_ptr<TScriptedDocument> top_;
   bool topIsHtml_ = true;
   HWND window_ = nullptr;
