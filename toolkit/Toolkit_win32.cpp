@@ -4,7 +4,7 @@
 #include "engine/animation/AnimationUnit.h"
 #include "engine/effects/Effects.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/scene/SceneUnit.h"
 #include "engine/shapes/ShapesUnit.h"
 

@@ -3,7 +3,7 @@
 #include <ole2.h>
 
 #include "engine/scene/DragDrop.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Popup.h"
 #include "engine/scene/Scene.h"

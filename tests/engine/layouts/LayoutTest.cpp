@@ -11,7 +11,7 @@
 
 #include "tests/support/PaintLog.h"
 #include "classlib/core/StringStream.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 

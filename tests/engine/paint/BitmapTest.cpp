@@ -10,7 +10,7 @@
 #include "engine/paint/Filter.h"
 #include "engine/gdiplus/GdiPlusApi.h"
 #include "engine/gdiplus/ImageFilterGdiPlus.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "tests/support/ValueStreaming.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "engine/tree/VisualObject.h"
 #include "tests/support/ValueStreaming.h"

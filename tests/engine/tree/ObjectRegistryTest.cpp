@@ -4,7 +4,7 @@
 
 #include "classlib/core/SysUtils.h"
 #include "engine/tree/Object.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "tests/support/RecordingScene.h"
 

@@ -1,4 +1,4 @@
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 
 #include "engine/paint/Bitmap.h"
 #include "engine/values/Bounds.h"

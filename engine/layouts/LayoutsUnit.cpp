@@ -1,4 +1,4 @@
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 
 #include "engine/layouts/Layout.h"
 #include "engine/layouts/LayoutNonVG.h"
