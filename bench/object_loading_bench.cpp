@@ -62,7 +62,7 @@ double MicrosecondsPerObject(int objects, F&& action) {
 }  // namespace
 
 int main() {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   TComponent owner(nullptr);
   TvgObject* tree = BuildStyleTree(&owner);
   int objects = CountObjects(tree);

@@ -2,7 +2,7 @@
 
 #include "controls/ControlsUnit.h"
 #include "engine/animation/AnimationUnit.h"
-#include "engine/effects/Effects.h"
+#include "engine/effects/EffectsUnit.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
 #include "engine/layouts/LayoutsUnit.h"
 #include "engine/scene/SceneUnit.h"
@@ -10,11 +10,11 @@
 
 const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
   static const std::vector<TvgToolkitUnit> units = {
-      {"vg_effects", &vgRegisterEffectClasses, [] {}},
+      {"vg_effects", &vgInitializeEffectsUnit, [] {}},
       {"vg_objects", &vgInitializeShapesUnit, [] {}},
       {"vg_ani", &vgInitializeAnimationUnit, &vgFinalizeAnimationUnit},
       {"vg_controls", &vgInitializeControlsUnit, [] {}},
-      {"vg_layouts", &vgInitializeLayoutUnit, [] {}},
+      {"vg_layouts", &vgInitializeLayoutsUnit, [] {}},
       {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
       {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
   };

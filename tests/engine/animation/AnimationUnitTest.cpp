@@ -30,7 +30,7 @@ const char* const kAnimationClasses[] = {
 class AnimationUnit : public ::testing::Test {
 protected:
   void SetUp() override {
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     vgInitializeAnimationUnit();
   }
 

@@ -416,7 +416,7 @@ TEST(ScrollBoxVariants, NameTheirStyles) {
 class ScrollBoxStreaming : public testing::Test {
 protected:
   void SetUp() override {
-    vgInitializeLayoutUnit();
+    vgInitializeLayoutsUnit();
     RegisterClasses({TvgVisualObject::StaticClass()});
   }
   static std::string Text(TvgObject* object) {

@@ -75,7 +75,7 @@ CL_PUBLISHED(TBitmapHolder) { published.Property("Bitmap", &TBitmapHolder::Bitma
 class Bitmap : public ::testing::Test {
 protected:
   void SetUp() override {
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     saved_ = DefaultFilterClass;
     DefaultFilterClass = TFakeFilter::StaticClass();
     TFakeFilter::loads = 0;

@@ -136,7 +136,7 @@ TEST(Brush, AssignCopiesDefaultsColourStyleAndTheUsedPart) {
 
 class BrushResource : public ::testing::Test {
 protected:
-  void SetUp() override { vgRegisterObjectClasses(); }
+  void SetUp() override { vgInitializeTreeUnit(); }
   TComponent owner{nullptr};
   TvgBrushObject* MakeBrushObject(const std::string& name, TvgColor color) {
     auto* object = new TvgBrushObject(&owner);

@@ -34,7 +34,7 @@ class ShapesUnit : public testing::Test {
 protected:
   void SetUp() override {
     vgInitializeGdiPlusUnit();  // the PNG property of images goes through the image filter
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     vgInitializeShapesUnit();
   }
 

@@ -38,9 +38,9 @@ TEST(ObjectRegistry, KeepsCategoriesSortedAndRegistersForStreaming) {
 }
 
 TEST(ObjectRegistry, RegistersTheResourceObjectsOnce) {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   size_t count = vgObjectCategories().size();
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   EXPECT_EQ(vgObjectCategories().size(), count);
   for (const char* name : {"TvgBrushObject", "TvgPathObject", "TvgBitmapObject", "TvgObject", "TvgContent",
                            "TvgControl", "TvgBrush", "TvgGradient", "TvgBitmap", "TvgPathData", "TvgWideStringList"})

@@ -21,7 +21,7 @@ namespace {
 
 class ObjectStreaming : public ::testing::Test {
 protected:
-  void SetUp() override { vgRegisterObjectClasses(); }
+  void SetUp() override { vgInitializeTreeUnit(); }
 
   static std::string Text(TvgObject* object) {
     TStringStream text;

@@ -43,7 +43,7 @@ TvgObject* TreeOfEveryValueKind() {
 }
 
 TEST(StreamFormat, TheBinaryFormIsTheSameOnEveryArchitecture) {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   TvgObject* tree = TreeOfEveryValueKind();
   TMemoryStream written;
   vgSaveObjectToStream(tree, written);
