@@ -16,7 +16,7 @@
 #include "engine/effects/Effects.h"
 #include "engine/animation/FloatAnimation.h"
 #include "engine/layouts/Layout.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/styles/Style.h"
@@ -416,7 +416,7 @@ TEST(ScrollBoxVariants, NameTheirStyles) {
 class ScrollBoxStreaming : public testing::Test {
 protected:
   void SetUp() override {
-    vgInitializeLayoutUnit();
+    vgInitializeLayoutsUnit();
     RegisterClasses({TvgVisualObject::StaticClass()});
   }
   static std::string Text(TvgObject* object) {
