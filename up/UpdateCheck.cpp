@@ -7,7 +7,7 @@
 #include "classlib/core/Gbk.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 namespace {
 

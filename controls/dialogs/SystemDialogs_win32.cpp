@@ -1,6 +1,6 @@
 #include "controls/dialogs/SystemDialogs.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <commdlg.h>
 
 #include <vector>

@@ -1,5 +1,3 @@
-#include "engine/scene/DragDrop.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/panels/ImageControl.h"
 
 #include <filesystem>
@@ -10,6 +8,7 @@
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Canvas.h"
 #include "engine/paint/Filter.h"
+#include "engine/scene/DragDrop.h"
 #include "engine/shapes/Image.h"
 #include "engine/tree/ObjectRegistry.h"
 

@@ -1,6 +1,6 @@
 #include "tips/browser/PageCommand.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/core/Gbk.h"
 
