@@ -4,7 +4,7 @@
 #include "common/Paths.h"
 #include "up/InetClient.h"
 #include "up/VersionNumber.h"
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
 #include "classlib/desktop/Win32.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "controls/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"

@@ -3,7 +3,7 @@
 // under the mouse, or the focused object.
 #include "engine/scene/Scene.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Screen.h"

@@ -2,7 +2,7 @@
 
 #include "classlib/desktop/Win32.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 std::string PageCommand(IHtmlEventObj& event) {
   std::wstring className = event.SrcElementClassName();
