@@ -3,7 +3,7 @@
 #include "toolkit/Toolkit.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <ole2.h>
 
 #include <algorithm>

@@ -1,8 +1,6 @@
 // TvgScrollBox: objects go into its content, the style's bars follow the content's size, the
 // content moves against the viewport as the bars change, wheel and drag scroll (directly or
 // gliding on the hand-advanced animation clock), and the boxes stream their items.
-// First: it brings the platform's headers, whose FindResource macro the scene headers undo.
-#include "classlib/desktop/Control.h"
 #include "engine/layouts/ScrollBox.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +11,7 @@
 
 #include "tests/support/ScrollBoxFixture.h"
 #include "classlib/core/StringStream.h"
+#include "classlib/desktop/Control.h"
 #include "engine/effects/Effects.h"
 #include "engine/animation/FloatAnimation.h"
 #include "engine/layouts/Layout.h"
