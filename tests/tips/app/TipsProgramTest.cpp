@@ -83,6 +83,16 @@ TEST(UserRecord, GivesMembersThatAreNoTextsAsTheirJson) {
   EXPECT_EQ(user.thumb, "");
 }
 
+// The record {"id":[[...]]} with the id's lists nested so that objects and lists reach the depth.
+std::string RecordNested(size_t depth) {
+  const size_t lists = depth - 1;
+  return EncodeBase64("{\"id\":" + std::string(lists, '[') + std::string(lists, ']') + "}");
+}
+
+TEST(UserRecord, ReadsAMemberNestedAsDeepAsTheLimit) {
+  EXPECT_EQ(DecodeUserRecord(RecordNested(64)).id, std::string(63, '[') + std::string(63, ']'));
+}
+
 class BadUserRecord : public testing::TestWithParam<std::string> {};
 
 TEST_P(BadUserRecord, Raises) { EXPECT_THROW(DecodeUserRecord(GetParam()), EConvertError); }
@@ -90,7 +100,12 @@ TEST_P(BadUserRecord, Raises) { EXPECT_THROW(DecodeUserRecord(GetParam()), EConv
 INSTANTIATE_TEST_SUITE_P(Records, BadUserRecord,
                          testing::Values("", "%%%%", EncodeBase64("not json"), EncodeBase64("[]"),
                                          EncodeBase64("\"id\""), EncodeBase64("{\"id\":"),
-                                         EncodeBase64("{} trailing")));
+                                         EncodeBase64("{} trailing"), RecordNested(65)));
+
+// Before the limit such records ended the program: writing the member's text overflowed the stack.
+TEST(UserRecord, RefusesAMemberNestedFarDeeper) {
+  for (size_t depth : {20000, 1000000}) EXPECT_THROW(DecodeUserRecord(RecordNested(depth)), EConvertError) << depth;
+}
 
 TEST(HideFromTaskbar, GivesTheApplicationWindowTheToolWindowStyleAndTakesItBack) {
   const HWND window = Application->Handle();
