@@ -6,6 +6,7 @@
 
 #include "tests/support/StyleTree.h"
 #include "classlib/desktop/ResourceStream.h"
+#include "engine/layouts/ScrollBox.h"
 #include "engine/shapes/Background.h"
 #include "engine/styles/Style.h"
 #include "toolkit/Toolkit.h"
@@ -88,6 +89,11 @@ const TExpectedPart kControlParts[] = {
     {"toolpathbuttonstyle", "pathowner", "TvgVisualObject"},
     {"toolpathbuttonstyle", "text", "TvgVisualObject"},
     {"expanderbuttonstyle", "", "TvgVisualObject"},
+    {"scrollboxstyle", "content", "TvgVisualObject"},
+    {"scrollboxstyle", "sizegrip", "TvgVisualObject"},
+    {"framedscrollboxstyle", "content", "TvgVisualObject"},
+    {"framedscrollboxstyle", "sizegrip", "TvgVisualObject"},
+    {"messagepopupstyle", "", "TvgVisualObject"},
 };
 
 class DefaultStyle : public testing::Test {
@@ -223,6 +229,20 @@ TEST_F(DefaultStyle, LoadedOnceUntilFreed) {
   ASSERT_NE(again, nullptr);
   EXPECT_NE(again->FindResource("ButtonStyle"), nullptr);
   vgFreeDefaultStyle();
+}
+
+// The boxes of the engine find their viewport; a framed box sees its content inside the frame.
+TEST_F(DefaultStyle, ScrollBoxesFindTheirViewport) {
+  for (const char* className : {"TvgScrollBox", "TvgVertScrollBox", "TvgFramedScrollBox", "TvgFramedVertScrollBox"}) {
+    SCOPED_TRACE(className);
+    auto* box = static_cast<TvgScrollBox*>(FindClass(className)->Construct(nullptr));
+    box->SetBounds(0, 0, 120, 80);
+    box->ApplyResource();
+    ASSERT_NE(box->Viewport(), nullptr);
+    const bool framed = std::string(className).find("Framed") != std::string::npos;
+    EXPECT_EQ(box->GetViewportRect(), framed ? (TvgRect{2, 2, 118, 78}) : (TvgRect{0, 0, 120, 80}));
+    box->Free();
+  }
 }
 
 TEST_F(DefaultStyle, MissingResourceGivesNoStyle) { EXPECT_EQ(vgLoadStyleResource("NOSUCHSTYLE"), nullptr); }
