@@ -7,7 +7,6 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
-#include "classlib/desktop/Win32.h"
 
 namespace {
 
@@ -15,11 +14,6 @@ namespace {
 std::string Member(const nlohmann::json& document, const char* name) {
   const auto member = document.find(name);
   return member != document.end() && member->is_string() ? member->get<std::string>() : std::string();
-}
-
-bool IsValidUtf8(const std::string& text) {
-  return text.empty() ||
-         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0) > 0;
 }
 
 // The document as a JSON value, read leniently (comments are skipped): its bytes when they are
