@@ -1,6 +1,6 @@
 // TvgControl: the clone of its style beneath it, when the style is applied and re-applied, what
 // FindResource finds, data binding, tab order and help.
-#include "tests/support/StyleFixture.h"  // first: see there
+#include "tests/support/StyleFixture.h"
 #include "engine/tree/Control.h"
 
 #include <gtest/gtest.h>
