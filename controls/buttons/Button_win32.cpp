@@ -3,8 +3,8 @@
 #include "classlib/desktop/Timer.h"
 // The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/buttons/Button.h"
+#include "controls/windows/HostForm.h"
 #include "engine/tree/ObjectRegistry.h"
-#include "engine/scene/SceneInterface.h"
 
 CL_PUBLISHED(TvgCustomButton) {
   using B = TvgCustomButton;
@@ -125,9 +125,7 @@ void TvgCustomButton::Click() {
 
 // A scene without a form among the owners of its window control closes nothing.
 void TvgCustomButton::SetModalResultOfHostForm() {
-  if (!Scene()) return;
-  for (TComponent* component = Scene()->GetComponent(); component; component = component->Owner())
-    if (auto* form = dynamic_cast<TCustomForm*>(component)) return form->SetModalResult(modalResult_);
+  if (TCustomForm* form = vgHostForm(*this)) form->SetModalResult(modalResult_);
 }
 
 void TvgCustomButton::DblClick() {
