@@ -88,6 +88,7 @@ TEST_F(WindowsTest, TheHudWindowBindsItsFrameCaptionCloseButtonAndGrip) {
   ASSERT_NE(dynamic_cast<TvgSizeGrip*>(grip), nullptr);
   EXPECT_TRUE(close->Visible());
   EXPECT_EQ(close->Align(), vaLeft);
+  EXPECT_EQ(grip->GetAbsoluteRect(), (TvgRect{193, 143, 209, 159})) << "in the corner, inside the outline";
   EXPECT_EQ(Part(window, "caption")->Height(), 21);
   EXPECT_EQ(static_cast<TvgShape*>(Part(window, "back"))->Fill()->SolidColor(), 0xEA2F2F2Fu);
 
