@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/SceneTiming.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "controls/buttons/Button.h"
@@ -24,35 +25,18 @@ constexpr int kWidth = 320, kHeight = 400, kRows = 2000, kSteps = 200;
 constexpr float kRowHeight = 20;
 constexpr double kTickMs = 33;
 
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-class TTimedScene : public TvgWindowScene {
-public:
-  using TvgWindowScene::TvgWindowScene;
-  int draws = 0;
-  void Draw() override {
-    TvgWindowScene::Draw();
-    ++draws;
-  }
-};
-
-void WaitForDraw(TTimedScene& scene, int before) {
+void WaitForDraw(TCountingScene& scene, int before) {
   while (scene.draws == before) {
     Application->ProcessMessages();
     if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
   }
 }
 
-TvgVertScrollBox* ShowBox(TTimedScene*& scene) {
+TvgVertScrollBox* ShowBox(TCountingScene*& scene) {
   auto* form = new TForm(nullptr);
   form->SetBorderStyle(bsNone);
   form->SetBounds(100, 100, kWidth, kHeight);
-  scene = new TTimedScene(form);
+  scene = new TCountingScene(form);
   scene->SetParent(form);
   scene->SetAlign(alClient);
   auto* box = new TvgVertScrollBox(nullptr);
@@ -77,7 +61,7 @@ TvgVertScrollBox* ShowBox(TTimedScene*& scene) {
 int main() {
   TvgToolkit toolkit;
   Application->Initialize();
-  TTimedScene* scene = nullptr;
+  TCountingScene* scene = nullptr;
   const double startShow = NowMs();
   TvgVertScrollBox* box = ShowBox(scene);
   const double shown = NowMs() - startShow;

@@ -12,6 +12,7 @@
 #include "classlib/desktop/Form.h"
 #include "engine/shapes/BlurShapes.h"
 #include "engine/shapes/Image.h"
+#include "bench/SceneTiming.h"
 #include "engine/scene/Scene.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/shapes/Text.h"
@@ -21,23 +22,6 @@ namespace {
 
 constexpr int kWidth = 474, kHeight = 408;
 constexpr double kTickMs = 33;
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-class TCountingScene : public TvgWindowScene {
-public:
-  using TvgWindowScene::TvgWindowScene;
-  int draws = 0;
-  void Draw() override {
-    TvgWindowScene::Draw();
-    ++draws;
-  }
-};
 
 template <class T>
 T* Add(TvgObject* parent, const TvgRect& r) {
