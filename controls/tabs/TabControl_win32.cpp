@@ -41,8 +41,8 @@ std::vector<TvgTabItem*> VisibleTabs(const TvgObject& control) {
   return tabs;
 }
 
-float Horizontal(const TvgBounds& bounds) { return bounds.GetRect().Left + bounds.GetRect().Right; }
-float Vertical(const TvgBounds& bounds) { return bounds.GetRect().Top + bounds.GetRect().Bottom; }
+float LeftAndRight(const TvgBounds& bounds) { return bounds.GetRect().Left + bounds.GetRect().Right; }
+float TopAndBottom(const TvgBounds& bounds) { return bounds.GetRect().Top + bounds.GetRect().Bottom; }
 
 }  // namespace
 
@@ -158,7 +158,7 @@ float TvgTabControl::NumberTabs() {
   float height = 0;
   for (size_t i = 0; i < tabs.size(); ++i) {
     tabs[i]->visibleIndex_ = int(i);
-    height = std::max(height, tabs[i]->Height() + Vertical(*tabs[i]->Padding()));
+    height = std::max(height, tabs[i]->Height() + TopAndBottom(*tabs[i]->Padding()));
   }
   if (tabs.empty()) return 0;
   return itemHeight_ > 0 ? itemHeight_ : height;
@@ -182,7 +182,7 @@ void TvgTabControl::PlaceTabs(float rowHeight) {
       tab->Layout()->SetDesignHide(true);
     }
   const std::vector<TvgTabItem*> tabs = VisibleTabs(*this);
-  float width = Width() - (background_ ? Horizontal(*background_->Margins()) : 0);
+  float width = Width() - (background_ ? LeftAndRight(*background_->Margins()) : 0);
   if (fullSize_ && !tabs.empty()) width /= float(tabs.size());
   float x = 0;
   for (TvgTabItem* tab : tabs) {
