@@ -1,7 +1,7 @@
 #pragma once
 // What the scene benchmarks share: a millisecond clock and a scene that counts its paint passes,
 // so that a benchmark can wait for the repaint it caused.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "engine/scene/Scene.h"
 

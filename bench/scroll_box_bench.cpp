@@ -2,7 +2,7 @@
 // an ordinary 320 x 400 window, scrolled by its bar's down button one small change at a time.
 // Prints the time from each click to the end of the repaint it causes (mean, median, 95th
 // percentile, worst) against the 33 ms animation tick, and the time to fill and show the box.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,13 +1,9 @@
 #include "up/UpdateCheck.h"
 #include "common/DeployConfig.h"
-#include "common/FileVersion.h"
-#include "common/Paths.h"
-#include "up/InetClient.h"
 #include "up/VersionNumber.h"
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
-#include <windows.h>
 
 namespace {
 
@@ -15,11 +11,6 @@ namespace {
 std::string Member(const nlohmann::json& document, const char* name) {
   const auto member = document.find(name);
   return member != document.end() && member->is_string() ? member->get<std::string>() : std::string();
-}
-
-bool IsValidUtf8(const std::string& text) {
-  return text.empty() ||
-         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0) > 0;
 }
 
 // The document as a JSON value, read leniently (comments are skipped): its bytes when they are
@@ -64,11 +55,4 @@ TUpdateDecision DecideUpdate(const std::string& documentText, const std::string&
     decision.Notes = Member(document, "info");
   }
   return decision;
-}
-
-TUpdateDecision CheckForUpdate() {
-  const std::string browser = AppFolder() + "kest.exe";
-  const TDeployConfig config = DeployConfig();
-  const std::string document = HttpGetText(UpdateServiceUrl(config.UpdateHost), nullptr, UpdateTimeouts(config));
-  return DecideUpdate(document, FileVersionText(browser));
 }

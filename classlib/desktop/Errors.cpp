@@ -1,8 +1,8 @@
 #include "classlib/desktop/Errors.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 
 void RaiseLastOSError() {
   const DWORD code = GetLastError();

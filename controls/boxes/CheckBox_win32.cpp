@@ -1,6 +1,6 @@
-#include "classlib/desktop/Control.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/boxes/CheckBox.h"
+
+#include "classlib/desktop/Control.h"
 #include "engine/paint/PathData.h"
 #include "engine/shapes/Path.h"
 #include "engine/tree/ObjectRegistry.h"

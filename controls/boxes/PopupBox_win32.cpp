@@ -1,7 +1,7 @@
-#include "classlib/desktop/Menus.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
-#include "classlib/core/Gbk.h"
 #include "controls/boxes/PopupBox.h"
+
+#include "classlib/core/TextCodec.h"
+#include "classlib/desktop/Menus.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/values/WideStrings.h"

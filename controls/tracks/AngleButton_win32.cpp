@@ -1,7 +1,7 @@
-#include "classlib/desktop/Control.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
-#include "classlib/core/SysUtils.h"
 #include "controls/tracks/AngleButton.h"
+
+#include "classlib/core/SysUtils.h"
+#include "classlib/desktop/Control.h"
 #include "engine/shapes/Text.h"
 #include "engine/tree/ObjectRegistry.h"
 

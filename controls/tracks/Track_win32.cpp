@@ -1,8 +1,8 @@
-#include "classlib/desktop/Control.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
-#include "classlib/core/SysUtils.h"
-#include "controls/tracks/Thumb.h"
 #include "controls/tracks/Track.h"
+
+#include "classlib/core/SysUtils.h"
+#include "classlib/desktop/Control.h"
+#include "controls/tracks/Thumb.h"
 #include "engine/tree/ObjectRegistry.h"
 
 #include <algorithm>

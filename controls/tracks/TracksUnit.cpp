@@ -1,5 +1,6 @@
 #include "controls/tracks/TracksUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "controls/tracks/AngleButton.h"
 #include "controls/tracks/AniIndicator.h"
 #include "controls/tracks/ProgressBar.h"
@@ -9,12 +10,11 @@
 #include "engine/tree/ObjectRegistry.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeTracksUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   RegisterClasses({TvgThumb::StaticClass()});
   vgRegisterObjects("Controls", {TvgProgressBar::StaticClass(), TvgTrack::StaticClass(),
                                  TvgScrollBar::StaticClass(), TvgSmallScrollBar::StaticClass(),

@@ -1,6 +1,6 @@
-#include "classlib/desktop/Form.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/windows/CloseButton.h"
+
+#include "classlib/desktop/Form.h"
 #include "controls/windows/HostForm.h"
 
 CL_PUBLISHED(TvgCloseButton) {

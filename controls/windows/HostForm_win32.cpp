@@ -1,6 +1,6 @@
-#include "classlib/desktop/Form.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/windows/HostForm.h"
+
+#include "classlib/desktop/Form.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/Object.h"
 

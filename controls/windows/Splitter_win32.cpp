@@ -1,6 +1,6 @@
-#include "classlib/desktop/Control.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/windows/Splitter.h"
+
+#include "classlib/desktop/Control.h"
 #include "engine/design/DesignOutline.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "controls/windows/WindowsUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "controls/windows/CloseButton.h"
 #include "controls/windows/Expander.h"
 #include "controls/windows/SizeGrip.h"
@@ -8,13 +9,12 @@
 #include "engine/tree/ObjectRegistry.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
 // TvgWindow itself is not registered: forms use the HUD window.
 void vgInitializeWindowsUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Windows", {TvgSizeGrip::StaticClass(), TvgCloseButton::StaticClass()});
   vgRegisterObjects("Controls", {TvgExpander::StaticClass(), TvgSplitter::StaticClass()});
   vgRegisterObjects("HUD", {TvgHudWindow::StaticClass(), TvgHudCloseButton::StaticClass(),

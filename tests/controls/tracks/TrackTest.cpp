@@ -221,7 +221,7 @@ TEST_F(TrackTest, TheWheelStepsATrackBarAndPassesOverAPlainTrack) {
   Move(60, 27);
   Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(kFormLeft + 60, kFormTop + 27));
   EXPECT_FLOAT_EQ(bar->Value(), 49) << "away from the user goes towards Min";
-  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -2 * WHEEL_DELTA), MAKELPARAM(kFormLeft + 60, kFormTop + 27));
+  Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-2 * WHEEL_DELTA)), MAKELPARAM(kFormLeft + 60, kFormTop + 27));
   EXPECT_FLOAT_EQ(bar->Value(), 51);
   bar->Free();
 

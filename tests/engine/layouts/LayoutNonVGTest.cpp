@@ -1,6 +1,5 @@
 // TvgNonVGLayout: a real child window of a form follows the layout's rect in the scene and the
 // visibility of the layout's ancestors, the latter also through its 100 ms timer.
-#include "classlib/desktop/Form.h"  // first: it brings the platform's headers
 #include "engine/layouts/LayoutNonVG.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
+#include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
 #include "classlib/desktop/WinControl.h"
 
@@ -39,7 +39,7 @@ protected:
     return {r.left, r.top, r.right, r.bottom};
   }
 
-  TVisualTestScene scene;
+  TRecordingScene scene;
   TForm* form = new TForm(nullptr);
   TWinControl* control = new TWinControl(nullptr);
   TvgVisualObject* ancestor = nullptr;

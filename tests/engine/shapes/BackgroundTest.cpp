@@ -1,6 +1,6 @@
 // TvgBackground on GDI+ pixels: its own fill replaces its style's look, no fill shows the style,
 // and as the root of a transparent scene it leaves the pixels see-through.
-#include "tests/support/StyleFixture.h"  // first: see there
+#include "tests/support/StyleFixture.h"
 #include "engine/shapes/Background.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +70,7 @@ TEST_F(Background, ChildOfATransparentSceneShowsItsStyle) {
 
 // Without a container style the default style's dark gradient shows, lighter at the top.
 TEST_F(Background, DefaultStyleGivesTheDarkThemesBackground) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText("");
   background->Fill()->SetStyle(vgBrushNone);
   ASSERT_NE(background->StyleObject(), nullptr);

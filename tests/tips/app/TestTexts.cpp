@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "classlib/core/Gbk.h"
-#include "tips/app/Utf8.h"
+#include "classlib/core/TextCodec.h"
 
 std::string EncodeBase64(const std::string& bytes) {
   static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

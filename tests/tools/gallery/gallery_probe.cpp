@@ -2,7 +2,7 @@
 //   gallery_probe sample X Y MS   reads the screen pixel at (X, Y) for MS milliseconds; prints
 //                                 "T RRGGBB" (T in ms) whenever it changes
 // Exit code 0, or 2 on a usage error.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdio>
 #include <cstdlib>
