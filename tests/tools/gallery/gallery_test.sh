@@ -28,14 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_for SECONDS COMMAND...: polls the command until it succeeds.
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-output() { tr -d '\r' <"$log"; }
-logged() { output | grep -qx "$1"; }
+. "$(dirname "$0")/../../support/script_helpers.sh"
 count() { output | grep -cx "$1" || true; }
 # The last reported rect of a scene object or form: "LEFT TOP WIDTH HEIGHT" (or "hidden").
 place() { output | grep "^$1 $2 " | tail -n 1 | cut -d' ' -f3-; }
