@@ -2,7 +2,7 @@
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
-#include "controls/windows/HostForm.h"
+#include "controls/buttons/HostForm.h"
 #include "engine/tree/ObjectRegistry.h"
 
 CL_PUBLISHED(TvgCustomButton) {

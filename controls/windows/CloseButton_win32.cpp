@@ -1,7 +1,7 @@
 #include "controls/windows/CloseButton.h"
 
 #include "classlib/desktop/Form.h"
-#include "controls/windows/HostForm.h"
+#include "controls/buttons/HostForm.h"
 
 CL_PUBLISHED(TvgCloseButton) {
   using B = TvgCloseButton;

@@ -1,4 +1,4 @@
-#include "controls/windows/HostForm.h"
+#include "controls/buttons/HostForm.h"
 
 #include "classlib/desktop/Form.h"
 #include "engine/scene/SceneInterface.h"
