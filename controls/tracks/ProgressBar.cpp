@@ -1,5 +1,7 @@
 #include "controls/tracks/ProgressBar.h"
 
+#include "controls/tracks/Orientation.h"
+
 CL_PUBLISHED(TvgProgressBar) {
   using P = TvgProgressBar;
   published.Property("BindingSource", &P::BindingSource, &P::SetBindingSource);
@@ -33,12 +35,8 @@ void TvgProgressBar::SetMax(float max) {
   Realign();
 }
 
-// The designer turns the control round.
 void TvgProgressBar::SetOrientation(TvgOrientation orientation) {
-  if (orientation == orientation_) return;
-  orientation_ = orientation;
-  if (Designing() && !Loading()) SetBounds(Position()->X(), Position()->Y(), Height(), Width());
-  Realign();
+  if (vgStoreOrientation(*this, orientation_, orientation, Designing() && !Loading())) Realign();
 }
 
 void TvgProgressBar::SetData(const Variant& value) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/buttons/Button.h"
+#include "controls/tracks/Orientation.h"
 #include "controls/tracks/Track.h"
 #include "engine/tree/ObjectRegistry.h"
 
@@ -58,12 +59,8 @@ void TvgScrollBar::SetViewportSize(float size) {
   Realign();
 }
 
-// The designer turns the control round.
 void TvgScrollBar::SetOrientation(TvgOrientation orientation) {
-  if (orientation == orientation_) return;
-  orientation_ = orientation;
-  if (Designing() && !Loading()) SetBounds(Position()->X(), Position()->Y(), Height(), Width());
-  Realign();
+  if (vgStoreOrientation(*this, orientation_, orientation, Designing() && !Loading())) Realign();
 }
 
 void TvgScrollBar::SetData(const Variant& value) {

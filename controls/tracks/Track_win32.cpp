@@ -2,6 +2,7 @@
 
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Control.h"
+#include "controls/tracks/Orientation.h"
 #include "controls/tracks/Thumb.h"
 #include "engine/tree/ObjectRegistry.h"
 
@@ -95,12 +96,8 @@ void TvgCustomTrack::SetFrequency(float frequency) {
   if (frequency_ != 0) SetValue(value_);
 }
 
-// The designer turns the control round.
 void TvgCustomTrack::SetOrientation(TvgOrientation orientation) {
-  if (orientation == orientation_) return;
-  orientation_ = orientation;
-  if (Designing() && !Loading()) SetBounds(Position()->X(), Position()->Y(), Height(), Width());
-  Realign();
+  if (vgStoreOrientation(*this, orientation_, orientation, Designing() && !Loading())) Realign();
 }
 
 void TvgCustomTrack::AssignRange(float min, float max, float value) {

@@ -3,9 +3,13 @@
 // the keys and the wheel, and where the thumb goes.
 #include "tests/support/ControlsFixture.h"
 //
+#include <utility>
 #include <vector>
 
 #include "tests/support/PackedMethod.h"
+#include "tests/support/RecordingScene.h"
+#include "controls/tracks/ProgressBar.h"
+#include "controls/tracks/ScrollBar.h"
 #include "controls/tracks/Thumb.h"
 #include "controls/tracks/Track.h"
 
@@ -94,6 +98,32 @@ TEST(TrackValues, DataIsTheValueAndBoundControlsFollowEveryChange) {
   source.SetData(PackedMethod(counter, "Changed"));
   source.SetValue(13);
   EXPECT_EQ(counter.calls, 1);
+}
+
+// The width and height a control has after it turns vertical in a scene that is or is not being
+// designed.
+template <class T>
+std::pair<float, float> SizeWhenTurnedVertical(bool designing) {
+  TRecordingScene scene;
+  scene.designing = designing;
+  auto* control = new T(nullptr);
+  scene.AddObject(control);
+  control->SetBounds(0, 0, 100, 15);
+  control->SetOrientation(vgVertical);
+  control->SetOrientation(vgVertical);
+  return {control->Width(), control->Height()};
+}
+
+TEST(TrackValues, TracksBarsAndProgressTurnRoundWithTheirOrientationOnlyInTheDesigner) {
+  using Size = std::pair<float, float>;
+  for (bool designing : {false, true}) {
+    SCOPED_TRACE(designing ? "designing" : "running");
+    const Size expected = designing ? Size{15, 100} : Size{100, 15};
+    EXPECT_EQ(SizeWhenTurnedVertical<TvgTrack>(designing), expected) << "track";
+    EXPECT_EQ(SizeWhenTurnedVertical<TvgTrackBar>(designing), expected) << "track bar";
+    EXPECT_EQ(SizeWhenTurnedVertical<TvgScrollBar>(designing), expected) << "scroll bar";
+    EXPECT_EQ(SizeWhenTurnedVertical<TvgProgressBar>(designing), expected) << "progress bar";
+  }
 }
 
 // --- In a scene --------------------------------------------------------------------------------
