@@ -187,7 +187,8 @@ void TvgCanvasGdiPlus::SetUpPen() {
   pen_->SetWidth(StrokeThickness);
 }
 
-// Fills the path, or the rect itself when there is no path.
+// Fills the path, or the rect itself when there is no path: only the part of the rect within the
+// clip box, with the brush laid over the whole rect.
 void TvgCanvasGdiPlus::FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity) {
   if (Fill()->Style() == vgBrushNone) return;
   if (Fill()->Style() == vgBrushVisual) {
@@ -198,9 +199,12 @@ void TvgCanvasGdiPlus::FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect
     RestoreState(state);
     return;
   }
+  const bool normal = Rect.Left <= Rect.Right && Rect.Top <= Rect.Bottom;
+  const TvgRect area = Path || !normal ? Rect : clipBox_.Cut(Rect);
+  if (!Path && normal && vgIsRectEmpty(area)) return;
   ApplyFill(Rect, Opacity);
   if (Path) graphics_->FillPath(*fillBrush_, *Path);
-  else graphics_->FillRectangle(*fillBrush_, ToGp(Rect));
+  else graphics_->FillRectangle(*fillBrush_, ToGp(area));
 }
 
 // The visual object painted into the rect at the given opacity. What its painting changes of the

@@ -1,5 +1,5 @@
 // TvgCanvasGdiPlus's construction, its buffer (a DIB section in a memory device context), and
-// the matrix, saved states and clipping.
+// the matrix, saved states and clipping, which the clip box follows.
 #include "engine/gdiplus/CanvasGdiPlus.h"
 
 #include <algorithm>
@@ -41,6 +41,7 @@ TvgCanvasGdiPlus::TvgCanvasGdiPlus(TvgBitmap* Bitmap) : TvgCanvas(Bitmap) {
     float dpi = graphics_->GetDpiX();
     dpiFactor_ = dpi > 0 ? 96 / dpi : 1;
   }
+  clipBox_.Reset(width_, height_);
   CreateDrawingObjects();
 }
 
@@ -68,7 +69,9 @@ TvgColor* TvgCanvasGdiPlus::GetBitmapScanline(TvgBitmap* Bitmap, int Y) {
 
 void TvgCanvasGdiPlus::FreeBuffer() {
   graphics_.reset();
-  if (buffered_ && dib_) DeleteDib();
+  if (!buffered_) return;
+  bitmapTarget_.reset();
+  if (dib_) DeleteDib();
 }
 
 void TvgCanvasGdiPlus::DeleteDib() {
@@ -116,8 +119,12 @@ void TvgCanvasGdiPlus::ResizeBuffer(int Width, int Height) {
   }
   handle_ = dc;
   bufferBits_ = static_cast<TvgColor*>(bits);
-  graphics_ = std::make_unique<TGPGraphics>(dc);
+  // GDI+ draws straight into the DIB's pixels as premultiplied ARGB, which is what they hold;
+  // through the device context every drawing would be staged and blended in a second copy.
+  bitmapTarget_ = std::make_unique<TGPBitmap>(width_, height_, width_ * 4, gpPixelFormat32bppPARGB, bits);
+  graphics_ = std::make_unique<TGPGraphics>(*bitmapTarget_);
   SetUpGraphics();
+  clipBox_.Reset(width_, height_);
 }
 
 void TvgCanvasGdiPlus::SetUpGraphics() {
@@ -155,21 +162,28 @@ void TvgCanvasGdiPlus::ClearRect(const TvgRect& Rect, TvgColor Color) {
 
 void TvgCanvasGdiPlus::SetMatrix(const TvgMatrix& M) {
   TvgCanvas::SetMatrix(M);
+  clipBox_.SetMatrix(M);
   if (graphics_) graphics_->SetTransform(*GdipMatrixOf(M));
 }
 
 void TvgCanvasGdiPlus::MultiplyMatrix(const TvgMatrix& M) {
+  clipBox_.ForgetMatrix();
   if (graphics_) graphics_->MultiplyTransform(*GdipMatrixOf(M));
 }
 
 int TvgCanvasGdiPlus::SaveState() {
   if (!graphics_) return -1;
-  return SaveStateToSlot(int32_t(graphics_->Save()));
+  const int index = SaveStateToSlot(int32_t(graphics_->Save()));
+  if (size_t(index) >= savedClipBoxes_.size()) savedClipBoxes_.resize(size_t(index) + 1);
+  savedClipBoxes_[size_t(index)] = clipBox_;
+  return index;
 }
 
 void TvgCanvasGdiPlus::RestoreState(int Index) {
   if (!graphics_) return;
-  RestoreStateFromSlot(Index, [this](int32_t state) { graphics_->Restore(GpGraphicsState(state)); });
+  if (!RestoreStateFromSlot(Index, [this](int32_t state) { graphics_->Restore(GpGraphicsState(state)); })) return;
+  clipBox_ = savedClipBoxes_.at(size_t(Index));
+  clipBox_.SetMatrix(Matrix());
 }
 
 void TvgCanvasGdiPlus::SetClipRects(const std::vector<TvgRect>& Rects) {
@@ -178,16 +192,22 @@ void TvgCanvasGdiPlus::SetClipRects(const std::vector<TvgRect>& Rects) {
   region.MakeEmpty();
   for (const TvgRect& rect : Rects) region.Union(ToGp(rect));
   graphics_->SetClip(region, gpCombineModeReplace);
+  clipBox_.SetRects(Rects);
 }
 
 void TvgCanvasGdiPlus::IntersectClipRect(const TvgRect& Rect) {
-  if (graphics_) graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+  if (!graphics_) return;
+  graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+  clipBox_.Intersect(Rect);
 }
 
+// The clip box keeps what it held: it may be larger than the clip.
 void TvgCanvasGdiPlus::ExcludeClipRect(const TvgRect& Rect) {
   if (graphics_) graphics_->SetClip(ToGp(Rect), gpCombineModeExclude);
 }
 
 void TvgCanvasGdiPlus::ResetClipRect() {
-  if (graphics_) graphics_->ResetClip();
+  if (!graphics_) return;
+  graphics_->ResetClip();
+  clipBox_.Reset(width_, height_);
 }
