@@ -4,7 +4,7 @@
 // layered-window update; installed before the toolkit makes its first canvas, they leave the
 // drawing itself as it is. Whatever a pass spends outside the canvas and the window update is the
 // walk through the tree (visibility, update rects, matrices, the paint calls of the objects).
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

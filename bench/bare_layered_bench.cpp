@@ -6,7 +6,7 @@
 //                               buffer over again, many times, and prints "update MEAN MEDIAN":
 //                               milliseconds per update, the least any layered scene of that size
 //                               spends on a change here.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdint>

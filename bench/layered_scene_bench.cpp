@@ -6,7 +6,7 @@
 //                                 (10 x 10) invalidation, and of a full one, against the 33 ms tick,
 //                                 each split into the message turn, the tree walk, the canvas's
 //                                 kinds of work and the layered-window update.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/Stream.h"
 #include "classlib/core/SysUtils.h"
 #include "engine/gdiplus/CanvasGdiPlusInternal.h"

@@ -21,6 +21,11 @@ std::unique_ptr<TGPMatrix> GdipMatrixOf(const TvgMatrix& m) {
   return matrix;
 }
 
+float DpiFactorOf(TGPGraphics& graphics) {
+  const float dpi = graphics.GetDpiX();
+  return dpi > 0 ? 96 / dpi : 1;
+}
+
 }  // namespace
 
 TvgCanvasGdiPlus::TvgCanvasGdiPlus(int Width, int Height) : TvgCanvas(Width, Height) {
@@ -38,8 +43,7 @@ TvgCanvasGdiPlus::TvgCanvasGdiPlus(TvgBitmap* Bitmap) : TvgCanvas(Bitmap) {
     graphics_->SetSmoothingMode(smoothingHighQuality);
     graphics_->SetPixelOffsetMode(pixelOffsetHalf);
     graphics_->SetTextContrast(textContrast);
-    float dpi = graphics_->GetDpiX();
-    dpiFactor_ = dpi > 0 ? 96 / dpi : 1;
+    dpiFactor_ = DpiFactorOf(*graphics_);
   }
   clipBox_.Reset(width_, height_);
   CreateDrawingObjects();
@@ -133,8 +137,7 @@ void TvgCanvasGdiPlus::SetUpGraphics() {
   graphics_->SetPixelOffsetMode(pixelOffsetHalf);
   graphics_->SetCompositingMode(compositingSourceOver);
   graphics_->SetTextContrast(textContrast);
-  float dpi = graphics_->GetDpiX();
-  dpiFactor_ = dpi > 0 ? 96 / dpi : 1;
+  dpiFactor_ = DpiFactorOf(*graphics_);
 }
 
 void TvgCanvasGdiPlus::FlushBuffer(int X, int Y, void* DC) {

@@ -1,5 +1,9 @@
 #include "engine/shapes/ShapesUnit.h"
 
+#include "classlib/core/UnitGuard.h"
+#include "engine/design/DesignFrame.h"
+#include "engine/design/Selection.h"
+#include "engine/design/SelectionPoint.h"
 #include "engine/shapes/BlurShapes.h"
 #include "engine/shapes/Image.h"
 #include "engine/tree/ObjectRegistry.h"
@@ -9,12 +13,11 @@
 #include "engine/shapes/Text.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeShapesUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Shapes",
                     {TvgLine::StaticClass(), TvgRectangle::StaticClass(), TvgSidesRectangle::StaticClass(),
                      TvgBlurRectangle::StaticClass(), TvgRoundRect::StaticClass(), TvgBlurRoundRect::StaticClass(),
@@ -22,4 +25,6 @@ void vgInitializeShapesUnit() {
                      TvgPie::StaticClass(), TvgText::StaticClass(), TvgPath::StaticClass(), TvgImage::StaticClass(),
                      TvgPaintBox::StaticClass(), TvgScrollArrowLeft::StaticClass(),
                      TvgScrollArrowRight::StaticClass(), TvgCalloutRectangle::StaticClass()});
+  vgRegisterObjects("Design", {TvgSelection::StaticClass(), TvgSelectionPoint::StaticClass(),
+                               TvgDesignFrame::StaticClass()});
 }

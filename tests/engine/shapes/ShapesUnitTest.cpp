@@ -15,7 +15,7 @@
 #include "engine/shapes/BlurShapes.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
 #include "engine/shapes/Image.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/shapes/PaintBox.h"
@@ -34,7 +34,7 @@ class ShapesUnit : public testing::Test {
 protected:
   void SetUp() override {
     vgInitializeGdiPlusUnit();  // the PNG property of images goes through the image filter
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     vgInitializeShapesUnit();
   }
 
@@ -79,6 +79,14 @@ TEST_F(ShapesUnit, RegistersEveryClassUnderShapes) {
                           [](const TvgObjectCategory& c) { return c.Category == "Shapes"; }),
             int(std::size(kShapeClasses)))
       << "a second start-up registers nothing again";
+}
+
+TEST_F(ShapesUnit, RegistersTheDesignGripsUnderDesign) {
+  std::vector<std::string> design;
+  for (const TvgObjectCategory& c : vgObjectCategories())
+    if (c.Category == "Design") design.push_back(c.Class->Name);
+  EXPECT_EQ(design, (std::vector<std::string>{"TvgSelection", "TvgSelectionPoint", "TvgDesignFrame"}));
+  for (const std::string& name : design) EXPECT_NE(GetClass(name), nullptr) << name;
 }
 
 TEST_F(ShapesUnit, NewObjectsStreamOnlyTheirSize) {
