@@ -63,7 +63,7 @@ void TvgCanvasGdiPlus::CreateDrawingObjects() {
   pen_ = std::make_unique<TGPPen>(0xFF000000, 1);
   strokeBrush_ = std::make_unique<TGPSolidBrush>(0xFF000000);
   fillBrush_ = std::make_unique<TGPSolidBrush>(0xFFFFFFFF);
-  fontFamily_ = std::make_unique<TGPFontFamily>(L"Tahoma");
+  fontFamily_ = InstalledFontFamily(L"Tahoma");
 }
 
 TvgColor* TvgCanvasGdiPlus::GetBitmapScanline(TvgBitmap* Bitmap, int Y) {
