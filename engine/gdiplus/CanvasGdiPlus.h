@@ -74,6 +74,8 @@ private:
   void ApplyStroke(const TvgRect& Rect, float Opacity);
   void SetUpPen();
   void FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity);
+  // After ApplyFill: fills the rect when the fill is opaque and solid, false when GDI+ is to.
+  bool FillOpaqueInterior(const TvgRect& Area, float Opacity);
   // Whether the outline of the rect (with the stroke's width) keeps out of the clip.
   bool OutlineMissesClip(const TvgRect& Rect, float XRadius, float YRadius) const;
   // Whether the stroke's line around Bounds can reach the clip.

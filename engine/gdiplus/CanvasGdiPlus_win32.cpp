@@ -206,7 +206,9 @@ void TvgCanvasGdiPlus::IntersectClipRect(const TvgRect& Rect) {
 
 // The clip box keeps what it held: it may be larger than the clip.
 void TvgCanvasGdiPlus::ExcludeClipRect(const TvgRect& Rect) {
-  if (graphics_) graphics_->SetClip(ToGp(Rect), gpCombineModeExclude);
+  if (!graphics_) return;
+  graphics_->SetClip(ToGp(Rect), gpCombineModeExclude);
+  clipBox_.Loosen();
 }
 
 void TvgCanvasGdiPlus::ResetClipRect() {

@@ -30,6 +30,12 @@ TvgRect MappedBounds(const TvgRect& r, Map map) {
   return bounds;
 }
 
+bool IsWhole(const TvgRect& r) {
+  for (float v : {r.Left, r.Top, r.Right, r.Bottom})
+    if (!std::isfinite(v) || std::floor(v) != v) return false;
+  return true;
+}
+
 bool Meet(const TvgRect& a, const TvgRect& b) {
   TvgRect common;
   return vgIntersectRect(common, a, b) && !vgIsRectEmpty(common);
@@ -40,6 +46,7 @@ bool Meet(const TvgRect& a, const TvgRect& b) {
 void TvgClipBox::Reset(int Width, int Height) {
   surface_ = {0, 0, float(Width), float(Height)};
   box_ = surface_;
+  exact_ = true;
 }
 
 void TvgClipBox::SetMatrix(const TvgMatrix& M) {
@@ -55,18 +62,30 @@ TvgRect TvgClipBox::DeviceBounds(const TvgRect& Rect) const {
   });
 }
 
-bool TvgClipBox::WorldBox(TvgRect& Box) const {
+bool TvgClipBox::AxisAligned() const { return matrixKnown_ && matrix_.m12 == 0 && matrix_.m21 == 0; }
+
+bool TvgClipBox::Invertible() const {
+  const float determinant = matrix_.m11 * matrix_.m22 - matrix_.m12 * matrix_.m21;
+  return matrixKnown_ && std::isfinite(determinant) && std::fabs(determinant) >= 1e-12f;
+}
+
+TvgRect TvgClipBox::WorldBounds(const TvgRect& DeviceRect) const {
   const TvgMatrix& m = matrix_;
   const float determinant = m.m11 * m.m22 - m.m12 * m.m21;
-  if (!matrixKnown_ || !std::isfinite(determinant) || std::fabs(determinant) < 1e-12f) return false;
-  Box = MappedBounds(Inflated(box_, kMargin), [&m, determinant](float x, float y) {
+  return MappedBounds(DeviceRect, [&m, determinant](float x, float y) {
     const float dx = x - m.m31, dy = y - m.m32;
     return TvgPoint{(dx * m.m22 - dy * m.m21) / determinant, (dy * m.m11 - dx * m.m12) / determinant};
   });
+}
+
+bool TvgClipBox::WorldBox(TvgRect& Box) const {
+  if (!Invertible()) return false;
+  Box = WorldBounds(Inflated(box_, kMargin));
   return true;
 }
 
 void TvgClipBox::SetRects(const std::vector<TvgRect>& Rects) {
+  exact_ = false;
   if (!matrixKnown_) {
     box_ = surface_;
     return;
@@ -76,10 +95,17 @@ void TvgClipBox::SetRects(const std::vector<TvgRect>& Rects) {
   TvgRect all = DeviceBounds(Normalised(Rects.front()));
   for (const TvgRect& r : Rects) all = vgUnionRect(all, DeviceBounds(Normalised(r)));
   vgIntersectRect(box_, all, surface_);
+  exact_ = Rects.size() == 1 && AxisAligned() && IsWhole(all);
 }
 
 void TvgClipBox::Intersect(const TvgRect& Rect) {
-  if (matrixKnown_) vgIntersectRect(box_, box_, DeviceBounds(Normalised(Rect)));
+  if (!matrixKnown_) {
+    exact_ = false;
+    return;
+  }
+  const TvgRect device = DeviceBounds(Normalised(Rect));
+  vgIntersectRect(box_, box_, device);
+  exact_ = exact_ && AxisAligned() && IsWhole(device);
 }
 
 bool TvgClipBox::Reaches(const TvgRect& Bounds) const {
@@ -96,7 +122,7 @@ bool TvgClipBox::Within(const TvgRect& Bounds) const {
 
 TvgRect TvgClipBox::Cut(const TvgRect& Rect) const {
   TvgRect world;
-  if (!WorldBox(world)) return Rect;
+  if (!AxisAligned() || !WorldBox(world)) return Rect;
   TvgRect cut;
   if (vgIsRectEmpty(box_)) return cut;
   vgIntersectRect(cut, Rect, world);

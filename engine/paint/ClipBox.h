@@ -20,6 +20,8 @@ public:
   // The clip becomes the union of the rects, in world units.
   void SetRects(const std::vector<TvgRect>& Rects);
   void Intersect(const TvgRect& Rect);
+  // The clip lost a part that the box does not follow (an excluded rect, a figure).
+  void Loosen() { exact_ = false; }
 
   // Whether drawing within Bounds (world units) can change a pixel inside the clip.
   bool Reaches(const TvgRect& Bounds) const;
@@ -27,13 +29,22 @@ public:
   // stays out of it.
   bool Within(const TvgRect& Bounds) const;
   // Rect (world units, normalised) cut to the clip and its margin; empty when they do not meet.
-  // Rect unchanged while the transform is unknown or cannot be inverted.
+  // Rect unchanged unless the transform keeps rects upright (a turned rect cut anew would meet
+  // the pixels along its own edges differently).
   TvgRect Cut(const TvgRect& Rect) const;
 
   const TvgRect& Box() const { return box_; }
+  // Whether the clip is exactly the box, one rect of whole device pixels.
+  bool Exact() const { return exact_; }
+  // Whether the drawing transform is known and maps rects onto rects (no turn, no shear).
+  bool AxisAligned() const;
+  // The bounds of a world rect on the device, and of a device rect in world units (the
+  // transform known and invertible).
+  TvgRect DeviceBounds(const TvgRect& Rect) const;
+  TvgRect WorldBounds(const TvgRect& DeviceRect) const;
 
 private:
-  TvgRect DeviceBounds(const TvgRect& Rect) const;
+  bool Invertible() const;
   // The box and its margin in world units; false when the transform is unknown or singular.
   bool WorldBox(TvgRect& Box) const;
 
@@ -41,4 +52,5 @@ private:
   TvgRect box_{};
   TvgMatrix matrix_ = vgIdentityMatrix;
   bool matrixKnown_ = true;
+  bool exact_ = true;
 };

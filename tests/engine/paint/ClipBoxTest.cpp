@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TvgMatrix Moved(float x, float y) {
@@ -106,4 +108,47 @@ TEST(ClipBox, AClipOffTheSurfaceIsEmpty) {
   box.SetRects({{300, 300, 310, 310}});
   EXPECT_TRUE(vgIsRectEmpty(box.Box()));
   EXPECT_FALSE(box.Reaches({0, 0, 1000, 1000}));
+}
+
+TEST(ClipBox, ATurnedRectIsNotCutOnlySkipped) {
+  TvgClipBox box = SmallClip();
+  TvgMatrix turned = vgIdentityMatrix;
+  turned.m11 = turned.m22 = 0.8660254f;
+  turned.m12 = 0.5f;
+  turned.m21 = -0.5f;
+  box.SetMatrix(turned);
+  EXPECT_EQ(box.Cut({0, 0, 300, 300}), (TvgRect{0, 0, 300, 300}));
+  EXPECT_FALSE(box.Reaches({-300, -300, -250, -250}));
+  EXPECT_FALSE(box.AxisAligned());
+}
+
+TEST(ClipBox, OnlyOneUprightRectOfWholePixelsIsExact) {
+  const struct {
+    std::vector<TvgRect> rects;
+    TvgMatrix matrix;
+    bool exact;
+  } cases[] = {
+      {{{50, 40, 61, 51}}, vgIdentityMatrix, true},
+      {{{50.5f, 40, 61, 51}}, vgIdentityMatrix, false},
+      {{{10, 10, 21, 21}}, Moved(40, 30), true},
+      {{{10, 10, 21, 21}}, Moved(40.5f, 30), false},
+      {{{50, 40, 61, 51}, {70, 40, 81, 51}}, vgIdentityMatrix, false},
+      {{{-10, -10, 500, 500}}, vgIdentityMatrix, true},  // the surface's part of it
+  };
+  for (const auto& c : cases) {
+    TvgClipBox box;
+    box.Reset(200, 100);
+    box.SetMatrix(c.matrix);
+    box.SetRects(c.rects);
+    EXPECT_EQ(box.Exact(), c.exact) << c.rects.front().Left << " " << c.matrix.m31;
+  }
+  TvgClipBox box = SmallClip();
+  box.Intersect({55, 40, 70, 60});
+  EXPECT_TRUE(box.Exact());
+  box.Intersect({55.5f, 40, 70, 60});
+  EXPECT_FALSE(box.Exact());
+  box.Reset(200, 100);
+  EXPECT_TRUE(box.Exact());
+  box.Loosen();
+  EXPECT_FALSE(box.Exact());
 }
