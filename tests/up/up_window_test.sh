@@ -35,7 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-tool() { "${wine_run[@]}" "$window_tool" "$@" | tr -d '\r'; }
+tool() { "${wine_run[@]}" "$window_tool" "$@" | stdbuf -oL tr -d '\r'; }
 # The same for up's own window.
 up_window() { local command=$1; shift; tool "$command" "$(windows_path "$work/app/up.exe")" "$@"; }
 
@@ -158,16 +158,22 @@ check_picture() {
 # Colours of "立即更新" while the pointer moves onto it and away again. Entering runs the fill from
 # 2E6DA4 to 337AB7 in 0.2 s; leaving runs it back. Another program's window passing over the button
 # (the display is shared) spoils a round, which is then tried again.
+# The sampler's start takes a while on a loaded machine: the pointer moves once it has read a pixel.
+sampling() {
+  local _
+  for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.05; done
+  sleep 0.1
+}
 hover_round() {
   local probe=$(at $((button1[0] + 4)) $((button1[1] + 4))) sampler
   up_window sample $probe 1500 >"$work/enter.txt" &
   sampler=$!
-  sleep 0.4
+  sampling "$work/enter.txt"
   xdotool mousemove $(at $((button1[0] + 65)) $((button1[1] + 40)))
   wait "$sampler"
   up_window sample $probe 1500 >"$work/leave.txt" &
   sampler=$!
-  sleep 0.4
+  sampling "$work/leave.txt"
   xdotool mousemove $(at 230 40)
   wait "$sampler"
   node -e '
