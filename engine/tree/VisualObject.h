@@ -255,6 +255,8 @@ protected:
   // The tab order read while loading; Loaded orders the parent's tab list by it.
   void SetStoredTabOrder(int order) { storedTabOrder_ = int16_t(order); }
   bool Designing() const;  // the scene is being designed
+  // One step of PaintChildren: the child with its effects, its children and its paint events.
+  void PaintChild(TvgCanvas& canvas, TvgVisualObject& child);
 
   bool isMouseOver_ = false;
   bool isFocused_ = false;
@@ -285,7 +287,6 @@ private:
 
   // Painting.
   bool MeetsDirtyRects(TvgVisualObject& child);
-  void PaintChild(TvgCanvas& canvas, TvgVisualObject& child);
   void PaintOwnLook(TvgCanvas& canvas);
   void PaintDragHighlight(TvgCanvas& canvas);
   void ApplyEffects(TvgCanvas& canvas);
