@@ -39,17 +39,10 @@ public:
   // runs OnCreate. An exception in OnCreate goes to the application's handler.
   template <class F>
   static F* Create(TComponent* owner) {
-    F* form = new F(owner);
-    TCustomForm* base = form;
-    try {
-      base->ReadFormResource();
-    } catch (...) {
-      base->Free();
-      throw;
-    }
-    base->DoCreate();
-    return form;
+    return static_cast<F*>(Streamed(new F(owner)));
   }
+  // The same for a form class known by its class information.
+  static TCustomForm* CreateOfClass(TClass formClass, TComponent* owner);
 
   const std::string& Caption() const { return caption_; }  // 8-bit GBK text
   void SetCaption(const std::string& caption);
@@ -80,6 +73,8 @@ public:
   void SetModalResult(TModalResult result) { modalResult_ = result; }
   // Frees the form once the messages already waiting for it are handled.
   void Release();
+  // Each shown control of the form that shows actions brings its action up to date.
+  void UpdateActions();
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -92,6 +87,8 @@ protected:
   void CreateParams(TCreateParams& params) override;
   bool ShouldShow() const override { return Visible(); }
   virtual void DoCreate();
+  // Streams the new form's resource and runs OnCreate; a form whose resource fails is freed.
+  static TCustomForm* Streamed(TCustomForm* form);
   virtual void DoDestroy();
   virtual void DoClose(TCloseAction& action);
   void ReadFormResource();

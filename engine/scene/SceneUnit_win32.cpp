@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "engine/scene/DragDrop.h"
+#include "engine/scene/Frame.h"
 #include "engine/tree/ObjectClasses.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Popup.h"
@@ -29,6 +30,7 @@ void vgInitializeSceneUnit() {
   if (initialized) return;
   initialized = true;
   vgRegisterObjectClasses();
+  vgRegisterObjects("Layout", {TvgFrame::StaticClass()});
   vgRegisterPopupClasses();
   user32 = LoadLibraryA("user32.dll");
   vgSetLayeredWindowAttributes = Lookup<TvgSetLayeredWindowAttributes>("SetLayeredWindowAttributes");
