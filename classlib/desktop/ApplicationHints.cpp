@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 namespace {
 

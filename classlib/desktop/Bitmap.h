@@ -3,7 +3,7 @@
 // drawing itself stretched into a rectangle of a device context), and TBitmap, a picture held as
 // a device-independent bitmap of a chosen pixel format (rows from the top) or as a
 // device-dependent one, with a canvas to draw on.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/desktop/Graphics.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Hints: the small top-most window that shows a control's hint text near the pointer, and what a
 // control is asked (CM_HINTSHOW) before its hint is shown.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <string>
 

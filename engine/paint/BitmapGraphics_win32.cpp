@@ -1,7 +1,6 @@
 // TvgBitmap and the class library's pictures: assigned from bitmaps by their pixels and from any
 // other picture by drawing it, and assigned to pictures and bitmaps as a 32-bit DIB.
 #include "engine/paint/Bitmap.h"
-// The platform's headers after the engine's, which they would rename.
 #include "classlib/desktop/Bitmap.h"
 #include "classlib/desktop/Picture.h"
 

@@ -3,7 +3,6 @@
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Canvas.h"
 #include "engine/scene/Scene.h"
-// The platform's headers after the engine's, which they would rename.
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 

@@ -1,5 +1,6 @@
 #include "engine/shapes/ShapesUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/design/DesignFrame.h"
 #include "engine/design/Selection.h"
 #include "engine/design/SelectionPoint.h"
@@ -12,12 +13,11 @@
 #include "engine/shapes/Text.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeShapesUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Shapes",
                     {TvgLine::StaticClass(), TvgRectangle::StaticClass(), TvgSidesRectangle::StaticClass(),
                      TvgBlurRectangle::StaticClass(), TvgRoundRect::StaticClass(), TvgBlurRoundRect::StaticClass(),

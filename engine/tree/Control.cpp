@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/tree/ControlActionLink.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/SceneInterface.h"

@@ -2,7 +2,7 @@
 
 #include <variant>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/tree/Control.h"
 
 namespace {

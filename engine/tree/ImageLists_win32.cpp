@@ -1,7 +1,6 @@
 #include "engine/tree/ImageLists.h"
 
 #include "engine/paint/Bitmap.h"
-// The platform's headers after the engine's, which they would rename.
 #include "classlib/desktop/Bitmap.h"
 #include "classlib/desktop/ImageList.h"
 

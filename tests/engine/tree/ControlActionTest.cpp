@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/tree/ControlActionLink.h"
 #include "engine/tree/ImageLists.h"
 #include "engine/scene/Scene.h"
