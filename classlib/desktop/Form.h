@@ -27,6 +27,15 @@ inline constexpr TModalResult mrIgnore = IDIGNORE;
 inline constexpr TModalResult mrYes = IDYES;
 inline constexpr TModalResult mrNo = IDNO;
 
+// The form designer that edits a form, as the form's components ask it.
+class IDesignerHook {
+public:
+  virtual bool IsSelected(TComponent* component) = 0;
+
+protected:
+  ~IDesignerHook() = default;
+};
+
 class TCustomForm : public TWinControl {
   CL_CLASS(TCustomForm, TWinControl)
 public:
@@ -71,6 +80,9 @@ public:
   bool Modal() const { return modal_; }
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // The designer editing the form, nullptr at run time; not owned.
+  IDesignerHook* Designer() const { return designer_; }
+  void SetDesigner(IDesignerHook* designer) { designer_ = designer; }
   // Frees the form once the messages already waiting for it are handled.
   void Release();
   // Each shown control of the form that shows actions brings its action up to date.
@@ -94,6 +106,7 @@ protected:
   void ReadFormResource();
 
 private:
+  IDesignerHook* designer_ = nullptr;
   void ShowingChanged();
   void ApplyPosition();
   void CloseModal();

@@ -96,6 +96,7 @@ public:
   void BeginVCLDrag(TvgVisualObject* object) override;
   void DesignSelect(TvgVisualObject* object) override { selected_ = object; }
   bool GetAnimatedCaret() const override { return animatedCaret_; }
+  bool IsSelectedByDesigner(TvgObject* object) const override;
 
   // Each control of the shown part of the tree that has an action brings it up to date.
   void InitiateAction() override;

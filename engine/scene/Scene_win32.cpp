@@ -153,6 +153,13 @@ void TvgCustomScene::ReleaseFocused() {
   old->KillFocus();
 }
 
+// The designer of the first form among the scene's owners.
+bool TvgCustomScene::IsSelectedByDesigner(TvgObject* object) const {
+  for (TComponent* owner = Owner(); owner; owner = owner->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form->Designer() && form->Designer()->IsSelected(object);
+  return false;
+}
+
 TvgPoint TvgCustomScene::LocalToScreen(const TvgPoint& point) const {
   POINT p{LONG(Trunc(point.X)), LONG(Trunc(point.Y))};
   if (HandleAllocated()) ::ClientToScreen(const_cast<TvgCustomScene*>(this)->Handle(), &p);

@@ -2,6 +2,7 @@
 // (presses, moves, releases, wheel, hover, keys, focus, drag events), hit testing, the tab
 // list and context menus.
 #include "engine/tree/Control.h"
+#include "engine/scene/Popup.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
 #include "classlib/core/SysUtils.h"
@@ -134,9 +135,13 @@ void TvgVisualObject::DialogKey(uint16_t& key, TShiftState shift) {
 }
 
 void TvgVisualObject::ContextMenu(const TvgPoint& screenPoint) {
-  if (!popupMenu_) return;
-  popupMenu_->SetPopupComponent(this);
-  popupMenu_->Popup(int(Round(screenPoint.X)), int(Round(screenPoint.Y)));
+  if (popupMenu_) {
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(int(Round(screenPoint.X)), int(Round(screenPoint.Y)));
+  } else if (popup_) {
+    popup_->SetStaysOpen(false);
+    popup_->PopupModal();
+  }
 }
 
 // --- Focus -----------------------------------------------------------------------------------

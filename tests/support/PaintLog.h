@@ -191,13 +191,16 @@ public:
   void SetStyle(TvgResources*) override {}
   bool GetTransparency() const override { return false; }
   void UpdateResource() override {}
-  TvgVisualObject* GetDesignPlaceObject() const override { return nullptr; }
+  TvgVisualObject* GetDesignPlaceObject() const override { return designPlace; }
   void SetCaptured(TvgVisualObject*) override {}
   TvgVisualObject* GetCaptured() const override { return nullptr; }
   TvgPoint GetMousePos() const override { return {}; }
   TvgPoint LocalToScreen(const TvgPoint& point) const override { return point; }
   void BeginVCLDrag(TvgVisualObject*) override {}
   bool GetAnimatedCaret() const override { return animatedCaret; }
+  bool IsSelectedByDesigner(TvgObject* object) const override { return object == designerSelected; }
+  TvgObject* designerSelected = nullptr;
+  TvgVisualObject* designPlace = nullptr;
 };
 
 // Fills its local rect with its colour at its absolute opacity.

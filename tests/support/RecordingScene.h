@@ -67,4 +67,5 @@ public:
   void BeginVCLDrag(TvgVisualObject*) override {}
   void DesignSelect(TvgVisualObject*) override {}
   bool GetAnimatedCaret() const override { return true; }
+  bool IsSelectedByDesigner(TvgObject*) const override { return false; }
 };
