@@ -3,6 +3,7 @@
 #include "classlib/desktop/Win32.h"
 
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Screen.h"
 #include "engine/shapes/Text.h"
 #include "common/HideFromTaskbar.h"
@@ -14,18 +15,6 @@
 std::string InstallerAddress;
 std::string UpdateNotes;
 TInetTimeouts InstallerTimeouts = kDownloadTimeouts;
-
-namespace {
-
-std::wstring Utf8ToWide(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-  std::wstring wide(size_t(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), size);
-  return wide;
-}
-
-}  // namespace
 
 CL_PUBLISHED(TfrmMsg) {
   CL_METHOD(TfrmMsg, FormCreate);
@@ -42,7 +31,7 @@ void TfrmMsg::Loaded() {
 void TfrmMsg::FormCreate(TObject*) {
   HideFromTaskbar(true);
   Screen->SetCursors(crHandPoint, LoadCursorA(nullptr, IDC_HAND));
-  Text2->SetText(Utf8ToWide(UpdateNotes));
+  Text2->SetText(Utf8ToUtf16(UpdateNotes));
 }
 
 // The message loop waits while the installer downloads. A failed download starts nothing and

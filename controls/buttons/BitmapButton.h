@@ -31,7 +31,6 @@ public:
   void ActionChange(TBasicAction* sender, bool checkDefaults) override;
 
 private:
-  void StoreAndApply(float& field, float value);
   void PlaceGlyph();
 
   std::unique_ptr<TvgBitmap> bitmap_;

@@ -60,7 +60,8 @@ public:
   virtual void Stop();           // jumps to the end of the run
   virtual void StopAtCurrent();  // leaves the property where it is
   // Starts a normal or an inverse run when the state named changed and the trigger's conditions
-  // hold on the instance.
+  // hold on the instance. An inverse run takes back what a normal run applied: with nothing to
+  // take back (no normal run yet, or the last run was inverse already) the property is left alone.
   virtual void StartTrigger(TvgObject* instance, const std::string& stateName);
 
 private:
@@ -88,4 +89,5 @@ private:
   float time_ = 0;
   bool running_ = false;
   bool paused_ = false;
+  bool applied_ = false;  // the last run went forward
 };

@@ -84,6 +84,7 @@ void TvgAnimation::Loaded() {
 
 void TvgAnimation::Start() {
   if (ParentHidden()) return;
+  applied_ = !inverse_;
   if (StartsAtOnce()) return StartAtOnce();
   delayLeft_ = delay_;
   running_ = true;
@@ -178,6 +179,7 @@ void TvgAnimation::StartTrigger(TvgObject* instance, const std::string& stateNam
   if (!instance) return;
   if (!triggerInverse_.empty() && vgTriggerMentions(triggerInverse_, stateName) &&
       vgTriggerHolds(instance, triggerInverse_)) {
+    if (!applied_) return;
     inverse_ = true;
     return Start();
   }

@@ -32,25 +32,15 @@ bool TvgBackground::HidesStyle() const {
   return !Parent() && Scene() && Scene()->GetTransparency();
 }
 
-// The style object is hidden for the length of the children's painting, also when painting
-// fails; with the scene's updates off, so that neither hiding nor showing asks for a paint.
+// The own fill (or nothing) replaces the style's look, so the style object is passed over while
+// the children paint. It is not hidden for it: hiding would realign this background, whose
+// children would then ask for a paint of their whole area after every paint.
 void TvgBackground::PaintChildren() {
-  TvgVisualObject* style = StyleObject() ? StyleObject()->Visual() : nullptr;
-  if (!style || !style->Visible() || !Scene() || !HidesStyle()) return TvgControl::PaintChildren();
-  class QuietlyHidden {
-  public:
-    QuietlyHidden(IvgWindowScene& scene, TvgVisualObject& object) : scene_(scene), object_(object) { Show(false); }
-    ~QuietlyHidden() { Show(true); }
-
-  private:
-    void Show(bool visible) {
-      const bool updatesWereDisabled = scene_.GetDisableUpdate();
-      scene_.SetDisableUpdate(true);
-      object_.SetVisible(visible);
-      scene_.SetDisableUpdate(updatesWereDisabled);
-    }
-    IvgWindowScene& scene_;
-    TvgVisualObject& object_;
-  } hidden(*Scene(), *style);
-  TvgControl::PaintChildren();
+  TvgObject* style = StyleObject();
+  if (!style || !HidesStyle()) return TvgControl::PaintChildren();
+  for (int i = 0; i < ChildrenCount(); ++i) {
+    TvgVisualObject* child = Children(i)->Visual();
+    if (!child || child == style) continue;
+    if (TvgCanvas* canvas = child->GetCanvas()) PaintChild(*canvas, *child);
+  }
 }

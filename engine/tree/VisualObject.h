@@ -263,6 +263,8 @@ protected:
   // The tab order read while loading; Loaded orders the parent's tab list by it.
   void SetStoredTabOrder(int order) { storedTabOrder_ = int16_t(order); }
   bool Designing() const;  // the scene is being designed
+  // One step of PaintChildren: the child with its effects, its children and its paint events.
+  void PaintChild(TvgCanvas& canvas, TvgVisualObject& child);
 
   bool isMouseOver_ = false;
   bool isFocused_ = false;
@@ -293,7 +295,6 @@ private:
 
   // Painting.
   bool MeetsDirtyRects(TvgVisualObject& child);
-  void PaintChild(TvgCanvas& canvas, TvgVisualObject& child);
   void PaintOwnLook(TvgCanvas& canvas);
   // The local rect inset by 1 unit, outlined: the designer's mark and the drag-over highlight.
   void PaintInnerOutline(TvgCanvas& canvas, TvgColor color, float thickness, TvgStrokeDash dash);

@@ -182,9 +182,8 @@ TEST_F(FrmMsgTest, ButtonsTakeTheirLooksFromTheFormsOwnStyles) {
     const wchar_t* Text;
     TvgColor DesignFill, RestingFill, TextFill;
   };
-  // "立即更新" rests at the darker end of its colour animation (see the hover test below).
   const TButton buttons[] = {
-      {"Button1", "Button1Style1", L"立即更新", 0xFF337AB7, 0xFF2E6DA4, 0xFFE0E0E0},
+      {"Button1", "Button1Style1", L"立即更新", 0xFF337AB7, 0xFF337AB7, 0xFFE0E0E0},
       {"Button2", "Button2Style1", L"暂不更新", 0xFFBEBEBE, 0xFFBEBEBE, 0xFFFFFFFF},
   };
   Shown();
@@ -251,12 +250,13 @@ TEST_F(FrmMsgTest, UpdateButtonStyleAnimatesItsFillAndGlowsWhenFocused) {
   EXPECT_EQ(declineStyle->FindResource("background")->ChildrenCount(), 0);
 }
 
-// Applying the style runs its animations by the current state: the pointer is neither over the
-// button nor pressing it, so the hover animation runs backwards and the button rests at 2E6DA4.
+// The button rests in its style's own colour: applying the style reaches the inverse triggers,
+// which have no hover or press to take back. Hovering runs the fill from 2E6DA4 to 337AB7,
+// leaving takes it back to 2E6DA4.
 TEST_F(FrmMsgTest, HoverAndPressRunTheUpdateButtonsColourAnimations) {
   Shown();
   Advance(250);
-  ASSERT_EQ(Fill("Button1"), 0xFF2E6DA4u);
+  ASSERT_EQ(Fill("Button1"), 0xFF337AB7u);
   const struct {
     const char* Step;
     std::function<void()> Act;

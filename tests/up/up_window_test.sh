@@ -87,9 +87,8 @@ done
 # Window coordinates: the card fills (10,10)-(464,398); the buttons lie at (296,325) and (164,325).
 at() { echo "$((left + $1)) $((top + $2))"; }  # screen coordinates
 button1=(296 325) button2=(164 325)
-# At rest "立即更新" shows the darker end of its colour animation, which its style runs backwards
-# when it is applied (the pointer is not over it, nor pressing it).
-tool until $(at $((button1[0] + 4)) $((button1[1] + 4))) 2E6DA4 20000 || fail "the window was not painted"
+# At rest "立即更新" shows its style's own colour.
+tool until $(at $((button1[0] + 4)) $((button1[1] + 4))) 337AB7 20000 || fail "the window was not painted"
 ended() { ! kill -0 "$up_pid" 2>/dev/null; }
 wait_up() {  # ends up's run and checks its exit code
   for _ in $(seq 300); do ended && break; sleep 0.1; done
@@ -138,11 +137,11 @@ check_picture() {
   local got
   mapfile -t got < <(measure "$work/shot.png" at:20,200 at:440,380 \
     "at:$((button1[0] + 4)),$((button1[1] + 4))" "at:$((button2[0] + 4)),$((button2[1] + 4))" \
-    "other:$b1,130,49,2E6DA4" "other:$b2,130,49,BEBEBE" \
+    "other:$b1,130,49,337AB7" "other:$b2,130,49,BEBEBE" \
     ink:141,58,182,50 bands:141,58,182,50 hues:47,47,72,72 \
     bands:47,148,379,156 firstink:47,148,379,156 ink:426,148,30,160)
   [ "${got[0]} ${got[1]}" = "FFFFFF FFFFFF" ] || fail "the card is ${got[0]} ${got[1]}, not white"
-  [ "${got[2]}" = 2E6DA4 ] || fail "\"立即更新\" is filled ${got[2]}, not 2E6DA4"
+  [ "${got[2]}" = 337AB7 ] || fail "\"立即更新\" is filled ${got[2]}, not 337AB7"
   [ "${got[3]}" = BEBEBE ] || fail "\"暂不更新\" is filled ${got[3]}, not BEBEBE"
   [ "${got[4]}" -gt 150 ] || fail "\"立即更新\" shows no caption (${got[4]} other pixels)"
   [ "${got[5]}" -gt 150 ] || fail "\"暂不更新\" shows no caption (${got[5]} other pixels)"
@@ -156,18 +155,22 @@ check_picture() {
 }
 
 # Colours of "立即更新" while the pointer moves onto it and away again. Entering runs the fill from
-# 2E6DA4 to 337AB7 in 0.2 s; leaving runs it back. Another program's window passing over the button
-# (the display is shared) spoils a round, which is then tried again.
-hover_round() {
-  local probe=$(at $((button1[0] + 4)) $((button1[1] + 4))) sampler
-  up_window sample $probe 1500 >"$work/enter.txt" &
+# 2E6DA4 to 337AB7 in 0.2 s (from rest at 337AB7, or at 2E6DA4 after an earlier round); leaving
+# runs it back to 2E6DA4; each shows a colour between the two on the way. The pointer moves once
+# the sampler reads the screen. A round that another program's window spoils (the display is
+# shared), or that the loaded machine paints in fewer steps, is tried again.
+sample() {  # FILE: the probe's colours for 2.5 s, in the background; returns at the first sample
+  local probe=$(at $((button1[0] + 4)) $((button1[1] + 4)))
+  "${wine_run[@]}" "$window_tool" sample "$(windows_path "$work/app/up.exe")" $probe 2500 >"$1" &
   sampler=$!
-  sleep 0.4
+  for _ in $(seq 400); do [ -s "$1" ] && return; sleep 0.05; done
+}
+hover_round() {  # REST: the fill before the pointer comes
+  local sampler
+  sample "$work/enter.txt"
   xdotool mousemove $(at $((button1[0] + 65)) $((button1[1] + 40)))
   wait "$sampler"
-  up_window sample $probe 1500 >"$work/leave.txt" &
-  sampler=$!
-  sleep 0.4
+  sample "$work/leave.txt"
   xdotool mousemove $(at 230 40)
   wait "$sampler"
   node -e '
@@ -176,25 +179,23 @@ hover_round() {
     const channels = (c) => [0, 2, 4].map((i) => parseInt(c.substr(i, 2), 16));
     const between = (c) => channels(c).every((v, i) => v >= channels("2E6DA4")[i] && v <= channels("337AB7")[i]);
     const check = (name, seen, first, last) => {
-      if (seen.includes("covered")) process.exit(2);
+      if (seen.includes("covered")) process.exit(1);
       const problem =
         seen[0] !== first ? `starts at ${seen[0]}, not ${first}` :
         seen[seen.length - 1] !== last ? `ends at ${seen[seen.length - 1]}, not ${last}` :
         !seen.every(between) ? `leaves the animation range: ${seen.join(" ")}` :
-        new Set(seen).size < 4 ? `does not change over time: ${seen.join(" ")}` : "";
+        !seen.some((c) => c !== "2E6DA4" && c !== "337AB7") ? `changes in no steps: ${seen.join(" ")}` : "";
       if (problem) { console.log(`${name}: the fill ${problem}`); process.exit(1); }
     };
-    check("entering", read(process.argv[1]), "2E6DA4", "337AB7");
+    check("entering", read(process.argv[1]), process.argv[3], "337AB7");
     check("leaving", read(process.argv[2]), "337AB7", "2E6DA4");
-  ' "$work/enter.txt" "$work/leave.txt"
+  ' "$work/enter.txt" "$work/leave.txt" "$1"
 }
 check_hover() {
-  local round status
+  local round rest=337AB7
   for round in 1 2 3; do
-    status=0
-    hover_round || status=$?
-    [ "$status" = 0 ] && return 0
-    [ "$status" = 2 ] || break
+    hover_round $rest && return 0
+    rest=2E6DA4
   done
   cat "$work/enter.txt" "$work/leave.txt" >&2
   fail "hover animation of \"立即更新\""

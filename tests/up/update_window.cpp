@@ -108,6 +108,7 @@ int Sample(int x, int y, double ms) {
     const unsigned long pixel = ours ? ScreenPixel(screen, x, y) : covered;
     if (pixel == covered && last != covered) std::printf("%.1f covered\n", NowMs() - start);
     else if (pixel != last && pixel != covered) std::printf("%.1f %06lX\n", NowMs() - start, pixel);
+    if (pixel != last) std::fflush(stdout);  // the test moves the pointer once it reads the first sample
     last = pixel;
   }
   ReleaseDC(nullptr, screen);

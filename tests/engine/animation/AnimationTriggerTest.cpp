@@ -122,6 +122,32 @@ TEST_F(Triggers, TheInverseTriggerStartsAnInverseRunAndTheNormalOneTurnsItBack) 
   EXPECT_FALSE(animation->Inverse());
 }
 
+// A style is applied in its resting look; the inverse trigger that a state change reaches then
+// has no normal run to take back, and the property keeps the style's own value.
+TEST_F(Triggers, AnInverseTriggerWithNothingToTakeBackLeavesTheValue) {
+  TvgFloatAnimation* animation = NewLevelAnimation(control, "IsMouseOver=true;IsPressed=false",
+                                                   "IsMouseOver=false;IsPressed=false");
+  animation->SetStartValue(-50);
+  control->SetLevel(30);
+  control->StartTriggerAnimation(control, "IsPressed");
+  EXPECT_FALSE(animation->Running());
+  Ticks(7);
+  EXPECT_EQ(control->Level(), 30);
+
+  control->SetIsMouseOver(true);
+  control->StartTriggerAnimation(control, "IsMouseOver");
+  Ticks(7);
+  EXPECT_EQ(control->Level(), 100);
+  control->SetIsMouseOver(false);
+  control->StartTriggerAnimation(control, "IsMouseOver");
+  EXPECT_TRUE(animation->Running());
+  Ticks(7);
+  EXPECT_EQ(control->Level(), -50);
+  control->StartTriggerAnimation(control, "IsPressed");
+  EXPECT_FALSE(animation->Running()) << "taken back already";
+  EXPECT_EQ(control->Level(), -50);
+}
+
 TEST_F(Triggers, WithoutAnInverseTriggerInverseKeepsItsValue) {
   TvgFloatAnimation* animation = NewLevelAnimation(control, "IsPressed=true");
   animation->SetInverse(true);

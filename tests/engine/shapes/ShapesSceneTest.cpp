@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/DesktopFixture.h"
+#include "classlib/core/StringList.h"
 #include "classlib/desktop/Form.h"
 #include "engine/scene/Scene.h"
+#include "engine/shapes/Background.h"
 #include "engine/shapes/BlurShapes.h"
 #include "engine/paint/Canvas.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/shapes/Text.h"
+#include "engine/styles/Resources.h"
 #include "toolkit/Toolkit.h"
 #include "tests/support/ShapeFixture.h"
 
@@ -114,6 +117,39 @@ TEST_F(ShapesScene, AChangedPropertyIsPaintedByTheNextPass) {
   ASSERT_TRUE(PumpUntil([&] { return scene->draws > before; }));
   EXPECT_TRUE(NearColor(Pixel(60, 120), 0xFFFFE0E0, 0));
   EXPECT_TRUE(NearColor(Pixel(230, 110), kBlue, 0)) << "the circle is painted again over the new fill";
+}
+
+// The root background of a transparent scene passes over its style while its children paint.
+// Painting lays nothing out again, so what the pointer's hit test asks of a child afterwards
+// (its absolute matrix) asks for no further paint.
+TEST_F(ShapesScene, ARootBackgroundsChildrenAreNotPaintedAgainAfterEachPass) {
+  TvgResources styles(nullptr);
+  styles.Resource()->SetText(
+      "object TvgVisualObject\r\n"
+      "  object TvgRectangle\r\n"
+      "    ResourceName = 'backgroundstyle'\r\n"
+      "    Fill.Color = '#FF00FF00'\r\n"
+      "  end\r\n"
+      "end\r\n");
+  scene->SetStyle(&styles);
+  auto* backdrop = new TvgBackground(nullptr);
+  backdrop->Fill()->SetStyle(vgBrushNone);
+  backdrop->SetBounds(0, 0, 300, 160);
+  auto* panel = Make<TvgRectangle>(backdrop, 0, 0, 100, 100);
+  panel->SetAlign(vaClient);
+  panel->Padding()->SetRect({10, 10, 10, 10});
+  root->SetVisible(false);
+  scene->AddObject(backdrop);
+  ASSERT_TRUE(PumpUntil([&] { return NearColor(Pixel(150, 80), 0xFFE0E0E0, 0); })) << "the panel was not painted";
+  ASSERT_NE(backdrop->StyleObject(), nullptr);
+  EXPECT_EQ(Pixel(5, 5), 0u) << "the style is passed over";
+  EXPECT_TRUE(backdrop->StyleObject()->Visual()->Visible());
+
+  const int before = scene->draws;
+  panel->GetAbsoluteMatrix();
+  Application->ProcessMessages();
+  EXPECT_EQ(scene->draws, before);
+  scene->SetStyle(nullptr);
 }
 
 }  // namespace
