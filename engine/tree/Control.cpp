@@ -232,4 +232,5 @@ int TvgControl::TabOrder() const {
 // Read from a stream, the order waits for the parent's Loaded, which sorts its tab list by it.
 void TvgControl::SetTabOrder(int order) {
   if (Loading()) SetStoredTabOrder(order);
+  else if (Parent() && Parent()->IsVisual()) Parent()->Visual()->MoveInTabList(this, order);
 }
