@@ -19,43 +19,10 @@
 #include "engine/scene/Popup.h"
 #include "engine/scene/PopupForm.h"
 #include "engine/scene/Scene.h"
+#include "tests/engine/scene_demo/DemoScene.h"
 #include "toolkit/Toolkit.h"
 
 namespace {
-
-constexpr TvgCorners kAllCorners{vgCornerTopLeft, vgCornerTopRight, vgCornerBottomLeft, vgCornerBottomRight};
-
-class TBlock : public TvgVisualObject {
-  CL_CLASS(TBlock, TvgVisualObject)
-public:
-  using TvgVisualObject::TvgVisualObject;
-  TvgColor color = 0;
-  void Paint() override {
-    GetCanvas()->Fill()->SetStyle(vgBrushSolid);
-    GetCanvas()->Fill()->SetSolidColor(color);
-    GetCanvas()->FillRect(GetLocalRect(), 0, 0, kAllCorners, GetAbsoluteOpacity(), vgCornerRound);
-  }
-};
-
-class TDemoScene : public TvgWindowScene {
-public:
-  using TvgWindowScene::TvgWindowScene;
-  int draws = 0;
-  void Draw() override {
-    TvgWindowScene::Draw();
-    ++draws;
-  }
-};
-
-TBlock* AddBlock(TvgObject* parent, TvgColor color, float x, float y, float width, float height) {
-  auto* block = new TBlock(nullptr);
-  block->color = color;
-  block->SetBounds(x, y, width, height);
-  parent->AddObject(block);
-  return block;
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void Say(const std::string& line) {
   std::printf("%s\n", line.c_str());
@@ -63,8 +30,6 @@ void Say(const std::string& line) {
 }
 
 }  // namespace
-
-CL_PUBLISHED(TBlock) {}
 
 int main(int argc, char** argv) {
   if (argc < 4) {
