@@ -2,7 +2,9 @@
 
 #include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Errors.h"
+#include "classlib/desktop/HintWindow.h"
 #include "classlib/desktop/Icon.h"
+#include "classlib/desktop/Timer.h"
 #include "classlib/desktop/Screen.h"
 
 namespace {
@@ -39,6 +41,9 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner), title_(Progra
 }
 
 TApplication::~TApplication() {
+  hintTimer_.reset();
+  hintHideTimer_.reset();
+  hintWindow_.reset();
   Destroying();
   DestroyComponents();
   if (handle_) DestroyWindow(handle_);
@@ -153,7 +158,18 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
-  if (!ProcessMessage()) WaitMessage();
+  if (ProcessMessage()) return;
+  Idle();
+  WaitMessage();
+}
+
+// Forms that are shown and enabled, as the user sees them.
+void TApplication::Idle() {
+  for (int i = Screen->FormCount() - 1; i >= 0; --i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->HandleAllocated() && IsWindowVisible(form->Handle()) && IsWindowEnabled(form->Handle()))
+      form->UpdateActions();
+  }
 }
 
 void TApplication::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
@@ -189,6 +205,7 @@ int TApplication::HookMainWindow(TWindowHook hook) {
 void TApplication::UnhookMainWindow(int cookie) { hooks_.erase(cookie); }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
+  if (operation == opRemove && component == hintControl_) CancelHint();
   if (operation == opRemove && component == mainForm_) mainForm_ = nullptr;
   TComponent::Notification(component, operation);
 }

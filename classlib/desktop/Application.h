@@ -8,13 +8,16 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "classlib/core/Component.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Messages.h"
 
+class THintWindow;
 class TIcon;
+class TTimer;
 
 // A hook on the application window's messages; true consumes the message.
 using TWindowHook = std::function<bool(TMessage&)>;
@@ -67,6 +70,30 @@ public:
   void ShowException(const std::exception& error);
   void SetMessageBoxFunction(TMessageBoxFunction function) { messageBox_ = std::move(function); }
 
+  // Brings the actions of every shown form up to date; the message loop calls it when it has
+  // nothing else to do.
+  void Idle();
+
+  // Hints: a control's hint shows when the pointer rests on it for HintPause milliseconds (the
+  // short pause when another hint has just gone), and goes when the pointer leaves the rectangle
+  // the control gave for it, when the control is left or pressed, or after HintHidePause.
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show);
+  int HintPause() const { return hintPause_; }
+  void SetHintPause(int ms) { hintPause_ = ms; }
+  int HintShortPause() const { return hintShortPause_; }
+  void SetHintShortPause(int ms) { hintShortPause_ = ms; }
+  int HintHidePause() const { return hintHidePause_; }
+  void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+  // The pointer moved to a client point of the control; the control was left or pressed.
+  void HintMouseMessage(TWinControl* control, POINT point);
+  void CancelHint(TWinControl* control = nullptr);  // nullptr: whatever control holds the hint
+  // The window of the hint shown last, nullptr before the first; the timers that wait for the
+  // next hint and for its end, nullptr before their first use.
+  THintWindow* HintWindow() const { return hintWindow_.get(); }
+  TTimer* HintTimer() const { return hintTimer_.get(); }
+  TTimer* HintHideTimer() const { return hintHideTimer_.get(); }
+
   int HookMainWindow(TWindowHook hook);  // returns the hook's cookie
   void UnhookMainWindow(int cookie);
 
@@ -77,6 +104,10 @@ private:
   void WndProc(TMessage& message, HWND window);
   bool ProcessMessage();
   bool IsPreProcessMessage(MSG& msg);
+  void StartHintTimer(int ms);
+  void ActivateHint();
+  void HideHint();
+  void ForgetHintControl();
 
   HWND handle_ = nullptr;
   std::string title_;
@@ -87,6 +118,16 @@ private:
   TMessageBoxFunction messageBox_;
   std::map<int, TWindowHook> hooks_;
   int nextHookCookie_ = 1;
+  bool showHint_ = true;
+  int hintPause_ = 500;
+  int hintShortPause_ = 50;
+  int hintHidePause_ = 2500;
+  std::unique_ptr<THintWindow> hintWindow_;
+  std::unique_ptr<TTimer> hintTimer_;
+  std::unique_ptr<TTimer> hintHideTimer_;
+  TWinControl* hintControl_ = nullptr;
+  RECT hintCursorRect_{};  // screen coordinates, valid once the hint control was asked
+  bool hintAsked_ = false;
 };
 
 TApplication& ApplicationInstance();

@@ -83,6 +83,9 @@ public:
   virtual void DefaultHandler(TMessage& message);
 
   void Loaded() override;
+  // Brings the control's action up to date; the forms call it when the message loop is idle on
+  // the controls that show actions (csActionClient).
+  virtual void InitiateAction() {}
 
 protected:
   // Mouse hooks; coordinates are in the control's client area.

@@ -88,6 +88,23 @@ static void RegisterFormComponentClasses() {
   (void)registered;
 }
 
+TCustomForm* TCustomForm::CreateOfClass(TClass formClass, TComponent* owner) {
+  if (!formClass || !formClass->InheritsFrom(TCustomForm::StaticClass()) || !formClass->Construct)
+    throw EInvalidOperation("Cannot create a form of class " + (formClass ? formClass->Name : std::string("nil")));
+  return Streamed(static_cast<TCustomForm*>(formClass->Construct(owner)));
+}
+
+TCustomForm* TCustomForm::Streamed(TCustomForm* form) {
+  try {
+    form->ReadFormResource();
+  } catch (...) {
+    form->Free();
+    throw;
+  }
+  form->DoCreate();
+  return form;
+}
+
 void TCustomForm::ReadFormResource() {
   RegisterFormComponentClasses();
   TResourceStream stream(UpperCase(ClassName()));
@@ -335,5 +352,20 @@ void TCustomForm::CloseModal() {
 }
 
 void TCustomForm::Release() { PostMessageW(Handle(), CM_RELEASE, 0, 0); }
+
+namespace {
+
+void UpdateControlActions(TWinControl& container) {
+  for (int i = 0; i < container.ControlCount(); ++i) {
+    TControl* control = container.Controls(i);
+    if (!control->Visible()) continue;
+    if (control->ControlStyle().Contains(csActionClient)) control->InitiateAction();
+    if (auto* inner = dynamic_cast<TWinControl*>(control)) UpdateControlActions(*inner);
+  }
+}
+
+}  // namespace
+
+void TCustomForm::UpdateActions() { UpdateControlActions(*this); }
 
 CL_PUBLISHED(TForm) {}

@@ -27,6 +27,15 @@ inline constexpr TModalResult mrIgnore = IDIGNORE;
 inline constexpr TModalResult mrYes = IDYES;
 inline constexpr TModalResult mrNo = IDNO;
 
+// The form designer that edits a form, as the form's components ask it.
+class IDesignerHook {
+public:
+  virtual bool IsSelected(TComponent* component) = 0;
+
+protected:
+  ~IDesignerHook() = default;
+};
+
 class TCustomForm : public TWinControl {
   CL_CLASS(TCustomForm, TWinControl)
 public:
@@ -39,17 +48,10 @@ public:
   // runs OnCreate. An exception in OnCreate goes to the application's handler.
   template <class F>
   static F* Create(TComponent* owner) {
-    F* form = new F(owner);
-    TCustomForm* base = form;
-    try {
-      base->ReadFormResource();
-    } catch (...) {
-      base->Free();
-      throw;
-    }
-    base->DoCreate();
-    return form;
+    return static_cast<F*>(Streamed(new F(owner)));
   }
+  // The same for a form class known by its class information.
+  static TCustomForm* CreateOfClass(TClass formClass, TComponent* owner);
 
   const std::string& Caption() const { return caption_; }  // 8-bit GBK text
   void SetCaption(const std::string& caption);
@@ -78,8 +80,13 @@ public:
   bool Modal() const { return modal_; }
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // The designer editing the form, nullptr at run time; not owned.
+  IDesignerHook* Designer() const { return designer_; }
+  void SetDesigner(IDesignerHook* designer) { designer_ = designer; }
   // Frees the form once the messages already waiting for it are handled.
   void Release();
+  // Each shown control of the form that shows actions brings its action up to date.
+  void UpdateActions();
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -92,11 +99,14 @@ protected:
   void CreateParams(TCreateParams& params) override;
   bool ShouldShow() const override { return Visible(); }
   virtual void DoCreate();
+  // Streams the new form's resource and runs OnCreate; a form whose resource fails is freed.
+  static TCustomForm* Streamed(TCustomForm* form);
   virtual void DoDestroy();
   virtual void DoClose(TCloseAction& action);
   void ReadFormResource();
 
 private:
+  IDesignerHook* designer_ = nullptr;
   void ShowingChanged();
   void ApplyPosition();
   void CloseModal();

@@ -19,3 +19,6 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 1;     // the mouse came over th
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 2;     // the mouse left the control's window
 inline constexpr UINT CM_RELEASE = CM_BASE + 3;        // posted by TCustomForm::Release: free the form
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 4; // the window is to be shown or hidden (Showing)
+// The hint pause ran out over the control: LParam points to the THintInfo to fill in; a non-zero
+// result shows no hint.
+inline constexpr UINT CM_HINTSHOW = CM_BASE + 5;

@@ -175,13 +175,16 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_MOUSEMOVE:
       TrackMouse();
+      Application->HintMouseMessage(this, {message.XPos(), message.YPos()});
       break;
     case WM_MOUSELEAVE:
       mouseInside_ = false;
+      Application->CancelHint(this);
       Perform(CM_MOUSELEAVE);
       return;
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+      Application->CancelHint(this);
       if (ControlStyle().Contains(csCaptureMouse)) SetCapture(handle_);
       break;
     case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:

@@ -1,7 +1,11 @@
 #include "controls/buttons/BitmapButton.h"
 
+#include <algorithm>
+
+#include "classlib/desktop/ActionList.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/shapes/Image.h"
+#include "engine/tree/ImageLists.h"
 
 CL_PUBLISHED(TvgBitmapButton) {
   using B = TvgBitmapButton;
@@ -32,6 +36,18 @@ TvgToolButton::TvgToolButton(TComponent* owner) : TvgBitmapButton(owner) {
 }
 
 void TvgBitmapButton::SetBitmap(TvgBitmap* bitmap) { bitmap_->Assign(bitmap); }
+
+void TvgBitmapButton::ActionChange(TBasicAction* sender, bool checkDefaults) {
+  TvgCustomButton::ActionChange(sender, checkDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action || !action->ActionList()) return;
+  TCustomImageList* images = action->ActionList()->Images();
+  if (!vgImageListBitmap(images, action->ImageIndex())) return;
+  const TvgColor* bits = bitmap_->Bits();
+  const bool ownGlyph = bits && std::any_of(bits, bits + bitmap_->Width() * bitmap_->Height(),
+                                            [](TvgColor pixel) { return pixel != 0; });
+  if (!checkDefaults || !ownGlyph) vgAssignImageListBitmap(*bitmap_, images, action->ImageIndex());
+}
 
 void TvgBitmapButton::SetBitmapLayout(TvgButtonLayout layout) {
   if (layout == layout_) return;

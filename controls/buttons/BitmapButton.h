@@ -26,6 +26,9 @@ public:
   void SetBitmapPadding(float padding) { StoreAndApply(padding_, padding); }
 
   void ApplyStyle() override;
+  // Also the action's image from its list's images, unless the button shows a glyph of its own
+  // and only defaults are taken.
+  void ActionChange(TBasicAction* sender, bool checkDefaults) override;
 
 private:
   void PlaceGlyph();

@@ -12,6 +12,7 @@ CL_PUBLISHED(TvgCustomButton) {
   published.Property("IsPressed", &B::IsPressed, &B::SetIsPressed).Default(false);
   published.Property("RepeatClick", &B::RepeatClick, &B::SetRepeatClick).Default(false);
   published.Property("ModalResult", &B::ModalResult, &B::SetModalResult).Default(0);
+  published.Property("Action", &B::Action, &B::SetAction);
   published.Property("AutoTranslate", &B::AutoTranslate, &B::SetAutoTranslate).Default(true);
   published.Property("CanFocused", &B::CanFocused, &B::SetCanFocused).Default(true);
   published.Property("DisableFocusEffect", &B::DisableFocusEffect, &B::SetDisableFocusEffect).Default(false);

@@ -6,7 +6,6 @@
 #include "engine/design/Grips.h"
 #include "engine/paint/Canvas.h"
 #include "engine/scene/SceneInterface.h"
-// The platform's headers after the engine's, which they would rename.
 #include "classlib/desktop/Control.h"
 
 CL_PUBLISHED(TvgSelectionPoint) {

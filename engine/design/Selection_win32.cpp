@@ -5,7 +5,6 @@
 
 #include "engine/design/Grips.h"
 #include "engine/paint/Canvas.h"
-// The platform's headers after the engine's, which they would rename.
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Control.h"
 

@@ -27,6 +27,9 @@ public:
   void AddObject(TvgObject* object) override;
   void RemoveObject(TvgObject* object) override;
 
+protected:
+  bool RealignsOnChildResize() const override { return true; }
+
 private:
   TvgScrollBox* Box() const;  // the live box this content belongs to, or nullptr
 

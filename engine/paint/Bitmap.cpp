@@ -174,7 +174,10 @@ void TvgBitmap::FreeNotify(TvgObject* object) {
 
 void TvgBitmap::Assign(TPersistent* source) {
   auto* other = dynamic_cast<TvgBitmap*>(source);
-  if (!other) return TPersistent::Assign(source);
+  if (!other) {
+    if (!AssignGraphic(source)) TPersistent::Assign(source);
+    return;
+  }
   if (other == this) return;
   if (other->GetResourceBitmap()) {
     LinkResource(other->resource_);
@@ -204,7 +207,9 @@ void TvgBitmap::LoadFromFile(const std::string& fileName, float rotate) {
   struct stat info;
   if (stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return;
   auto filter = vgCreateDefaultFilter();
-  if (filter && filter->LoadFromFile(fileName, rotate, *this)) Changed();
+  if (!filter || !filter->LoadFromFile(fileName, rotate, *this)) return;
+  Changed();
+  OnLoaded(this, Variant(fileName));
 }
 
 void TvgBitmap::SaveToFile(const std::string& fileName, const std::string& params) {

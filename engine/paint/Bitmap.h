@@ -51,6 +51,8 @@ public:
   void SetResourceName(const std::string& name);
   TvgBitmap* GetResourceBitmap();  // the linked resource's bitmap, looked up by name on demand
 
+  // From another TvgBitmap, or from a picture or bitmap of the class library (a 32-bit or 24-bit
+  // device-independent bitmap by its pixels, any other picture drawn over a key colour).
   void Assign(TPersistent* source) override;
   void DefineProperties(TFiler& filer) override;
 
@@ -60,6 +62,8 @@ public:
   void SaveToStream(TStream& stream);
 
   TNotifyEvent OnChange;
+  // A file was loaded into the bitmap; the value is the file's name.
+  TEvent<TObject*, const Variant&> OnLoaded;
   TNotifyEvent OnBitsReallocating;
   TNotifyEvent OnBitsReallocated;
 
@@ -71,7 +75,14 @@ public:
 
   void FreeNotify(TvgObject* object) override;
 
+protected:
+  // Into a picture or bitmap of the class library: a 32-bit device-independent bitmap holding
+  // the pixels as they are.
+  void AssignTo(TPersistent* dest) override;
+
 private:
+  // The class library's pictures; false for anything else.
+  bool AssignGraphic(TPersistent* source);
   void Reallocate();
   void ReleasePlatformImage();
   void FreeCanvas();

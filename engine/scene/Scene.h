@@ -24,6 +24,7 @@ class TvgCanvas;
 class TvgFrame;
 class TvgSceneDropTarget;
 class TvgSceneInput;
+struct THintInfo;
 
 inline constexpr UINT vgSceneDrawMessage = WM_USER + 123;
 
@@ -53,6 +54,8 @@ public:
   void SetDesignSnapToLines(bool snap) { snapToLines_ = snap; }
   float DesignSnapGridSize() const { return snapGridSize_; }
 
+  // The object becomes the first root again (a frame gives back the root it showed).
+  void RestoreRoot(TvgObject* object);
   int RootCount() const { return int(roots_.size()); }
   TvgObject* Roots(int index) const { return roots_.at(size_t(index)); }
 
@@ -93,7 +96,10 @@ public:
   void BeginVCLDrag(TvgVisualObject* object) override;
   void DesignSelect(TvgVisualObject* object) override { selected_ = object; }
   bool GetAnimatedCaret() const override { return animatedCaret_; }
+  bool IsSelectedByDesigner(TvgObject* object) const override;
 
+  // Each control of the shown part of the tree that has an action brings it up to date.
+  void InitiateAction() override;
   void DefineProperties(TFiler& filer) override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
   void Loaded() override;
@@ -116,6 +122,7 @@ private:
   friend class TvgSceneInput;
   // The input messages the scene handles itself; true when nothing else is to see the message.
   bool InputMessage(TMessage& message);
+  void HintShow(THintInfo& info);
   void RegisterDropTarget();
   void RevokeDropTarget();
   bool ParentIsForm() const;

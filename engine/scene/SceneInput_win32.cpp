@@ -6,11 +6,14 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Form.h"
+#include "classlib/desktop/HintWindow.h"
 #include "classlib/desktop/Screen.h"
 #include "engine/paint/Font.h"
 #include "engine/scene/DragDrop.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SizeGripInterface.h"
+#include "engine/tree/Control.h"
+#include "engine/tree/ControlActionLink.h"
 #include "engine/tree/VisualObject.h"
 
 #include <algorithm>
@@ -434,8 +437,32 @@ bool TvgCustomScene::InputMessage(TMessage& message) {
       return true;
     case WM_IME_COMPOSITION:
       return TvgSceneInput::Composition(*this, message);
+    case CM_HINTSHOW:
+      HintShow(*reinterpret_cast<THintInfo*>(message.LParam));
+      message.Result = 0;
+      return true;
   }
   return false;
+}
+
+// --- Hints -----------------------------------------------------------------------------------
+
+// The object under the pointer gives the hint, which stays while the pointer is over the object;
+// elsewhere there is none, and the next move asks again.
+void TvgCustomScene::HintShow(THintInfo& info) {
+  const TvgPoint point{float(info.CursorPos.x), float(info.CursorPos.y)};
+  TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, point);
+  if (!object || !object->ShowHint()) {
+    info.HintStr.clear();
+    info.CursorRect = {info.CursorPos.x, info.CursorPos.y, info.CursorPos.x + 1, info.CursorPos.y + 1};
+    return;
+  }
+  std::string hint = Utf16ToGbk(object->Hint());
+  if (auto* control = dynamic_cast<TvgControl*>(object); control && control->ActionLink())
+    control->ActionLink()->DoShowHint(hint);
+  info.HintStr = hint;
+  const TvgRect area = object->GetAbsoluteRect();
+  info.CursorRect = {LONG(Trunc(area.Left)), LONG(Trunc(area.Top)), LONG(Trunc(area.Right)), LONG(Trunc(area.Bottom))};
 }
 
 // --- Drop target -----------------------------------------------------------------------------

@@ -45,6 +45,8 @@ public:
   virtual void BeginVCLDrag(TvgVisualObject* object) = 0;
   virtual void DesignSelect(TvgVisualObject* object) = 0;
   virtual bool GetAnimatedCaret() const = 0;
+  // The form designer that edits the scene's form reports the object as one of its selection.
+  virtual bool IsSelectedByDesigner(TvgObject* object) const = 0;
 
 protected:
   ~IvgWindowScene() = default;

@@ -4,6 +4,7 @@
 
 #include "classlib/core/UnitGuard.h"
 #include "engine/scene/DragDrop.h"
+#include "engine/scene/Frame.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Popup.h"
 #include "engine/scene/Scene.h"
@@ -35,6 +36,7 @@ void vgInitializeSceneUnit() {
   // Drag and drop needs OLE; a failure leaves it unavailable and is otherwise ignored.
   oleStarted = SUCCEEDED(OleInitialize(nullptr));
   RegisterClasses({TvgCustomScene::StaticClass(), TvgWindowScene::StaticClass()});
+  vgRegisterObjects("Layout", {TvgFrame::StaticClass()});
   vgRegisterObjects("Popup", {TvgPopup::StaticClass(), TvgMessagePopup::StaticClass()});
 }
 

@@ -9,6 +9,7 @@
 #include "classlib/desktop/Form.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Canvas.h"
+#include "engine/scene/Frame.h"
 #include "engine/tree/Control.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/styles/Resources.h"
@@ -70,6 +71,7 @@ TvgCustomScene::~TvgCustomScene() {
   for (TvgVisualObject* held : {std::exchange(hovered_, nullptr), std::exchange(focused_, nullptr)})
     if (held) held->RemoveFreeNotification(this);
   if (style_) style_->RemoveFreeNotification(this);
+  if (frame_) frame_->SetSceneObject(nullptr);
   loadedTimer_.reset();
   for (TvgObject* root : std::exchange(roots_, {})) {
     root->SetScene(nullptr);
@@ -125,6 +127,7 @@ void TvgCustomScene::Notification(TComponent* component, TOperation operation) {
   forget(hovered_);
   forget(focused_);
   forget(designPlaceObject_);
+  forget(frame_);
 }
 
 void TvgCustomScene::SetCaptured(TvgVisualObject* object) {
@@ -150,10 +153,35 @@ void TvgCustomScene::ReleaseFocused() {
   old->KillFocus();
 }
 
+// The designer of the first form among the scene's owners.
+bool TvgCustomScene::IsSelectedByDesigner(TvgObject* object) const {
+  for (TComponent* owner = Owner(); owner; owner = owner->Owner())
+    if (auto* form = dynamic_cast<TCustomForm*>(owner)) return form->Designer() && form->Designer()->IsSelected(object);
+  return false;
+}
+
 TvgPoint TvgCustomScene::LocalToScreen(const TvgPoint& point) const {
   POINT p{LONG(Trunc(point.X)), LONG(Trunc(point.Y))};
   if (HandleAllocated()) ::ClientToScreen(const_cast<TvgCustomScene*>(this)->Handle(), &p);
   return {float(p.x), float(p.y)};
+}
+
+// --- Actions --------------------------------------------------------------------------------
+
+namespace {
+
+void UpdateActions(TvgObject& object) {
+  TvgVisualObject* visual = object.Visual();
+  if (visual && !visual->Visible()) return;
+  if (auto* control = dynamic_cast<TvgControl*>(&object); control && control->GetAction()) control->InitiateAction();
+  for (int i = 0; i < object.ChildrenCount(); ++i) UpdateActions(*object.Children(i));
+}
+
+}  // namespace
+
+void TvgCustomScene::InitiateAction() {
+  TCustomControl::InitiateAction();
+  if (TvgObject* root = GetRoot()) UpdateActions(*root);
 }
 
 // --- Streaming -------------------------------------------------------------------------------
@@ -206,6 +234,13 @@ void TvgCustomScene::AddObject(TvgObject* object) {
   visual->RecalcAbsolute();
   visual->Repaint();
   RealignRoot();
+}
+
+void TvgCustomScene::RestoreRoot(TvgObject* object) {
+  if (!object) return;
+  AddObject(object);
+  std::stable_partition(roots_.begin(), roots_.end(), [object](TvgObject* root) { return root == object; });
+  if (!HasState(csDestroying)) RealignRoot();
 }
 
 void TvgCustomScene::RemoveObject(TvgObject* object) {

@@ -13,11 +13,13 @@ CL_PUBLISHED(TvgImage) {
   published.Property("WrapMode", &I::WrapMode, &I::SetWrapMode).Default(vgImageFit);
   published.Property("DisableInterpolation", &I::DisableInterpolation, &I::SetDisableInterpolation)
       .Default(false);
+  published.Property("OnBitmapLoaded", &I::OnBitmapLoaded, &I::OnBitmapLoaded);
 }
 
 TvgImage::TvgImage(TComponent* owner)
     : TvgVisualObject(owner), bitmap_(std::make_unique<TvgBitmap>()), bitmapMargins_(std::make_unique<TvgBounds>()) {
   bitmap_->OnChange = [this](TObject* sender) { BitmapChanged(sender); };
+  bitmap_->OnLoaded = [this](TObject*, const Variant& value) { BitmapLoaded(value); };
   bitmapMargins_->OnChange = [this](TObject*) { Repaint(); };
 }
 
@@ -41,6 +43,11 @@ void TvgImage::SetDisableInterpolation(bool disable) {
 void TvgImage::BitmapChanged(TObject*) {
   UpdateEffects();
   Repaint();
+}
+
+void TvgImage::BitmapLoaded(const Variant& value) {
+  OnBitmapLoaded(this, value);
+  if (!HasState(csDestroying)) Repaint();
 }
 
 Variant TvgImage::GetData() { return vgObjectToVariant(bitmap_.get()); }

@@ -34,7 +34,11 @@ public:
 
   virtual void BitmapChanged(TObject* sender);
 
+  // The bitmap loaded a file; the value is its name.
+  TEvent<TObject*, const Variant&> OnBitmapLoaded;
+
 private:
+  void BitmapLoaded(const Variant& value);
   void PaintWrapped(TvgCanvas& canvas, TvgBitmap& bitmap, float opacity);
   void PaintTiled(TvgCanvas& canvas, TvgBitmap& bitmap, float opacity);
   void PaintNinePatch(TvgCanvas& canvas, TvgBitmap& bitmap, float opacity);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "classlib/core/TextCodec.h"
+#include "engine/tree/ControlActionLink.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/styles/Style.h"
@@ -20,13 +22,15 @@ void FinishLoading(TvgObject* object) {
 CL_PUBLISHED(TvgControl) {
   using C = TvgControl;
   published.Property("HelpType", &C::HelpType, &C::SetHelpType).Default(htContext);
-  published.Property("HelpKeyword", &C::HelpKeyword, &C::SetHelpKeyword);
+  published.Property("HelpKeyword", &C::HelpKeyword, &C::SetHelpKeyword).Stored(&C::HelpKeywordStored);
   published.Property("HelpContext", &C::HelpContext, &C::SetHelpContext).Default(0);
   published.Property("Resource", &C::Resource, &C::SetResource);
   published.Property("TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1);
 }
 
 TvgControl::TvgControl(TComponent* owner) : TvgVisualObject(owner) {}
+
+TvgControl::~TvgControl() { actionLink_.reset(); }
 
 // Bound controls let go of this one, last to first, while it is still whole.
 void TvgControl::BeforeDestruction() {
@@ -131,8 +135,53 @@ void TvgControl::Notification(TComponent* component, TOperation operation) {
   Inherited::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == styleObject_) ForgetStyleObject();
+  // A freed action has already let go of the link when the notification comes.
+  if (actionLink_ && (component == actionLink_->Action() || !actionLink_->Action())) actionLink_.reset();
   if (component == bindingSource_) bindingSource_ = nullptr;
   std::erase_if(boundControls_, [component](TvgControl* bound) { return bound == component; });
+}
+
+// --- Actions ----------------------------------------------------------------------------------
+
+TBasicAction* TvgControl::GetAction() const { return actionLink_ ? actionLink_->Action() : nullptr; }
+
+// An action read from a stream with the control may still be loading: then the control keeps
+// what it was given of its own.
+void TvgControl::SetAction(TBasicAction* action) {
+  if (!action) {
+    if (TBasicAction* old = GetAction()) old->RemoveFreeNotification(this);
+    actionLink_.reset();
+    return;
+  }
+  if (action == GetAction()) return;
+  if (!actionLink_) actionLink_ = std::make_unique<TvgControlActionLink>(this);
+  if (TBasicAction* old = GetAction()) old->RemoveFreeNotification(this);
+  actionLink_->SetAction(action);
+  actionLink_->OnChange = [this](TObject* sender) {
+    if (sender == GetAction()) ActionChange(GetAction(), false);
+  };
+  ActionChange(action, action->HasState(csLoading));
+  action->FreeNotification(this);
+}
+
+void TvgControl::ActionChange(TBasicAction* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (!action) return;
+  if (vgHasPublishedText(*this)) {
+    const std::wstring text = vgPublishedText(*this);
+    if (!checkDefaults || text.empty() || text == GbkToUtf16(Name()))
+      vgSetPublishedText(*this, GbkToUtf16(action->Caption()));
+  }
+  if (vgHasPublishedChecked(*this) && (!checkDefaults || !vgPublishedChecked(*this)))
+    vgSetPublishedChecked(*this, action->Checked());
+  if (!checkDefaults || Enabled()) SetEnabled(action->Enabled());
+  if (!checkDefaults || Hint().empty()) SetHint(GbkToUtf16(action->Hint()));
+  if (!checkDefaults || Visible()) SetVisible(action->Visible());
+  if (!checkDefaults || !OnClick) OnClick = action->OnExecute();
+}
+
+void TvgControl::InitiateAction() {
+  if (actionLink_) actionLink_->Update();
 }
 
 // --- Data binding -----------------------------------------------------------------------------
@@ -165,6 +214,9 @@ void TvgControl::SetHelpKeyword(const std::string& keyword) {
   if (!Loading()) helpType_ = htKeyword;
 }
 
+// The action carries the help while the control's equals it.
+bool TvgControl::HelpKeywordStored() const { return !actionLink_ || !actionLink_->IsHelpLinked(); }
+
 void TvgControl::SetHelpContext(int32_t context) {
   helpContext_ = context;
   if (!Loading()) helpType_ = htContext;
@@ -180,4 +232,5 @@ int TvgControl::TabOrder() const {
 // Read from a stream, the order waits for the parent's Loaded, which sorts its tab list by it.
 void TvgControl::SetTabOrder(int order) {
   if (Loading()) SetStoredTabOrder(order);
+  else if (Parent() && Parent()->IsVisual()) Parent()->Visual()->MoveInTabList(this, order);
 }

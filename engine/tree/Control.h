@@ -7,19 +7,20 @@
 // A control gets its style at the first of: its first paint, gaining the focus, SetResource
 // after loading, UpdateResource (a scene re-applying styles). Until then FindResource finds only
 // its own children; a control whose style cannot be found paints its own children only.
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "classlib/desktop/Action.h"
 #include "engine/tree/VisualObject.h"
 
-class TBasicAction;
-
-CL_ENUM(THelpType, htKeyword, htContext)
+class TvgControlActionLink;
 
 class TvgControl : public TvgVisualObject {
   CL_CLASS(TvgControl, TvgVisualObject)
 public:
   explicit TvgControl(TComponent* owner);
+  ~TvgControl() override;
   void BeforeDestruction() override;
 
   // The name of the style to apply; empty: the style name of the class.
@@ -38,6 +39,11 @@ public:
   void SetTabOrder(int order);
 
   // Subclasses publish these.
+  // The action the control shows: setting one links it, and the control takes what the action
+  // carries (ActionChange); nullptr lets go of it.
+  TBasicAction* Action() const { return GetAction(); }
+  void SetAction(TBasicAction* action);
+  TvgControlActionLink* ActionLink() const { return actionLink_.get(); }
   bool AutoTranslate() const { return autoTranslate_; }
   void SetAutoTranslate(bool value) { autoTranslate_ = value; }
   // The control whose value this one follows; the value is copied at once and on every change.
@@ -56,9 +62,12 @@ public:
   void EnterFocus() override;
   void BeforePaint() override;
 
-  virtual TBasicAction* GetAction() const { return nullptr; }
-  virtual void ActionChange(TBasicAction*, bool) {}
-  virtual void InitiateAction() {}
+  virtual TBasicAction* GetAction() const;
+  // The action's caption, enabled, checked and visible states, hint and execute handler; with
+  // checkDefaults only where the control still has its own default.
+  virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
+  // Brings the linked action up to date (its OnUpdate).
+  virtual void InitiateAction();
   // Binds the parts of the style just applied; subclasses call the base first.
   virtual void ApplyStyle();
   // Subclasses drop their references to parts of the style object here, before it goes.
@@ -75,11 +84,13 @@ protected:
   }
 
 private:
+  bool HelpKeywordStored() const;
   void AddBoundControl(TvgControl* control);
   void RemoveBoundControl(TvgControl* control);
   void ForgetStyleObject();
   void PlaceStyleObject(TvgObject* style);
 
+  std::unique_ptr<TvgControlActionLink> actionLink_;
   TvgObject* styleObject_ = nullptr;
   bool needsResource_ = true;
   std::vector<TvgControl*> boundControls_;

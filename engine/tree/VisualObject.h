@@ -21,10 +21,12 @@ class TvgDragObject;
 class TvgEffect;
 class TvgRectangle;
 class TPopupMenu;
+class TvgPopup;
 
 // The class library's input types, declared as its window controls declare them, so that this
 // header stays free of the platform's headers.
 enum TMouseButton : int;
+enum TvgStrokeDash : int;
 enum TShiftStateItem : int;
 using TShiftState = TSet<TShiftStateItem>;
 using TCursor = int32_t;
@@ -116,6 +118,9 @@ public:
   void SetShowHint(bool show) { showHint_ = show; }
   TPopupMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu);
+  // Opened, modally, by the context menu when there is no PopupMenu.
+  TvgPopup* Popup() const { return popup_; }
+  void SetPopup(TvgPopup* popup);
 
   // Painting.
   TvgCanvas* Canvas() const { return canvas_; }
@@ -153,6 +158,8 @@ public:
   const std::vector<TvgVisualObject*>& TabList() const { return tabList_; }
   // Appends the tab list; recursive puts each entry's own list right after the entry.
   void GetTabList(std::vector<TvgVisualObject*>& list, bool recursive) const;
+  // Moves a child of the tab list to the position, kept within the list.
+  void MoveInTabList(TvgVisualObject* child, int position);
 
   // The scene's mouse capture.
   void Capture();
@@ -249,6 +256,9 @@ public:
   virtual void Realign();
 
 protected:
+  // A child that changes its size while not aligned asks such a parent to lay out again (the
+  // content of a scroll box, whose bounds follow its children).
+  virtual bool RealignsOnChildResize() const { return false; }
   // When set, a press on the object captures the mouse.
   bool AutoCapture() const { return autoCapture_; }
   void SetAutoCapture(bool value) { autoCapture_ = value; }
@@ -288,7 +298,8 @@ private:
   // Painting.
   bool MeetsDirtyRects(TvgVisualObject& child);
   void PaintOwnLook(TvgCanvas& canvas);
-  void PaintDragHighlight(TvgCanvas& canvas);
+  // The local rect inset by 1 unit, outlined: the designer's mark and the drag-over highlight.
+  void PaintInnerOutline(TvgCanvas& canvas, TvgColor color, float thickness, TvgStrokeDash dash);
   void ApplyEffects(TvgCanvas& canvas);
   void RenderEffect(TvgEffect& effect, const TvgPoint& scale);
 
@@ -315,6 +326,7 @@ private:
   std::wstring hint_;
   bool showHint_ = false;
   TPopupMenu* popupMenu_ = nullptr;
+  TvgPopup* popup_ = nullptr;
   bool absoluteEnabled_ = true;
   bool enabledStale_ = true;
   bool enabled_ = true;

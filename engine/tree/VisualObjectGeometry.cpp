@@ -2,6 +2,7 @@
 // update rect) derived from its ancestors.
 #include "engine/tree/VisualObject.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "engine/effects/Effect.h"
@@ -116,6 +117,12 @@ TvgRect TvgVisualObject::GetUpdateRect() {
     if (Scene()->GetSelected() == this) {
       vgInflateRect(rect, 4, 4);
       rect.Top -= 13;
+    }
+    // Room for the drop hint's label above the object the designer would drop into.
+    if (Scene()->GetDesignPlaceObject() == this) {
+      vgInflateRect(rect, 1, 1);
+      rect.Top -= 20;
+      rect.Right = std::max(rect.Right, rect.Left + 160);
     }
     if (!clipChildren_) {
       if (hasEffects_) {

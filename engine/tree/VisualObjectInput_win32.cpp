@@ -1,7 +1,10 @@
 // The input side of TvgVisualObject: the default reactions to what the scene routes to it
 // (presses, moves, releases, wheel, hover, keys, focus, drag events), hit testing, the tab
 // list and context menus.
+#include <algorithm>
+
 #include "engine/tree/Control.h"
+#include "engine/scene/Popup.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
 #include "classlib/core/SysUtils.h"
@@ -134,9 +137,13 @@ void TvgVisualObject::DialogKey(uint16_t& key, TShiftState shift) {
 }
 
 void TvgVisualObject::ContextMenu(const TvgPoint& screenPoint) {
-  if (!popupMenu_) return;
-  popupMenu_->SetPopupComponent(this);
-  popupMenu_->Popup(int(Round(screenPoint.X)), int(Round(screenPoint.Y)));
+  if (popupMenu_) {
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(int(Round(screenPoint.X)), int(Round(screenPoint.Y)));
+  } else if (popup_) {
+    popup_->SetStaysOpen(false);
+    popup_->PopupModal();
+  }
 }
 
 // --- Focus -----------------------------------------------------------------------------------
@@ -176,6 +183,14 @@ void TvgVisualObject::GetTabList(std::vector<TvgVisualObject*>& list, bool recur
     list.push_back(child);
     if (recursive) child->GetTabList(list, true);
   }
+}
+
+void TvgVisualObject::MoveInTabList(TvgVisualObject* child, int position) {
+  auto it = std::find(tabList_.begin(), tabList_.end(), child);
+  if (it == tabList_.end()) return;
+  tabList_.erase(it);
+  const int last = int(tabList_.size());
+  tabList_.insert(tabList_.begin() + std::clamp(position, 0, last), child);
 }
 
 // --- Hit testing -----------------------------------------------------------------------------

@@ -16,6 +16,7 @@ namespace {
 
 constexpr TvgCorners kAllCorners{vgCornerTopLeft, vgCornerTopRight, vgCornerBottomLeft, vgCornerBottomRight};
 constexpr TvgColor kDragOverColor = 0xB2005ACC;
+constexpr TvgColor kDesignerMarkColor = 0xB200CC5A;
 
 }  // namespace
 
@@ -71,7 +72,10 @@ void TvgVisualObject::PaintChild(TvgCanvas& canvas, TvgVisualObject& child) {
   }
   if (!child.HasEffectReplacingPainting()) child.PaintOwnLook(canvas);
   child.AfterPaint();
-  if (child.isDragOver_ && !child.dragDisableHighlight_) child.PaintDragHighlight(canvas);
+  IvgWindowScene* scene = Scene();
+  if (scene && scene->GetSelected() != &child && scene->IsSelectedByDesigner(&child))
+    child.PaintInnerOutline(canvas, kDesignerMarkColor, 1, vgDashDash);
+  if (child.isDragOver_ && !child.dragDisableHighlight_) child.PaintInnerOutline(canvas, kDragOverColor, 3, vgDashSolid);
   if (clipState >= 0) canvas.RestoreState(clipState);
   if (effectsAfter) {
     canvas.SetMatrix(child.GetAbsoluteMatrix());
@@ -108,12 +112,12 @@ void TvgVisualObject::PaintOwnLook(TvgCanvas& canvas) {
   }
 }
 
-void TvgVisualObject::PaintDragHighlight(TvgCanvas& canvas) {
+void TvgVisualObject::PaintInnerOutline(TvgCanvas& canvas, TvgColor color, float thickness, TvgStrokeDash dash) {
   const int state = canvas.SaveState();
   canvas.Stroke()->SetStyle(vgBrushSolid);
-  canvas.Stroke()->SetSolidColor(kDragOverColor);
-  canvas.StrokeThickness = 3;
-  canvas.SetStrokeDash(vgDashSolid);
+  canvas.Stroke()->SetSolidColor(color);
+  canvas.StrokeThickness = thickness;
+  canvas.SetStrokeDash(dash);
   TvgRect outline = GetLocalRect();
   vgInflateRect(outline, -1, -1);
   canvas.DrawRect(outline, 0, 0, kAllCorners, 1, vgCornerRound);

@@ -92,7 +92,8 @@ void TvgVisualObject::SizeChanged() {
   if (Loading() || !Scene()) return;
   UpdateEffects();
   RecalcUpdateRect();
-  if (TvgVisualObject* parent = VisualParent(); parent && align_ != vaNone) parent->Realign();
+  if (TvgVisualObject* parent = VisualParent(); parent && (align_ != vaNone || parent->RealignsOnChildResize()))
+    parent->Realign();
   if (ChildrenCount() > 0) Realign();
   if (rotateAngle_ != 0) MatrixChanged(this);
   Repaint();

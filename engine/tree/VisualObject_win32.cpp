@@ -7,6 +7,7 @@
 #include "classlib/desktop/Menus.h"
 #include "engine/effects/Effect.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/scene/Popup.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/shapes/Shapes.h"
 
@@ -33,6 +34,7 @@ CL_PUBLISHED(TvgVisualObject) {
   published.Property("ShowHint", &V::ShowHint, &V::SetShowHint).Default(false);
   published.Property("CanClipped", &V::CanClipped, &V::SetCanClipped).Default(true);
   published.Property("PopupMenu", &V::PopupMenu, &V::SetPopupMenu);
+  published.Property("Popup", &V::Popup, &V::SetPopup);
   published.Property("Scale", &V::Scale, &V::SetScale);
   published.Property("Visible", &V::Visible, &V::SetVisible).Default(true);
   published.Property("DesignHide", &V::DesignHide, &V::SetDesignHide).Default(false);
@@ -81,6 +83,7 @@ TvgVisualObject::TvgVisualObject(TComponent* owner)
 TvgVisualObject::~TvgVisualObject() {
   LeaveTree();
   SetPopupMenu(nullptr);
+  SetPopup(nullptr);
 }
 
 void TvgVisualObject::ChildAdded(TvgObject* child) {
@@ -169,7 +172,15 @@ void TvgVisualObject::Notification(TComponent* component, TOperation operation) 
   TvgObject::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == popupMenu_) popupMenu_ = nullptr;
+  if (component == popup_) popup_ = nullptr;
   if (component == caret_) caret_ = nullptr;
+}
+
+void TvgVisualObject::SetPopup(TvgPopup* popup) {
+  if (popup == popup_) return;
+  if (popup_) popup_->RemoveFreeNotification(this);
+  popup_ = popup;
+  if (popup_) popup_->FreeNotification(this);
 }
 
 void TvgVisualObject::SetPopupMenu(TPopupMenu* menu) {

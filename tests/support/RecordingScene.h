@@ -31,6 +31,8 @@ public:
   bool animatedCaret = true;
   TvgVisualObject* focused = nullptr;
   TvgVisualObject* selected = nullptr;
+  TvgObject* designerSelected = nullptr;  // what the form's designer reports selected
+  TvgVisualObject* designPlace = nullptr;
 
   // A visual root object of the given size at the origin.
   template <class T = TvgVisualObject>
@@ -88,10 +90,11 @@ public:
   void SetStyle(TvgResources*) override {}
   bool GetTransparency() const override { return false; }
   void UpdateResource() override {}
-  TvgVisualObject* GetDesignPlaceObject() const override { return nullptr; }
+  TvgVisualObject* GetDesignPlaceObject() const override { return designPlace; }
   void SetCaptured(TvgVisualObject*) override {}
   TvgVisualObject* GetCaptured() const override { return nullptr; }
   TvgPoint GetMousePos() const override { return {}; }
   TvgPoint LocalToScreen(const TvgPoint& point) const override { return point; }
   void BeginVCLDrag(TvgVisualObject*) override {}
+  bool IsSelectedByDesigner(TvgObject* object) const override { return object == designerSelected; }
 };

@@ -115,8 +115,8 @@ protected:
     part->SetAlign(align);
   }
 
-  // A styled box of the given size in the scene, holding one child of the given bounds. Adding
-  // an item leaves the bars alone until the box is next laid out.
+  // A styled box of the given size in the scene, holding one child of the given bounds. The
+  // child takes its size once it is in the box, which lays the box out.
   template <class B = TvgScrollBox>
   B* AddBox(float width, float height, const TvgRect& child = {0, 0, 10, 10}) {
     if (!style) MakeStyle();
@@ -124,9 +124,10 @@ protected:
     box->SetResource("teststyle");
     box->SetBounds(0, 0, width, height);
     scene.AddObject(box);
-    item = AddProbe(box, 0xFF000000, child);
     box->ApplyResource();
-    box->Realign();
+    item = AddProbe(box, 0xFF000000, {child.Left, child.Top, child.Left, child.Top});
+    item->SetWidth(vgRectWidth(child));
+    item->SetHeight(vgRectHeight(child));
     return box;
   }
   static TvgScrollBar* Bar(TvgControl* bar) { return dynamic_cast<TvgScrollBar*>(bar); }

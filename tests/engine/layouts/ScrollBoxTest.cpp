@@ -138,6 +138,16 @@ TEST_F(ScrollBox, TheBarsValuesMoveTheContentAgainstTheViewport) {
   EXPECT_EQ(box->Content()->Position()->Y(), -220);
 }
 
+TEST_F(ScrollBox, AnItemGrowingWithoutAlignmentLaysTheBoxOutAgain) {
+  TvgScrollBox* box = AddBox(200, 200, {0, 0, 100, 20});
+  EXPECT_FALSE(box->VScrollBar()->Enabled());
+  item->SetHeight(500);
+  EXPECT_TRUE(box->VScrollBar()->Enabled());
+  EXPECT_EQ(Bar(box->VScrollBar())->Max(), 500);
+  item->SetWidth(400);
+  EXPECT_TRUE(box->HScrollBar()->Enabled());
+}
+
 TEST_F(ScrollBox, ItemsScrolledOutOfViewAreNotHit) {
   TvgScrollBox* box = AddBox(200, 200, {0, 0, 100, 20});
   item->SetHitTest(true);

@@ -4,6 +4,8 @@
 #include "tests/support/HandMadeData.h"
 #include "tests/support/InputFixture.h"
 #include "engine/scene/SizeGripInterface.h"
+#include "classlib/desktop/HintWindow.h"
+#include "classlib/desktop/Timer.h"
 
 namespace {
 
@@ -172,6 +174,63 @@ TEST_F(ScenePointer, AnOleDragDropsItsTextOnTheObjectThatAcceptsIt) {
   EXPECT_FALSE(Seen("A:DragLeave"));
   EXPECT_FALSE(a->IsDragOver());
   EXPECT_EQ(data.references, 1u);
+}
+
+// The application's hint for an object with ShowHint and Hint: shown after the pause near the
+// pointer, gone when the pointer moves to an object without one and when it leaves the window.
+TEST_F(ScenePointer, AHintAppearsOverAnObjectAndGoesOnLeave) {
+  Application->SetHintPause(150);
+  Application->SetHintHidePause(10000);
+  TvgVisualObject* a = Add("A", 10, 10);
+  a->SetShowHint(true);
+  a->SetHint(L"Saves the file");
+  Add("B", 100, 10);
+  auto hintShown = [] { return Application->HintWindow() && Application->HintWindow()->Showing(); };
+  EXPECT_TRUE(PumpUntil([&] {
+    PointAt(30, 30);
+    return hintShown();
+  }));
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->Caption(), L"Saves the file");
+  EXPECT_EQ(Application->HintTimer()->Interval(), 150u);
+  EXPECT_EQ(Application->HintHideTimer()->Interval(), 10000u);
+  RECT placed;
+  GetWindowRect(Application->HintWindow()->Handle(), &placed);
+  EXPECT_GE(placed.top, form->Top() + 30) << "below the pointer";
+  EXPECT_TRUE(PumpUntil([&] {
+    PointAt(120, 30);
+    return !hintShown();
+  }));
+  PumpFor(400);
+  EXPECT_FALSE(hintShown()) << "the other object has no hint";
+  EXPECT_TRUE(PumpUntil([&] {
+    PointAt(30, 30);
+    return hintShown();
+  }));
+  EXPECT_TRUE(PumpUntil([&] {
+    PointAt(-100, -100);
+    return !hintShown();
+  }));
+  Application->SetHintPause(500);
+  Application->SetHintHidePause(2500);
+}
+
+TEST_F(ScenePointer, AHintGoesByItselfAfterTheHidePause) {
+  Application->SetHintPause(50);
+  Application->SetHintHidePause(300);
+  TvgVisualObject* a = Add("A", 10, 10);
+  a->SetShowHint(true);
+  a->SetHint(L"Short-lived");
+  auto hintShown = [] { return Application->HintWindow() && Application->HintWindow()->Showing(); };
+  EXPECT_TRUE(PumpUntil([&] {
+    PointAt(30, 30);
+    return hintShown();
+  }));
+  EXPECT_TRUE(PumpUntil([&] { return !hintShown(); }, 3000));
+  PumpFor(200);
+  EXPECT_FALSE(hintShown()) << "not shown again while the pointer rests";
+  Application->SetHintPause(500);
+  Application->SetHintHidePause(2500);
 }
 
 }  // namespace

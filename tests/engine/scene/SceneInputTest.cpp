@@ -4,6 +4,7 @@
 //
 #include "classlib/core/TextCodec.h"
 #include "engine/animation/FloatAnimation.h"
+#include "classlib/desktop/HintWindow.h"
 
 namespace {
 
@@ -383,6 +384,29 @@ TEST_F(SceneInput, EmptySpaceOfAPopUpFormDoesNotMoveIt) {
   Release(10, 10);
   EXPECT_EQ(form->Left(), kFormLeft);
   EXPECT_EQ(form->Top(), kFormTop);
+}
+
+// The hint the scene gives when the application asks: the object's under the pointer, staying
+// while the pointer is over it.
+TEST_F(SceneInput, TheObjectUnderThePointerGivesTheHintForItsRectangle) {
+  TvgVisualObject* a = Add("A", 10, 20);
+  a->SetHint(L"Opens the file");
+  a->SetShowHint(true);
+  Add("B", 100, 20)->SetHint(L"not shown");
+  auto ask = [this](int x, int y) {
+    THintInfo info;
+    info.CursorPos = {x, y};
+    info.HintStr = "scene hint";
+    EXPECT_EQ(scene->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)), 0);
+    return info;
+  };
+  THintInfo over = ask(30, 30);
+  EXPECT_EQ(over.HintStr, "Opens the file");
+  EXPECT_EQ(over.CursorRect, (RECT{10, 20, 60, 60}));
+  THintInfo beside = ask(120, 30);  // no ShowHint
+  EXPECT_EQ(beside.HintStr, "");
+  EXPECT_EQ(beside.CursorRect, (RECT{120, 30, 121, 31}));
+  EXPECT_EQ(ask(250, 150).HintStr, "");
 }
 
 }  // namespace

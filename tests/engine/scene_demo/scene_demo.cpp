@@ -15,49 +15,9 @@
 #include "engine/paint/Brush.h"
 #include "engine/paint/Canvas.h"
 #include "engine/scene/Scene.h"
+#include "tests/engine/scene_demo/DemoScene.h"
 #include "toolkit/Toolkit.h"
 #include "engine/tree/VisualObject.h"
-
-namespace {
-
-constexpr TvgCorners kAllCorners{vgCornerTopLeft, vgCornerTopRight, vgCornerBottomLeft, vgCornerBottomRight};
-
-class TBlock : public TvgVisualObject {
-  CL_CLASS(TBlock, TvgVisualObject)
-public:
-  using TvgVisualObject::TvgVisualObject;
-  TvgColor color = 0;
-  void Paint() override {
-    GetCanvas()->Fill()->SetStyle(vgBrushSolid);
-    GetCanvas()->Fill()->SetSolidColor(color);
-    GetCanvas()->FillRect(GetLocalRect(), 0, 0, kAllCorners, GetAbsoluteOpacity(), vgCornerRound);
-  }
-};
-
-// Counts the paint passes.
-class TDemoScene : public TvgWindowScene {
-public:
-  using TvgWindowScene::TvgWindowScene;
-  int draws = 0;
-  void Draw() override {
-    TvgWindowScene::Draw();
-    ++draws;
-  }
-};
-
-TBlock* AddBlock(TvgObject* parent, TvgColor color, float x, float y, float width, float height) {
-  auto* block = new TBlock(nullptr);
-  block->color = color;
-  block->SetBounds(x, y, width, height);
-  parent->AddObject(block);
-  return block;
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-}  // namespace
-
-CL_PUBLISHED(TBlock) {}
 
 int main(int argc, char** argv) {
   if (argc < 5) {

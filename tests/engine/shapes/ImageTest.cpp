@@ -251,12 +251,18 @@ TEST_F(ImagePixels, ABitmapIsLoadedFromTheFileItsDataNames) {
   source.Clear(0x80FF0000);
   source.SaveToFile(file);
   TvgImage* image = Add<TvgImage>(0, 0, 50, 50);
+  std::vector<std::string> loaded;
+  image->OnBitmapLoaded = [&](TObject* sender, const Variant& value) {
+    loaded.push_back((sender == image ? "image:" : "?:") + value.ToString());
+  };
   image->SetData(Variant(file));
   DeleteFileA(file.c_str());
   EXPECT_EQ(image->Bitmap()->Width(), 5);
   EXPECT_EQ(image->Bitmap()->Height(), 4);
+  EXPECT_EQ(loaded, (std::vector<std::string>{"image:" + file}));
   image->SetData(Variant(file));
   EXPECT_EQ(image->Bitmap()->Width(), 5) << "once it is gone, nothing changes";
+  EXPECT_EQ(loaded.size(), 1u) << "and nothing reports a load";
 }
 
 TEST_F(ImagePixels, EmptyBitmapsAndImagesOfNoSizeDrawNothing) {

@@ -2,6 +2,7 @@
 // FindResource finds, data binding, tab order and help.
 #include "tests/support/StyleFixture.h"
 #include "engine/tree/Control.h"
+#include "engine/tree/Content.h"
 
 #include <gtest/gtest.h>
 
@@ -276,6 +277,54 @@ TEST_F(Control, TabOrderReadFromAStreamOrdersTheParentsTabList) {
   EXPECT_EQ(tabOrder("b"), 0);
   EXPECT_EQ(tabOrder("c"), 1);
   parent->Free();
+}
+
+TEST_F(Control, TabOrderSetAfterLoadingMovesTheControlWithinTheTabList) {
+  auto* parent = new TvgVisualObject(nullptr);
+  scene->AddObject(parent);
+  TvgControl* controls[3];
+  for (TvgControl*& control : controls) {
+    control = new TvgProbeControl(nullptr);
+    parent->AddObject(control);
+  }
+  using List = std::vector<TvgVisualObject*>;
+  controls[0]->SetTabOrder(99);
+  EXPECT_EQ(parent->TabList(), (List{controls[1], controls[2], controls[0]}));
+  EXPECT_EQ(controls[0]->TabOrder(), 2);
+  controls[2]->SetTabOrder(-5);
+  EXPECT_EQ(parent->TabList(), (List{controls[2], controls[1], controls[0]}));
+  controls[0]->SetTabOrder(1);
+  EXPECT_EQ(parent->TabList(), (List{controls[2], controls[0], controls[1]}));
+}
+
+// Lays its content out again each time it is laid out, as a control sizing its items does.
+class TContentHolder : public TvgVisualObject {
+public:
+  TContentHolder() : TvgVisualObject(nullptr) {
+    content = new TvgContent(nullptr);
+    AddObject(content);
+  }
+  TvgContent* content;
+  int realigns = 0;
+  void Realign() override {
+    ++realigns;
+    TvgVisualObject::Realign();
+    content->Realign();
+  }
+};
+
+TEST_F(Control, AContentLaysOutItselfAndThenItsParentOnce) {
+  auto* holder = new TContentHolder;
+  scene->AddObject(holder);
+  holder->content->SetBounds(0, 0, 80, 60);
+  auto* item = new TvgVisualObject(nullptr);
+  holder->content->AddObject(item);
+  item->SetAlign(vaClient);
+  holder->realigns = 0;
+  holder->content->Realign();
+  EXPECT_EQ(holder->realigns, 1);  // the holder's own call back into its content stops there
+  EXPECT_EQ(item->Width(), 80);
+  EXPECT_EQ(item->Height(), 60);
 }
 
 TEST_F(Control, TabOrderWithoutAVisualParentIsMinusOne) {

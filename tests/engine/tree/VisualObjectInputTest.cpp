@@ -4,6 +4,8 @@
 //
 #include "tests/support/RecordingScene.h"
 #include "engine/tree/Control.h"
+#include "engine/scene/Popup.h"
+#include "classlib/core/Property.h"
 #include "engine/animation/FloatAnimation.h"
 
 namespace {
@@ -259,6 +261,35 @@ TEST_F(ObjectInput, TheContextMenuPopsUpAtTheRoundedPointForTheObject) {
   a->SetPopupMenu(nullptr);
   a->ContextMenu({1, 1});
   EXPECT_EQ(menu.popups.size(), 1u);
+}
+
+// Notes its modal runs instead of running one.
+class TRecordingPopup : public TvgPopup {
+public:
+  TRecordingPopup() : TvgPopup(nullptr) { SetStaysOpen(true); }
+  std::vector<bool> runsStayingOpen;
+  int PopupModal() override {
+    runsStayingOpen.push_back(StaysOpen());
+    return 0;
+  }
+};
+
+TEST_F(ObjectInput, WithoutAPopupMenuTheContextMenuRunsThePopupModallyNotStayingOpen) {
+  TvgVisualObject* a = Add("A", 10, 10);
+  auto* popup = new TRecordingPopup;
+  a->SetPopup(popup);
+  EXPECT_EQ(std::get<TObject*>(GetPropValue(a, "Popup")), popup);
+  a->ContextMenu({10, 10});
+  EXPECT_EQ(popup->runsStayingOpen, std::vector<bool>{false});
+  TRecordingPopupMenu menu;
+  a->SetPopupMenu(&menu);
+  a->ContextMenu({10, 10});
+  EXPECT_EQ(menu.popups.size(), 1u);
+  EXPECT_EQ(popup->runsStayingOpen.size(), 1u);  // the menu wins
+  a->SetPopupMenu(nullptr);
+  popup->Free();
+  EXPECT_EQ(a->Popup(), nullptr);
+  a->ContextMenu({10, 10});
 }
 
 TEST_F(ObjectInput, TheWheelIsUnhandledWithoutAHandler) {

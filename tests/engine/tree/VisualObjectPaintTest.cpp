@@ -165,6 +165,20 @@ TEST_F(PaintPipeline, AnObjectDraggedOverIsOutlined) {
   EXPECT_TRUE(canvas->Calls("DrawRect").empty());
 }
 
+TEST_F(PaintPipeline, TheFormDesignersOtherSelectedObjectsAreMarked) {
+  TPaintProbe* marked = AddProbe(root, A, {10, 10, 30, 30});
+  scene.designerSelected = marked;
+  PaintOver();
+  const auto outlines = canvas->Calls("DrawRect");
+  ASSERT_EQ(outlines.size(), 1u);
+  EXPECT_EQ(outlines[0].Rect, (TvgRect{1, 1, 19, 19}));
+  EXPECT_EQ(outlines[0].Color, 0xB200CC5Au);
+  EXPECT_EQ(outlines[0].Thickness, 1);
+  scene.selected = marked;  // the scene draws its own selection
+  PaintOver();
+  EXPECT_TRUE(canvas->Calls("DrawRect").empty());
+}
+
 TEST_F(PaintPipeline, EffectsAreRenderedOnceIntoTheirBitmapAtTheAbsoluteScale) {
   root->Scale()->SetPoint({2, 2});
   TPaintProbe* shaded = AddProbe(root, A, {10, 10, 30, 20});

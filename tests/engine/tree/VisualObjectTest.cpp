@@ -202,6 +202,14 @@ TEST_F(VisualObject, FocusAndDesignSelectionWidenTheUpdateRect) {
   scene.selected = child;
   child->RecalcUpdateRect();
   ExpectRect(child->GetUpdateRect(), {6, 13, 54, 54});
+  // The object the designer would drop into makes room for its label, at least 160 wide.
+  scene.selected = nullptr;
+  scene.designPlace = child;
+  child->RecalcUpdateRect();
+  ExpectRect(child->GetUpdateRect(), {9, 9, 169, 51});
+  root->SetClipChildren(false);
+  child->SetWidth(200);
+  ExpectRect(child->GetUpdateRect(), {9, 9, 211, 51});
 }
 
 TEST_F(VisualObject, RepaintAsksNothingOfAHiddenOrHeldObject) {
