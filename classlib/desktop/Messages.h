@@ -19,3 +19,6 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 1;     // the mouse came over th
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 2;     // the mouse left the control's window
 inline constexpr UINT CM_RELEASE = CM_BASE + 3;        // posted by TCustomForm::Release: free the form
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 4; // the window is to be shown or hidden (Showing)
+// Asked by a form designer before it handles a mouse message over the control: LParam holds the
+// client point (XPos, YPos); a Result of 1 lets the control take the mouse itself.
+inline constexpr UINT CM_DESIGNHITTEST = CM_BASE + 28;

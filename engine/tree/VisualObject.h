@@ -153,6 +153,8 @@ public:
   const std::vector<TvgVisualObject*>& TabList() const { return tabList_; }
   // Appends the tab list; recursive puts each entry's own list right after the entry.
   void GetTabList(std::vector<TvgVisualObject*>& list, bool recursive) const;
+  // Moves a child of the tab list to the position, cut to the list's ends.
+  void MoveInTabList(TvgVisualObject* child, int position);
 
   // The scene's mouse capture.
   void Capture();
