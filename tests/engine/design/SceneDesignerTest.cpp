@@ -287,7 +287,8 @@ TEST_F(SceneDesign, TheOverlayDrawsTheFrameAndHandlesOverTheSelection) {
   EXPECT_EQ(PixelAt(140, 50) & 0xFFFFFF, 0xFFFFFFu) << "rotation handle";
   EXPECT_EQ(PixelAt(140, 110) & 0xFFFFFF, 0xFFFFFFu) << "bottom edge handle";
   int framePixels = 0;
-  for (int x = 110; x < 130; ++x) framePixels += (PixelAt(x, 60) & 0xFFFFFF) == 0x1072C5;
+  for (int x = 110; x < 130; ++x)  // half a unit inside the top edge
+    for (int y : {60, 61}) framePixels += (PixelAt(x, y) & 0xFFFFFF) == 0x1072C5;
   EXPECT_GT(framePixels, 4) << "dashed frame";
   EXPECT_EQ(PixelAt(140, 85) & 0xFFFFFF, 0u) << "inside";
   Move(100, 60);  // the handle under the mouse turns red
