@@ -56,10 +56,7 @@ TvgVisualObject* TvgSceneDesigner::Selection() const {
   return selected && selected->Scene() == &scene_ ? selected : nullptr;
 }
 
-void TvgSceneDesigner::Forget(TComponent* component) {
-  snapLines_.Forget(component);
-  if (menu_ && component == menu_->PopupComponent()) menu_->SetPopupComponent(nullptr);
-}
+void TvgSceneDesigner::Forget(TComponent* component) { snapLines_.Forget(component); }
 
 // --- Insertion -------------------------------------------------------------------------------
 

@@ -32,6 +32,13 @@ public:
   int selects = 0, doubleClicks = 0;
 };
 
+// A container whose items a designer adds from the menu.
+class TItemsProbe : public TDesignProbe {
+public:
+  using TDesignProbe::TDesignProbe;
+  std::string GetItemClasses() override { return "TvgText;TvgEllipse"; }
+};
+
 class TFocusProbe : public TvgControl {
 public:
   explicit TFocusProbe(TComponent* owner) : TvgControl(owner) { SetCanFocused(true); }
@@ -204,6 +211,27 @@ TEST_F(SceneDesign, AResizedCornerSnapsToTheEdgeOfALinedUpSibling) {
   EXPECT_EQ(Bounds(a).Right, 120);
 }
 
+TEST_F(SceneDesign, AnAltDragOffersTheObjectUnderThePointerAndPlacesTheSelectionIntoIt) {
+  scene->SetDesignSnapToLines(false);
+  HoldKeys({VK_MENU});
+  Press(35, 35);
+  for (int step = 1; step <= 5; ++step) Move(35 + 23 * step, 35 + 15 * step, MK_LBUTTON);  // to (150, 110)
+  EXPECT_EQ(scene->GetDesignPlaceObject(), b);
+  Paint();
+  EXPECT_EQ(PixelAt(141, 90) & 0xFFFFFF, 0x5B91DEu) << "the label above B";
+  Send(WM_LBUTTONUP, 0, MAKELPARAM(150, 110));
+  HoldKeys({});
+  EXPECT_EQ(a->Parent(), b);
+  EXPECT_EQ(a->LocalToAbsolute({0, 0}), (TvgPoint{145, 105})) << "kept its place on the screen";
+  EXPECT_EQ(scene->GetDesignPlaceObject(), nullptr);
+}
+
+TEST_F(SceneDesign, TheRotationHandleTurnsTheSelectionTowardsThePointer) {
+  scene->DesignSelect(a);
+  Drag({50, 20}, {100, 45});  // from above A's centre (50, 45) to its right
+  EXPECT_EQ(a->RotateAngle(), 90);
+}
+
 TEST_F(SceneDesign, InsertObjectAddsANamedClassUnderTheSelectionAndSelectsIt) {
   scene->DesignSelect(a);
   scene->InsertObject("TvgText");
@@ -326,6 +354,17 @@ TEST_F(SceneDesign, TheMenuAddsTheSelectionsItemClassesAndAnyRegisteredClass) {
   EXPECT_EQ(a->Children(0)->ClassName(), "TvgEllipse");
   TMenuItem* shapes = MenuItem({"Add object", "Shapes"});
   for (int i = 1; i < shapes->Count(); ++i) EXPECT_LT(shapes->Items(i - 1)->Caption(), shapes->Items(i)->Caption());
+}
+
+TEST_F(SceneDesign, TheMenuOffersTheItemClassesOfTheSelection) {
+  auto* list = new TItemsProbe(form);
+  list->SetBounds(0, 0, 50, 50);
+  b->AddObject(list);
+  scene->DesignSelect(list);
+  EXPECT_EQ(designer->BuildMenu()->Items()->Items(0)->Caption(), "Add Text");
+  Choose({"Add Ellipse"});
+  ASSERT_EQ(list->ChildrenCount(), 1);
+  EXPECT_EQ(list->Children(0)->ClassName(), "TvgEllipse");
 }
 
 TEST_F(SceneDesign, DeleteObjectPassesTheSelectionToTheParentAndKeepsTheRoot) {
