@@ -8,11 +8,8 @@
 set -euo pipefail
 prefix=$1; demo=$2; outdir=$3; shift 3
 wine_run=("$@")
-for tool in xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
-done
-[ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
-export DISPLAY=$(cat "$prefix.display")
+source "$(dirname "$0")/../../support/screen_test.sh"
+screen_test_setup "$prefix" xdotool import convert
 
 work=$(mktemp -d)
 demo_pid=
@@ -28,21 +25,11 @@ fail() {
   [ -f "$work/log" ] && { echo "--- demo output (last lines):" >&2; tr -d '\r' <"$work/log" | tail -n 15 >&2; }
   exit 1
 }
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 last_state() { tr -d '\r' <"$work/log" | grep '^state ' | tail -n 1; }
 state_has() { for part in "$@"; do last_state | grep -q -- " $part\( \|$\)" || return 1; done; }
 expect_state() {  # WHAT PARTS...
   local what=$1; shift
   wait_for 10 state_has "$@" || fail "$what: expected $*, state is: $(last_state)"
-}
-pixel() {
-  local hex
-  hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
-  [ -n "$hex" ] && printf '%d,%d,%d' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
 }
 
 X=80; Y=80  # the form's place; scene points below are taken to the screen by at()
