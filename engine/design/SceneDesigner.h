@@ -45,6 +45,7 @@ public:
   // ShowMenu.
   TPopupMenu* BuildMenu();
   void ShowMenu(const TvgPoint& screenPoint);
+  // On from construction; a design tool with a menu of its own switches it off.
   bool MenuEnabled() const { return menuEnabled_; }
   void SetMenuEnabled(bool enabled) { menuEnabled_ = enabled; }
 
@@ -53,7 +54,6 @@ public:
   const TvgSnapLines& SnapLines() const { return snapLines_; }
   // The selection when it is still an object of this scene.
   TvgVisualObject* Selection() const;
-  TvgCustomScene& Scene() const { return scene_; }
 
   // The menu's commands.
   void DeleteSelection();
@@ -74,7 +74,7 @@ private:
   THandle HandleAt(const TvgPoint& point) const;
   TvgPoint InParent(TvgVisualObject& selection, const TvgPoint& point) const;
   void Drag(TvgVisualObject& selection, const TvgPoint& point, TShiftState shift);
-  void DragMove(TvgVisualObject& selection, const TvgPoint& inParent, TShiftState shift);
+  void DragMove(TvgVisualObject& selection, const TvgPoint& inParent);
   void DragResize(TvgVisualObject& selection, TvgPoint inParent);
   void DragRotate(TvgVisualObject& selection, const TvgPoint& inParent);
   void OfferPlace(TvgVisualObject& selection, const TvgPoint& point, TShiftState shift);

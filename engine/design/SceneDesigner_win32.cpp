@@ -163,7 +163,7 @@ void TvgSceneDesigner::MouseMove(TShiftState shift, const TvgPoint& point) {
 void TvgSceneDesigner::Drag(TvgVisualObject& selection, const TvgPoint& point, TShiftState shift) {
   RepaintOverlay();
   const TvgPoint inParent = InParent(selection, scene_.SnapToGrid(point));
-  if (dragged_ == hMove) DragMove(selection, inParent, shift);
+  if (dragged_ == hMove) DragMove(selection, inParent);
   else if (dragged_ == hRotate) DragRotate(selection, inParent);
   else DragResize(selection, inParent);
   if (dragged_ == hMove) OfferPlace(selection, point, shift);
@@ -172,7 +172,7 @@ void TvgSceneDesigner::Drag(TvgVisualObject& selection, const TvgPoint& point, T
 
 // The grabbed point follows the pointer: on the grid when it is on, else pulled onto lined-up
 // siblings; the object stays inside its parent.
-void TvgSceneDesigner::DragMove(TvgVisualObject& selection, const TvgPoint& inParent, TShiftState) {
+void TvgSceneDesigner::DragMove(TvgVisualObject& selection, const TvgPoint& inParent) {
   TvgVisualObject& parent = *vgVisualParent(selection);
   TvgPoint position{startBounds_.Left + inParent.X - downPoint_.X, startBounds_.Top + inParent.Y - downPoint_.Y};
   position = scene_.SnapToGrid(position);

@@ -70,8 +70,7 @@ TvgCustomScene::TvgCustomScene(TComponent* owner) : TCustomControl(owner) {
 // Roots go first to last, each without its scene, so that none reports back to this scene.
 TvgCustomScene::~TvgCustomScene() {
   designer_.reset();
-  for (TvgVisualObject* held : {std::exchange(hovered_, nullptr), std::exchange(focused_, nullptr),
-                                std::exchange(selected_, nullptr)})
+  for (TvgVisualObject* held : {std::exchange(hovered_, nullptr), std::exchange(focused_, nullptr)})
     if (held) held->RemoveFreeNotification(this);
   if (style_) style_->RemoveFreeNotification(this);
   loadedTimer_.reset();
@@ -170,11 +169,7 @@ void TvgCustomScene::InsertObject(const std::string& className) {
 // The selection is told, and the whole scene shows the new state at once.
 void TvgCustomScene::DesignSelect(TvgVisualObject* object) {
   if (object && object->Scene() != this) return;
-  if (object != selected_) {
-    if (selected_) selected_->RemoveFreeNotification(this);
-    selected_ = object;
-    if (selected_) selected_->FreeNotification(this);
-  }
+  selected_ = object;
   if (object) object->DesignSelect();
   AddUpdateRect({0, 0, 10000, 10000});
   Draw();

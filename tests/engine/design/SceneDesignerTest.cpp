@@ -127,6 +127,14 @@ TEST_F(SceneDesign, APressSelectsTheObjectUnderThePointerAndTellsIt) {
   Send(WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
 }
 
+TEST_F(SceneDesign, WithTheMenuSwitchedOffARightPressOnlySelects) {
+  designer->SetMenuEnabled(false);
+  Press(35, 35, WM_RBUTTONDOWN, MK_RBUTTON);
+  Send(WM_RBUTTONUP, 0, MAKELPARAM(35, 35));
+  EXPECT_EQ(scene->GetSelected(), a);
+  EXPECT_EQ(designer->DraggedHandle(), TvgSceneDesigner::hNone);
+}
+
 TEST_F(SceneDesign, ADoubleClickReachesTheObjectsDesignHook) {
   Press(35, 35);
   Send(WM_LBUTTONUP, 0, MAKELPARAM(35, 35));
@@ -224,6 +232,21 @@ TEST_F(SceneDesign, AnAltDragOffersTheObjectUnderThePointerAndPlacesTheSelection
   EXPECT_EQ(a->Parent(), b);
   EXPECT_EQ(a->LocalToAbsolute({0, 0}), (TvgPoint{145, 105})) << "kept its place on the screen";
   EXPECT_EQ(scene->GetDesignPlaceObject(), nullptr);
+}
+
+TEST_F(SceneDesign, AnOfferedParentFreedWithItsOwnParentIsForgotten) {
+  scene->SetDesignSnapToLines(false);
+  auto* inner = Add(b, "Inner", 0, 0, 40, 30);
+  HoldKeys({VK_MENU});
+  Press(35, 35);
+  for (int step = 1; step <= 5; ++step) Move(35 + 23 * step, 35 + 15 * step, MK_LBUTTON);
+  ASSERT_EQ(scene->GetDesignPlaceObject(), inner);
+  b->Free();
+  EXPECT_EQ(scene->GetDesignPlaceObject(), nullptr);
+  Paint();
+  Send(WM_LBUTTONUP, 0, MAKELPARAM(150, 110));
+  HoldKeys({});
+  EXPECT_EQ(a->Parent(), panel);
 }
 
 TEST_F(SceneDesign, TheRotationHandleTurnsTheSelectionTowardsThePointer) {
