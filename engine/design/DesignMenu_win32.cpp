@@ -2,11 +2,11 @@
 #include "engine/design/SceneDesigner.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "classlib/core/FileStream.h"
 #include "classlib/core/StringStream.h"
+#include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Menus.h"
 #include "engine/design/DesignStyle.h"
 #include "engine/design/TabOrderEditor.h"
@@ -67,13 +67,15 @@ TPopupMenu* TvgSceneDesigner::BuildMenu() {
     for (const std::string& name : SplitClasses(selection->GetItemClasses()))
       AddItem(items, "Add " + WithoutTvg(name), [this, name](TObject*) { InsertObject("Tvg" + WithoutTvg(name)); });
 
+  // The category list is sorted by category: each run of one category is a submenu.
   TMenuItem* addObject = AddItem(items, "Add object");
-  std::map<std::string, std::vector<std::string>> categories;
-  for (const TvgObjectCategory& entry : vgObjectCategories())
-    categories[entry.Category].push_back(WithoutTvg(entry.Class->Name));
-  for (auto& [category, names] : categories) {
+  const std::vector<TvgObjectCategory>& categories = vgObjectCategories();
+  for (size_t first = 0, end = 0; first < categories.size(); first = end) {
+    std::vector<std::string> names;
+    for (end = first; end < categories.size() && SameText(categories[end].Category, categories[first].Category); ++end)
+      names.push_back(WithoutTvg(categories[end].Class->Name));
     std::sort(names.begin(), names.end());
-    TMenuItem* submenu = AddItem(*addObject, category);
+    TMenuItem* submenu = AddItem(*addObject, categories[first].Category);
     for (const std::string& name : names)
       AddItem(*submenu, name, [this, name](TObject*) { InsertObject("Tvg" + name); });
   }

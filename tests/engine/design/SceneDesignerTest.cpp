@@ -377,6 +377,10 @@ TEST_F(SceneDesign, TheMenuAddsTheSelectionsItemClassesAndAnyRegisteredClass) {
   EXPECT_EQ(a->Children(0)->ClassName(), "TvgEllipse");
   TMenuItem* shapes = MenuItem({"Add object", "Shapes"});
   for (int i = 1; i < shapes->Count(); ++i) EXPECT_LT(shapes->Items(i - 1)->Caption(), shapes->Items(i)->Caption());
+  // One submenu a category, in the category list's order.
+  TMenuItem* categories = MenuItem({"Add object"});
+  for (int i = 1; i < categories->Count(); ++i)
+    EXPECT_LT(CompareText(categories->Items(i - 1)->Caption(), categories->Items(i)->Caption()), 0);
 }
 
 TEST_F(SceneDesign, TheMenuOffersTheItemClassesOfTheSelection) {

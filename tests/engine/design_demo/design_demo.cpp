@@ -3,9 +3,10 @@
 // A borderless 440 x 300 form at (LEFT, TOP) holds a designed scene: a grey root, a blue panel
 // "Panel" at (20, 20) of 300 x 240 holding "A" (20, 20, 60 x 40) and "B" (160, 120, 60 x 40),
 // and three buttons beside it. The grid is 8 units. Whenever the tree changes it prints one
-// "state" line: the selection, A's and B's bounds, the panel's children, the buttons' tab order
-// and the snap settings. A file "insert" in WORKFOLDER holding a class name makes the scene
-// insert that class; the program ends when a file "stop" appears there (or after two minutes).
+// "state" line: the selection, A's and B's bounds, the panel's children and how many objects it
+// holds in all, the buttons' tab order and the snap settings. A file "insert" in WORKFOLDER
+// holding a class name makes the scene insert that class; the program ends when a file "stop"
+// appears there (or after two minutes).
 #include "classlib/desktop/Win32.h"
 
 #include <cstdio>
@@ -43,6 +44,12 @@ std::string Bounds(TvgVisualObject* object) {
   return text.str();
 }
 
+int CountBelow(TvgObject* object) {
+  int count = 0;
+  for (int i = 0; i < object->ChildrenCount(); ++i) count += 1 + CountBelow(object->Children(i));
+  return count;
+}
+
 std::string NameOf(TvgObject* object) { return object->Name().empty() ? object->ClassName() : object->Name(); }
 
 std::string State(TvgCustomScene& scene, TvgVisualObject* panel, TvgVisualObject* root) {
@@ -53,6 +60,7 @@ std::string State(TvgCustomScene& scene, TvgVisualObject* panel, TvgVisualObject
   text << " B=" << Bounds(dynamic_cast<TvgVisualObject*>(scene.Owner()->FindComponent("B")));
   text << " kids=";
   for (int i = 0; i < panel->ChildrenCount(); ++i) text << (i ? "," : "") << NameOf(panel->Children(i));
+  text << " objects=" << CountBelow(panel);
   text << " tab=";
   for (size_t i = 0; i < root->TabList().size(); ++i) text << (i ? "," : "") << NameOf(root->TabList()[i]);
   text << " grid=" << scene.DesignSnapToGrid() << " lines=" << scene.DesignSnapToLines();

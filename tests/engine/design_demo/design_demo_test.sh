@@ -88,7 +88,11 @@ expect_state "Delete object" kids=B,A
 
 # A class inserted by name goes under the selection and is selected.
 echo TvgEllipse >"$work/insert"
-expect_state "an ellipse inserted into the panel" sel=TvgEllipse kids=B,A,TvgEllipse
+expect_state "an ellipse inserted into the panel" sel=TvgEllipse kids=B,A,TvgEllipse objects=3
+
+# Add object > the first class of the first category, put under the ellipse.
+menu 30 30 Down Right Right Return
+expect_state "Add object under the ellipse" kids=B,A,TvgEllipse objects=4
 
 # The selection's handles on screen.
 click 210 160
