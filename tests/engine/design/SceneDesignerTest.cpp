@@ -61,6 +61,7 @@ protected:
   void SetUp() override {
     SceneTest::SetUp();
     ASSERT_NE(scene->Designer(), nullptr);
+    ASSERT_NE(scene->GetCanvas(), nullptr) << "no default canvas class: the scene cannot paint";
     designer = scene->Designer();
     panel = Add(root, "Panel", 20, 20, 200, 150);
     a = Add(panel, "A", 10, 10, 40, 30);
