@@ -22,3 +22,6 @@ inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 4; // the window is to be sh
 // The hint pause ran out over the control: LParam points to the THintInfo to fill in; a non-zero
 // result shows no hint.
 inline constexpr UINT CM_HINTSHOW = CM_BASE + 5;
+// Asked by a form designer before it handles a mouse message over the control: LParam holds the
+// client point (XPos, YPos); a Result of 1 lets the control take the mouse itself.
+inline constexpr UINT CM_DESIGNHITTEST = CM_BASE + 28;

@@ -1,6 +1,6 @@
 #include "controls/buttons/ColorButton.h"
 
-#include "controls/dialogs/SystemDialogs.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Brush.h"
 #include "engine/shapes/Shape.h"
 

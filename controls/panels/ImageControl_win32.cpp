@@ -4,7 +4,7 @@
 
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
-#include "controls/dialogs/SystemDialogs.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Canvas.h"
 #include "engine/paint/Filter.h"

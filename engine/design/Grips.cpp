@@ -47,9 +47,13 @@ void vgPaintSelectionFrame(TvgCanvas& canvas, const TvgRect& rect, float opacity
   canvas.SetStrokeDash(vgDashSolid);
 }
 
+TvgVisualObject* vgVisualParent(const TvgVisualObject& object) {
+  return object.Parent() ? object.Parent()->Visual() : nullptr;
+}
+
 TvgPoint vgPointInParent(TvgVisualObject& object, const TvgPoint& local, bool clampToParent) {
   const TvgPoint absolute = object.LocalToAbsolute(local);
-  TvgVisualObject* parent = object.Parent() ? object.Parent()->Visual() : nullptr;
+  TvgVisualObject* parent = vgVisualParent(object);
   if (!parent) return absolute;
   TvgPoint point = parent->AbsoluteToLocal(absolute);
   if (clampToParent) {

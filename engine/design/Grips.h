@@ -18,6 +18,9 @@ void vgPaintSquareGrip(TvgCanvas& canvas, const TvgPoint& center, float side, bo
 // The dashed 1-unit frame of the grip colour around rect, inset by half a unit.
 void vgPaintSelectionFrame(TvgCanvas& canvas, const TvgRect& rect, float opacity);
 
+// The object's parent when it is visual, else nullptr.
+TvgVisualObject* vgVisualParent(const TvgVisualObject& object);
+
 // The object's local point in its parent's coordinates (scene coordinates without a visual
 // parent); with clampToParent cut to 0..the parent's width and height.
 TvgPoint vgPointInParent(TvgVisualObject& object, const TvgPoint& local, bool clampToParent);

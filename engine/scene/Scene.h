@@ -22,6 +22,7 @@
 class TvgBrush;
 class TvgCanvas;
 class TvgFrame;
+class TvgSceneDesigner;
 class TvgSceneDropTarget;
 class TvgSceneInput;
 struct THintInfo;
@@ -46,6 +47,7 @@ public:
   TvgFrame* Frame() const { return frame_; }
   void SetFrame(TvgFrame* frame) { frame_ = frame; }
 
+  // Outside design mode the grid is never shown, whatever was stored.
   bool DesignSnapGridShow() const { return snapGridShow_; }
   void SetDesignSnapGridShow(bool show) { snapGridShow_ = show; }
   bool DesignSnapToGrid() const { return snapToGrid_; }
@@ -53,10 +55,18 @@ public:
   bool DesignSnapToLines() const { return snapToLines_; }
   void SetDesignSnapToLines(bool snap) { snapToLines_ = snap; }
   float DesignSnapGridSize() const { return snapGridSize_; }
+  void SetDesignSnapGridSize(float size) { snapGridSize_ = size; }
+  // The design-time editor of a scene created in design mode; nullptr otherwise.
+  TvgSceneDesigner* Designer() const { return designer_.get(); }
 
   // The object becomes the first root again (a frame gives back the root it showed).
   void RestoreRoot(TvgObject* object);
   int RootCount() const { return int(roots_.size()); }
+  // The topmost object under a scene point, or nullptr.
+  TvgVisualObject* ObjectAt(const TvgPoint& point) const;
+  // The point on the grid when "DesignSnapToGrid" is on (each coordinate truncated to a
+  // multiple of the grid size), else unchanged.
+  TvgPoint SnapToGrid(const TvgPoint& point) const;
   TvgObject* Roots(int index) const { return roots_.at(size_t(index)); }
 
   // One paint pass over the pending update rectangles.
@@ -68,7 +78,7 @@ public:
   void BeginWindowDrag() override;
   void BeginWindowResize() override;
   void AddUpdateRect(const TvgRect& rect) override;
-  void InsertObject(const std::string&) override {}
+  void InsertObject(const std::string& className) override;
   TvgControl* GetActiveControl() const override { return activeControl_; }
   bool GetDisableUpdate() const override { return disableUpdate_; }
   void SetDisableUpdate(bool value) override { disableUpdate_ = value; }
@@ -94,7 +104,7 @@ public:
   TvgPoint LocalToScreen(const TvgPoint& point) const override;
   // A drag of one of its objects inside the scene, until the mouse is released.
   void BeginVCLDrag(TvgVisualObject* object) override;
-  void DesignSelect(TvgVisualObject* object) override { selected_ = object; }
+  void DesignSelect(TvgVisualObject* object) override;
   bool GetAnimatedCaret() const override { return animatedCaret_; }
   bool IsSelectedByDesigner(TvgObject* object) const override;
 
@@ -120,6 +130,7 @@ protected:
 
 private:
   friend class TvgSceneInput;
+  friend class TvgSceneDesigner;
   // The input messages the scene handles itself; true when nothing else is to see the message.
   bool InputMessage(TMessage& message);
   void HintShow(THintInfo& info);
@@ -177,6 +188,7 @@ private:
   TvgPoint resizePoint_;
   int resizeWidth_ = 0, resizeHeight_ = 0;
   TvgSceneDropTarget* dropTarget_ = nullptr;
+  std::unique_ptr<TvgSceneDesigner> designer_;
 };
 
 // The scene placed on forms: the published properties of TvgCustomScene.

@@ -8,6 +8,7 @@
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/HintWindow.h"
 #include "classlib/desktop/Screen.h"
+#include "engine/design/SceneDesigner.h"
 #include "engine/paint/Font.h"
 #include "engine/scene/DragDrop.h"
 #include "engine/scene/Ime.h"
@@ -85,8 +86,6 @@ LOGFONTW CompositionFont(const TvgFont& font) {
 // The routing steps, kept out of the scene's header.
 class TvgSceneInput {
 public:
-  static TvgVisualObject* ObjectAt(TvgCustomScene& scene, const TvgPoint& point);
-  static TvgPoint Snapped(const TvgCustomScene& scene, int x, int y);
   static void StoreMousePos(TvgCustomScene& scene, int x, int y);
   static TvgPoint LocalMousePos(const TvgCustomScene& scene, TvgVisualObject& object);
   static void Hover(TvgCustomScene& scene, TvgVisualObject* object);
@@ -111,8 +110,8 @@ public:
 
 // Roots from the last to the first, up to the first that is not visual; an invisible root
 // answers nothing outside the designer.
-TvgVisualObject* TvgSceneInput::ObjectAt(TvgCustomScene& scene, const TvgPoint& point) {
-  for (auto it = scene.roots_.rbegin(); it != scene.roots_.rend(); ++it) {
+TvgVisualObject* TvgCustomScene::ObjectAt(const TvgPoint& point) const {
+  for (auto it = roots_.rbegin(); it != roots_.rend(); ++it) {
     TvgVisualObject* root = (*it)->Visual();
     if (!root) return nullptr;
     if (TvgVisualObject* hit = root->ObjectAtPoint(point)) return hit;
@@ -120,14 +119,15 @@ TvgVisualObject* TvgSceneInput::ObjectAt(TvgCustomScene& scene, const TvgPoint& 
   return nullptr;
 }
 
-TvgPoint TvgSceneInput::Snapped(const TvgCustomScene& scene, int x, int y) {
-  TvgPoint point{float(x), float(y)};
-  if (!scene.snapToGrid_ || scene.snapGridSize_ == 0) return point;
-  const float size = scene.snapGridSize_;
+TvgPoint TvgCustomScene::SnapToGrid(const TvgPoint& point) const {
+  if (!snapToGrid_ || snapGridSize_ == 0) return point;
+  const float size = snapGridSize_;
   return {float(Trunc(point.X / size)) * size, float(Trunc(point.Y / size)) * size};
 }
 
-void TvgSceneInput::StoreMousePos(TvgCustomScene& scene, int x, int y) { scene.mousePos_ = Snapped(scene, x, y); }
+void TvgSceneInput::StoreMousePos(TvgCustomScene& scene, int x, int y) {
+  scene.mousePos_ = scene.SnapToGrid({float(x), float(y)});
+}
 
 TvgPoint TvgSceneInput::LocalMousePos(const TvgCustomScene& scene, TvgVisualObject& object) {
   return object.AbsoluteToLocal(scene.mousePos_);
@@ -152,8 +152,9 @@ void TvgCustomScene::MouseDown(TMouseButton button, TShiftState shift, int x, in
   TCustomControl::MouseDown(button, shift, x, y);
   if (CanFocus()) SetFocus();
   TvgSceneInput::StoreMousePos(*this, x, y);
+  if (designer_) return designer_->MouseDown(button, shift, {float(x), float(y)});
   if (designTime_) return;
-  TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, mousePos_);
+  TvgVisualObject* object = ObjectAt(mousePos_);
   if (!object) return BeginWindowDrag();
   if (IsSizeGrip(object)) return BeginWindowResize();
   const TvgPoint local = TvgSceneInput::LocalMousePos(*this, *object);
@@ -166,13 +167,14 @@ void TvgCustomScene::MouseMove(TShiftState shift, int x, int y) {
   if (windowMoving_) return TvgSceneInput::MoveHostForm(*this, x, y);
   if (windowResizing_) return TvgSceneInput::ResizeHostForm(*this, x, y);
   TvgSceneInput::StoreMousePos(*this, x, y);
+  if (designer_) return designer_->MouseMove(shift, {float(x), float(y)});
   if (designTime_) return;
   if (TvgSceneInput::Dragging(*this)) return TvgSceneInput::DragMove(*this);
   if (captured_) {
     const TvgPoint local = TvgSceneInput::LocalMousePos(*this, *captured_);
     return captured_->MouseMove(shift, local.X, local.Y, 0, 0);
   }
-  TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, mousePos_);
+  TvgVisualObject* object = ObjectAt(mousePos_);
   TvgSceneInput::Hover(*this, object);
   TCursor cursor = savedCursor_;
   if (object) {
@@ -189,9 +191,10 @@ void TvgCustomScene::MouseUp(TMouseButton button, TShiftState shift, int x, int 
   TCustomControl::MouseUp(button, shift, x, y);
   windowMoving_ = false;
   windowResizing_ = false;
+  if (designer_) return designer_->MouseUp(button, shift, {float(x), float(y)});
   if (designTime_) return;
   if (TvgSceneInput::Dragging(*this)) return TvgSceneInput::DragRelease(*this);
-  TvgVisualObject* object = captured_ ? captured_ : TvgSceneInput::ObjectAt(*this, mousePos_);
+  TvgVisualObject* object = captured_ ? captured_ : ObjectAt(mousePos_);
   if (!object) return;
   const TvgPoint local = TvgSceneInput::LocalMousePos(*this, *object);
   object->MouseUp(button, shift, local.X, local.Y);
@@ -204,7 +207,7 @@ bool TvgCustomScene::DoMouseWheel(TShiftState shift, int wheelDelta, POINT mouse
     captured_->MouseWheel(shift, wheelDelta, handled);
     return handled;
   }
-  for (TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, mousePos_); object && !handled;
+  for (TvgVisualObject* object = ObjectAt(mousePos_); object && !handled;
        object = object->Parent() ? object->Parent()->Visual() : nullptr)
     object->MouseWheel(shift, wheelDelta, handled);
   return handled;
@@ -451,7 +454,7 @@ bool TvgCustomScene::InputMessage(TMessage& message) {
 // elsewhere there is none, and the next move asks again.
 void TvgCustomScene::HintShow(THintInfo& info) {
   const TvgPoint point{float(info.CursorPos.x), float(info.CursorPos.y)};
-  TvgVisualObject* object = TvgSceneInput::ObjectAt(*this, point);
+  TvgVisualObject* object = ObjectAt(point);
   if (!object || !object->ShowHint()) {
     info.HintStr.clear();
     info.CursorRect = {info.CursorPos.x, info.CursorPos.y, info.CursorPos.x + 1, info.CursorPos.y + 1};

@@ -7,6 +7,7 @@
 #include "classlib/core/SysUtils.h"
 #include "classlib/core/Writer.h"
 #include "classlib/desktop/Form.h"
+#include "engine/design/SceneDesigner.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Canvas.h"
 #include "engine/scene/Frame.h"
@@ -64,10 +65,12 @@ TvgCustomScene::TvgCustomScene(TComponent* owner) : TCustomControl(owner) {
   fill_ = std::make_unique<TvgBrush>(vgBrushSolid, 0xFF000000);
   fill_->OnChanged = [this](TObject*) { FillChanged(); };
   SetBounds(Left(), Top(), 100, 100);
+  if (designTime_) designer_ = std::make_unique<TvgSceneDesigner>(*this);
 }
 
 // Roots go first to last, each without its scene, so that none reports back to this scene.
 TvgCustomScene::~TvgCustomScene() {
+  designer_.reset();
   for (TvgVisualObject* held : {std::exchange(hovered_, nullptr), std::exchange(focused_, nullptr)})
     if (held) held->RemoveFreeNotification(this);
   if (style_) style_->RemoveFreeNotification(this);
@@ -128,6 +131,7 @@ void TvgCustomScene::Notification(TComponent* component, TOperation operation) {
   forget(focused_);
   forget(designPlaceObject_);
   forget(frame_);
+  if (designer_) designer_->Forget(component);
 }
 
 void TvgCustomScene::SetCaptured(TvgVisualObject* object) {
@@ -184,18 +188,34 @@ void TvgCustomScene::InitiateAction() {
   if (TvgObject* root = GetRoot()) UpdateActions(*root);
 }
 
+// --- Design time -----------------------------------------------------------------------------
+
+void TvgCustomScene::InsertObject(const std::string& className) {
+  if (designer_) designer_->InsertObject(className);
+}
+
+// The selection is told, and the whole scene shows the new state at once.
+void TvgCustomScene::DesignSelect(TvgVisualObject* object) {
+  if (object && object->Scene() != this) return;
+  selected_ = object;
+  if (object) object->DesignSelect();
+  AddUpdateRect({0, 0, 10000, 10000});
+  Draw();
+}
+
 // --- Streaming -------------------------------------------------------------------------------
 
 void TvgCustomScene::DefineProperties(TFiler& filer) {
   TCustomControl::DefineProperties(filer);
-  auto define = [&filer](const char* name, bool& field) {
+  // The grid is shown only in the designer: elsewhere a stored true reads as false.
+  auto define = [&filer](const char* name, bool& field, bool readable) {
     filer.DefineProperty(
-        name, [&field](TReader& reader) { field = reader.ReadBoolean(); },
+        name, [&field, readable](TReader& reader) { field = reader.ReadBoolean() && readable; },
         [&field](TWriter& writer) { writer.WriteBoolean(field); }, true);
   };
-  define("DesignSnapGridShow", snapGridShow_);
-  define("DesignSnapToGrid", snapToGrid_);
-  define("DesignSnapToLines", snapToLines_);
+  define("DesignSnapGridShow", snapGridShow_, designTime_);
+  define("DesignSnapToGrid", snapToGrid_, true);
+  define("DesignSnapToLines", snapToLines_, true);
 }
 
 void TvgCustomScene::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
@@ -315,6 +335,9 @@ void TvgCustomScene::WndProc(TMessage& message) {
       return EraseBackgroundMessage(message);
     case vgSceneDrawMessage:
       return DrawMessage();
+    case CM_DESIGNHITTEST:
+      message.Result = designer_ && designer_->TakesMouse({float(message.XPos()), float(message.YPos())});
+      return;
   }
   TCustomControl::WndProc(message);
 }
@@ -419,6 +442,7 @@ void TvgCustomScene::Draw() {
     canvas_->Stroke()->SetStyle(vgBrushSolid);
     canvas_->Fill()->SetStyle(vgBrushSolid);
     PaintRoots();
+    if (designer_) designer_->PaintOverlay(*canvas_);
     canvas_->EndScene();
   }
   Flush();

@@ -185,14 +185,6 @@ void TvgVisualObject::GetTabList(std::vector<TvgVisualObject*>& list, bool recur
   }
 }
 
-void TvgVisualObject::MoveInTabList(TvgVisualObject* child, int position) {
-  auto it = std::find(tabList_.begin(), tabList_.end(), child);
-  if (it == tabList_.end()) return;
-  tabList_.erase(it);
-  const int last = int(tabList_.size());
-  tabList_.insert(tabList_.begin() + std::clamp(position, 0, last), child);
-}
-
 // --- Hit testing -----------------------------------------------------------------------------
 
 bool TvgVisualObject::PointInObject(float x, float y) {

@@ -168,6 +168,14 @@ void TvgVisualObject::OrderTabListByStoredOrders() {
   }
 }
 
+void TvgVisualObject::MoveInTabList(TvgVisualObject* child, int position) {
+  auto it = std::find(tabList_.begin(), tabList_.end(), child);
+  if (it == tabList_.end()) return;
+  tabList_.erase(it);
+  const size_t at = size_t(std::clamp(position, 0, int(tabList_.size())));
+  tabList_.insert(tabList_.begin() + std::ptrdiff_t(at), child);
+}
+
 void TvgVisualObject::Notification(TComponent* component, TOperation operation) {
   TvgObject::Notification(component, operation);
   if (operation != opRemove) return;

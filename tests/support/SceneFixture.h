@@ -23,6 +23,7 @@ protected:
     form = new TForm(nullptr);
     form->SetBorderStyle(bsNone);
     form->SetBounds(kFormLeft, kFormTop, 300, 200);
+    if (Designing()) form->SetDesigning(true);
     scene = new TvgWindowScene(form);
     scene->SetParent(form);
     scene->SetAlign(alClient);
@@ -37,6 +38,8 @@ protected:
     form->Free();
     DesktopTest::TearDown();
   }
+  // A designing form makes a scene in design mode.
+  virtual bool Designing() const { return false; }
   // The root object, before it joins the scene.
   virtual TvgVisualObject* NewRoot() { return new TvgVisualObject(nullptr); }
 

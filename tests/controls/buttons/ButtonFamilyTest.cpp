@@ -9,7 +9,7 @@
 #include "controls/buttons/ColorButton.h"
 #include "controls/buttons/CornerButton.h"
 #include "controls/buttons/PathButton.h"
-#include "controls/dialogs/SystemDialogs.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Brush.h"
 #include "engine/shapes/Image.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "controls/panels/ImageControl.h"
-#include "controls/dialogs/SystemDialogs.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/scene/DragDrop.h"
 #include "engine/shapes/Image.h"

@@ -6,11 +6,8 @@
 set -euo pipefail
 prefix=$1; demo=$2; shift 2
 wine_run=("$@")
-for tool in import convert; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool (imagemagick) is not installed" >&2; exit 1; }
-done
-[ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
-export DISPLAY=$(cat "$prefix.display")
+source "$(dirname "$0")/../../support/screen_test.sh"
+screen_test_setup "$prefix" import convert
 
 work=$(mktemp -d)
 demo_pid=
@@ -25,18 +22,7 @@ fail() {
   [ -f "$work/log" ] && { echo "--- demo output:" >&2; tr -d '\r' <"$work/log" >&2; }
   exit 1
 }
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 ready() { tr -d '\r' <"$work/log" | grep -q '^ready'; }
-# The colour of one pixel of a screenshot as "r,g,b".
-pixel() {
-  local hex
-  hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
-  [ -n "$hex" ] && printf '%d,%d,%d' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
-}
 expect_pixel() {  # SHOT X Y EXPECTED WHAT
   local got
   got=$(pixel "$1" "$2" "$3")

@@ -1,4 +1,4 @@
-#include "controls/dialogs/SystemDialogs.h"
+#include "engine/dialogs/SystemDialogs.h"
 
 #include "classlib/desktop/Win32.h"
 #include <commdlg.h>

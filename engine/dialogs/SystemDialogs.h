@@ -1,6 +1,6 @@
 #pragma once
-// The platform's file and colour dialogs as the controls open them. Both are modal; a stand-in
-// can answer in their place where no one is there to close them (tests).
+// The platform's file and colour dialogs as the controls and the scene designer open them. Both
+// are modal; a stand-in can answer in their place where no one is there to close them (tests).
 #include <cstdint>
 #include <string>
 
