@@ -2,7 +2,7 @@
 // animations, and three seconds of the message loop with the clock's 33 ms timer and nothing to
 // animate (ticks taken and processor time used, beside the same loop without the clock). Prints
 // one line for each.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <chrono>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // without the toolkit. It makes a 474 x 408 per-pixel transparent window, fills a 32-bit DIB with
 // an opaque card inside a transparent margin, hands it to UpdateLayeredWindow and prints
 // "on-screen MS": milliseconds from process creation until then.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // canvas_repaint_bench: full repaints of a 474 x 408 GDI+ canvas with the shapes and texts of the
 // update message window (about 10 shapes, 5 texts, one bitmap); prints the times per repaint
 // against the 33 ms animation tick.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

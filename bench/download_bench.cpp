@@ -1,6 +1,6 @@
 // download_bench URL FILE: one HttpGetFile of URL into FILE; prints "BYTES SECONDS" on success.
 #include "up/InetClient.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -4,7 +4,7 @@
 //                                 and texts has been handed to the window system the first time.
 //   layered_scene_bench repaint   prints the mean and worst time of one paint pass after a small
 //                                 (10 x 10) invalidation, and of a full one, against the 33 ms tick.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -8,7 +8,7 @@
 #include "classlib/core/MemoryStream.h"
 #include "engine/tree/Content.h"
 #include "engine/tree/Control.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/styles/ResourceObjects.h"
 
@@ -62,7 +62,7 @@ double MicrosecondsPerObject(int objects, F&& action) {
 }  // namespace
 
 int main() {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   TComponent owner(nullptr);
   TvgObject* tree = BuildStyleTree(&owner);
   int objects = CountObjects(tree);

@@ -2,7 +2,7 @@
 // shapes (the update window's layout: a card with an outline and a soft shadow, an image, a title,
 // notes and two buttons with captions), against the 33 ms animation tick; then the same with the
 // shadow's blur cache renewed on every pass, which is what the cache saves.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -9,7 +9,7 @@
 //       starts PROGRAM and prints "on-screen MS": milliseconds from the process's creation until
 //       the screen pixel at (X, Y) shows the colour (polled about every millisecond), then closes
 //       the program's message window and waits for the program to end.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,5 +1,5 @@
 #include "common/DeployConfig.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "common/FileVersion.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <cstdio>
 #include <vector>
 

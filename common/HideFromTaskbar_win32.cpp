@@ -1,6 +1,6 @@
 #include "common/HideFromTaskbar.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/desktop/Application.h"
 

@@ -1,5 +1,5 @@
 #include "common/Paths.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <vector>
 
 std::string FolderOfPath(const std::string& path) {

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <string>
 
 // Each routine opens `key` below `root`, creating it when missing, and answers whether that worked.

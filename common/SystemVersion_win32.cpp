@@ -1,5 +1,5 @@
 #include "common/SystemVersion.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 bool IsVistaOrLater() {
   OSVERSIONINFOA info{};

@@ -1,6 +1,6 @@
 #include "common/Taskbar.h"
 #include "classlib/core/SysUtils.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <oleauto.h>
 #include <cstdio>
 #include <utility>

@@ -1,7 +1,7 @@
 // kest_launcher: starts kest.exe from its own folder, maximised, and ends.
 #include "launcher/CommandLine.h"
 #include "common/Paths.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string command = BrowserCommand(AppFolder(), CommandLineArguments(GetCommandLineA()));

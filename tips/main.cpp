@@ -1,5 +1,5 @@
 // tips: the login window, or with the switch auto the tray mode.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdlib>
 #include <exception>

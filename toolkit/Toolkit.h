@@ -8,8 +8,9 @@
 
 struct TvgToolkitUnit {
   std::string Name;
-  void (*Initialize)();
-  void (*Finalize)();
+  // In order; the controls unit has one initialisation per control family.
+  std::vector<void (*)()> Initialize;
+  void (*Finalize)() = nullptr;  // nullptr when the unit has nothing to undo
 };
 
 // The units in initialisation order.

@@ -1,31 +1,36 @@
 #include "toolkit/Toolkit.h"
 
-#include "controls/ControlsUnit.h"
+#include "controls/buttons/ButtonsUnit.h"
+#include "controls/panels/PanelsUnit.h"
+#include "controls/text/TextUnit.h"
 #include "engine/animation/AnimationUnit.h"
-#include "engine/effects/Effects.h"
+#include "engine/effects/EffectsUnit.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/scene/SceneUnit.h"
 #include "engine/shapes/ShapesUnit.h"
 
+// Units that register nothing and start nothing have no row.
 const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
   static const std::vector<TvgToolkitUnit> units = {
-      {"vg_effects", &vgRegisterEffectClasses, [] {}},
-      {"vg_objects", &vgInitializeShapesUnit, [] {}},
-      {"vg_ani", &vgInitializeAnimationUnit, &vgFinalizeAnimationUnit},
-      {"vg_controls", &vgInitializeControlsUnit, [] {}},
-      {"vg_layouts", &vgInitializeLayoutUnit, [] {}},
-      {"vg_canvas_gdip", &vgInitializeGdiPlusUnit, &vgFinalizeGdiPlusUnit},
-      {"vg_scene", &vgInitializeSceneUnit, &vgFinalizeSceneUnit},
+      {"vg_effects", {&vgInitializeEffectsUnit}},
+      {"vg_objects", {&vgInitializeShapesUnit}},
+      {"vg_ani", {&vgInitializeAnimationUnit}, &vgFinalizeAnimationUnit},
+      {"vg_controls", {&vgInitializeTextUnit, &vgInitializePanelsUnit, &vgInitializeButtonsUnit}},
+      {"vg_layouts", {&vgInitializeLayoutsUnit}},
+      {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;
 }
 
 void vgInitializeToolkit() {
-  for (const TvgToolkitUnit& unit : vgToolkitUnits()) unit.Initialize();
+  for (const TvgToolkitUnit& unit : vgToolkitUnits())
+    for (void (*initialize)() : unit.Initialize) initialize();
 }
 
 void vgFinalizeToolkit() {
   const auto& units = vgToolkitUnits();
-  for (auto it = units.rbegin(); it != units.rend(); ++it) it->Finalize();
+  for (auto it = units.rbegin(); it != units.rend(); ++it)
+    if (it->Finalize) it->Finalize();
 }

@@ -1,6 +1,6 @@
 #include "up/InetClient.h"
 #include "classlib/core/SysUtils.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <wininet.h>
 #include <cstdio>
 

@@ -1,5 +1,5 @@
 #include "up/RunFile.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <shellapi.h>
 
 void RunFile(const std::string& file, const std::string& parameters) {

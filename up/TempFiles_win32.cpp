@@ -1,6 +1,6 @@
 #include "up/TempFiles.h"
 #include "classlib/core/SysUtils.h"
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <cstring>
 
 std::string TempFolderPath() {

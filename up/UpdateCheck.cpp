@@ -4,10 +4,10 @@
 #include "common/Paths.h"
 #include "up/InetClient.h"
 #include "up/VersionNumber.h"
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 namespace {
 

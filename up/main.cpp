@@ -1,6 +1,6 @@
 // up: checks the update service for a newer kest.exe; when there is one, shows the update message
 // window until the user has chosen. Ends with exit code 0.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/desktop/Application.h"
 #include "toolkit/Toolkit.h"

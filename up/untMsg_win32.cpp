@@ -1,6 +1,6 @@
 #include "up/untMsg.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Screen.h"

@@ -55,8 +55,7 @@ void FreeAndNil(T*& object) {
 
 // Streaming class registry (names compared case-insensitively).
 void RegisterClass(TClass c);
-// Several at once. Files that include windows.h use this one: its RegisterClass macro renames
-// the single-class routine there.
+// Several at once.
 void RegisterClasses(std::initializer_list<TClass> classes);
 void UnRegisterClass(TClass c);
 TClass GetClass(std::string_view name);   // nullptr when not registered

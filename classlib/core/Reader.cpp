@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "classlib/core/Collection.h"
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StreamErrors.h"
 #include "classlib/core/SysUtils.h"

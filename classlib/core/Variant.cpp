@@ -1,6 +1,6 @@
 #include "classlib/core/Variant.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 
 Variant Variant::Null() {

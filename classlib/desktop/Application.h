@@ -3,7 +3,7 @@
 // button), the title, the icon, the main form and the message loop, and the application-wide
 // exception handler. Application is made on first use (also from static initialisers) and freed
 // with its forms when the program ends.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <exception>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "classlib/desktop/CodePage.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 std::wstring AnsiToWide(std::string_view text) {
   if (text.empty()) return {};

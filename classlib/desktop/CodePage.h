@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);

@@ -6,7 +6,7 @@
 // Message dispatch: a message goes to the most derived WndProc. A class handles the messages it
 // cares about by their id and passes everything else, or a message after its own work, to
 // Inherited::WndProc; at the end of the chain DefaultHandler does the window system's default.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <string>
 #include <vector>

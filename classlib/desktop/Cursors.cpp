@@ -1,5 +1,7 @@
 #include "classlib/desktop/Cursors.h"
 
+#include "classlib/desktop/Win32.h"
+
 namespace {
 struct TStandardCursor {
   TCursor Cursor;

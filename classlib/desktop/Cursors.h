@@ -1,7 +1,7 @@
 #pragma once
 // Cursor identifiers of controls. Screen->Cursors maps each to a cursor handle; a program may
 // replace an entry with a cursor of its own choice (for example the system's hand cursor).
-#include <windows.h>
+#include "classlib/desktop/Win32Handles.h"
 
 #include <cstdint>
 

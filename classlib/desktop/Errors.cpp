@@ -1,6 +1,6 @@
 #include "classlib/desktop/Errors.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/desktop/CodePage.h"
 

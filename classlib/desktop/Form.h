@@ -2,7 +2,7 @@
 // Forms: top-level windows owned by the application window. A form class streams its
 // components and properties from the form resource named after the class in upper case
 // (RCDATA "TFRMMSG" for TfrmMsg), binding its published handlers by name.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <string>
 

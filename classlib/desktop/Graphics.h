@@ -1,6 +1,6 @@
 #pragma once
 // Graphics values of window controls: colours, the font description and the device-context canvas.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,7 @@
 #include "classlib/desktop/Icon.h"
 
+#include "classlib/desktop/Win32.h"
+
 CL_PUBLISHED(TIcon) {}
 
 TIcon::~TIcon() {

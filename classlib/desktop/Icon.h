@@ -1,6 +1,6 @@
 #pragma once
 // An icon that owns its handle: the application's icon, the notification area's icon.
-#include <windows.h>
+#include "classlib/desktop/Win32Handles.h"
 
 #include "classlib/core/Persistent.h"
 

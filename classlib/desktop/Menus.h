@@ -1,7 +1,7 @@
 #pragma once
 // Menus: items in a tree under a menu, shown by the window system. Captions are 8-bit GBK
 // texts; "-" makes a separator. A chosen item's OnClick runs from the message loop.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <string>
 #include <vector>

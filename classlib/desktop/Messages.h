@@ -1,7 +1,7 @@
 #pragma once
 // A window message as the controls' WndProc chain sees it, and the class library's own
 // control messages (sent to controls through Perform, or posted to their windows).
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 struct TMessage {
   UINT Msg = 0;

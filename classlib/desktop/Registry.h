@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <string>
 #include "classlib/core/SysUtils.h"
 

@@ -1,6 +1,6 @@
 #include "classlib/desktop/ResourceStream.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "classlib/core/StreamErrors.h"
 

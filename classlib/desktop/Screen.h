@@ -1,7 +1,7 @@
 #pragma once
 // The screen: metrics of the primary monitor and the desktop, the cursor table, and the forms of
 // the program. Screen is made on first use, like Application.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <map>
 #include <vector>

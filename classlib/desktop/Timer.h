@@ -1,6 +1,6 @@
 #pragma once
 // A timer component: OnTimer runs every Interval milliseconds while Enabled, from the message loop.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdint>
 #include <memory>

@@ -2,7 +2,7 @@
 // A hidden top-level window whose messages go to one handler: the message window of timers,
 // menus and the notification-area icon. Being top-level, it also receives broadcast messages.
 // An exception that leaves the handler goes to the application's exception handler.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <functional>
 

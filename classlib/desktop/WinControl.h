@@ -2,7 +2,7 @@
 // A control with a window of its own. The window is made on demand (Handle, HandleNeeded) from
 // CreateParams, uses a wide (UTF-16) window procedure, and routes every message through WndProc;
 // an exception that leaves a message goes to the application's exception handler.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <string>
 #include <vector>

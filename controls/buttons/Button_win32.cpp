@@ -1,8 +1,7 @@
+#include "controls/buttons/Button.h"
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
-#include "controls/buttons/Button.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/SceneInterface.h"
 

@@ -1,6 +1,5 @@
-#include "classlib/desktop/Menus.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/buttons/PopupButton.h"
+#include "classlib/desktop/Menus.h"
 #include "engine/scene/SceneInterface.h"
 
 CL_PUBLISHED(TvgPopupButton) {

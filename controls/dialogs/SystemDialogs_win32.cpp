@@ -1,11 +1,11 @@
 #include "controls/dialogs/SystemDialogs.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <commdlg.h>
 
 #include <vector>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 namespace {
 

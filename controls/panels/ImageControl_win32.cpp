@@ -1,15 +1,14 @@
-#include "engine/scene/DragDrop.h"
-// The platform's headers come first: the engine's headers give back the names they rename.
 #include "controls/panels/ImageControl.h"
 
 #include <filesystem>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "controls/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Canvas.h"
 #include "engine/paint/Filter.h"
+#include "engine/scene/DragDrop.h"
 #include "engine/shapes/Image.h"
 #include "engine/tree/ObjectRegistry.h"
 

@@ -8,14 +8,14 @@ bool IsFloat(const TPropInfo* prop) { return prop->Kind == TPropKind::Single || 
 
 }  // namespace
 
-void TvgPropertyTarget::Resolve(TvgObject* root, const std::string& path) {
+void TvgPropertyTarget::Resolve(TvgObject* root) {
   if (root == root_ && prop_) return;
   Forget();
   if (!root) return;
   root_ = root;
   Watch(root);
   TObject* instance = root;
-  std::string rest = path;
+  std::string rest = path_;
   for (size_t dot = rest.find('.'); dot != std::string::npos; dot = rest.find('.')) {
     const TPropInfo* segment = FindPropInfo(instance, Trim(std::string_view(rest).substr(0, dot)));
     rest.erase(0, dot + 1);

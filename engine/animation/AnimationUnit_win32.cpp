@@ -1,5 +1,6 @@
 #include "engine/animation/AnimationUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/animation/AnimationClock.h"
 #include "engine/animation/BitmapAnimation.h"
 #include "engine/animation/ColorAnimation.h"
@@ -9,13 +10,11 @@
 #include "engine/animation/PathAnimation.h"
 
 namespace {
-bool initialized = false;
-bool finalized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeAnimationUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Animations",
                     {TvgColorAnimation::StaticClass(), TvgGradientAnimation::StaticClass(),
                      TvgFloatAnimation::StaticClass(), TvgRectAnimation::StaticClass(),
@@ -25,7 +24,6 @@ void vgInitializeAnimationUnit() {
 }
 
 void vgFinalizeAnimationUnit() {
-  if (finalized) return;
-  finalized = true;
+  if (!unit.Finalizing()) return;
   vgFreeAnimationClock();
 }

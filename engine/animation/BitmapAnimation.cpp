@@ -42,7 +42,7 @@ void TvgBitmapAnimation::SetStopValue(TvgBitmap* bitmap) { stopValue_->Assign(bi
 // An inverse run fades the start bitmap in over the stop bitmap, so that both directions pass
 // through the same pictures.
 void TvgBitmapAnimation::ProcessAnimation() {
-  target_.Resolve(Parent(), propertyName_);
+  target_.Resolve(Parent());
   auto* target = dynamic_cast<TvgBitmap*>(target_.Object());
   if (!target) return;
   const float t = NormalizedTime();
@@ -70,7 +70,7 @@ void TvgBitmapListAnimation::SetAnimationBitmap(TvgBitmap* bitmap) { animationBi
 // A strip without frames shows nothing; progress beyond the ends (back and elastic curves)
 // keeps to the first and last frame.
 void TvgBitmapListAnimation::ProcessAnimation() {
-  target_.Resolve(Parent(), propertyName_);
+  target_.Resolve(Parent());
   auto* target = dynamic_cast<TvgBitmap*>(target_.Object());
   if (!target || animationCount_ < 1) return;
   const int frameWidth = animationBitmap_->Width() / animationCount_;

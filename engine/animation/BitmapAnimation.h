@@ -20,8 +20,8 @@ public:
   void SetStartValue(TvgBitmap* bitmap);
   TvgBitmap* StopValue() const { return stopValue_.get(); }
   void SetStopValue(TvgBitmap* bitmap);
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
 
   void ProcessAnimation() override;
 
@@ -29,7 +29,6 @@ private:
   std::unique_ptr<TvgBitmap> startValue_;
   std::unique_ptr<TvgBitmap> stopValue_;
   std::unique_ptr<TvgBitmap> current_;
-  std::string propertyName_;
   TvgPropertyTarget target_;
 };
 
@@ -41,8 +40,8 @@ public:
   explicit TvgBitmapListAnimation(TComponent* owner);
   ~TvgBitmapListAnimation() override;
 
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
   TvgBitmap* AnimationBitmap() const { return animationBitmap_.get(); }
   void SetAnimationBitmap(TvgBitmap* bitmap);
   int AnimationCount() const { return animationCount_; }
@@ -51,7 +50,6 @@ public:
   void ProcessAnimation() override;
 
 private:
-  std::string propertyName_;
   std::unique_ptr<TvgBitmap> animationBitmap_;
   int animationCount_ = 1;
   std::unique_ptr<TvgBitmap> current_;

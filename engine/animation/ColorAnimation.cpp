@@ -15,8 +15,8 @@ CL_PUBLISHED(TvgColorAnimation) {
 TvgColorAnimation::TvgColorAnimation(TComponent* owner) : TvgAnimation(owner) {}
 
 void TvgColorAnimation::Start() {
-  target_.Resolve(Parent(), propertyName_);
-  if (startFromCurrent_) target_.GetColor(startValue_);
+  target_.Resolve(Parent());
+  if (target_.StartFromCurrent()) target_.GetColor(startValue_);
   TvgAnimation::Start();
 }
 
@@ -44,8 +44,8 @@ void TvgGradientAnimation::SetStopValue(TvgGradient* gradient) { stopValue_->Ass
 TvgGradient* TvgGradientAnimation::TargetGradient() const { return dynamic_cast<TvgGradient*>(target_.Object()); }
 
 void TvgGradientAnimation::Start() {
-  target_.Resolve(Parent(), propertyName_);
-  if (TvgGradient* target = TargetGradient(); target && startFromCurrent_) startValue_->Assign(target);
+  target_.Resolve(Parent());
+  if (TvgGradient* target = TargetGradient(); target && target_.StartFromCurrent()) startValue_->Assign(target);
   TvgAnimation::Start();
 }
 

@@ -19,10 +19,10 @@ public:
   void SetStartValue(const std::string& text) { startValue_ = vgStrToColor(text); }
   std::string StopValue() const { return vgColorToStr(stopValue_); }
   void SetStopValue(const std::string& text) { stopValue_ = vgStrToColor(text); }
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
 
   void ProcessAnimation() override;
   void Start() override;
@@ -30,8 +30,6 @@ public:
 private:
   TvgColor startValue_ = 0xFFFFFFFF;
   TvgColor stopValue_ = 0xFFFFFFFF;
-  bool startFromCurrent_ = false;
-  std::string propertyName_;
   TvgPropertyTarget target_;
 };
 
@@ -45,10 +43,10 @@ public:
   void SetStartValue(TvgGradient* gradient);
   TvgGradient* StopValue() const { return stopValue_.get(); }
   void SetStopValue(TvgGradient* gradient);
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
 
   // Recolours each stop that the target, StartValue and StopValue all have.
   void ProcessAnimation() override;
@@ -59,7 +57,5 @@ private:
 
   std::unique_ptr<TvgGradient> startValue_;
   std::unique_ptr<TvgGradient> stopValue_;
-  bool startFromCurrent_ = false;
-  std::string propertyName_;
   TvgPropertyTarget target_;
 };

@@ -17,8 +17,8 @@ TvgFloatAnimation::TvgFloatAnimation(TComponent* owner) : TvgAnimation(owner) {}
 // The path is resolved afresh at every start, so that nothing of an earlier run is kept.
 void TvgFloatAnimation::Start() {
   target_.Forget();
-  target_.Resolve(Parent(), propertyName_);
-  if (startFromCurrent_) target_.GetFloat(startValue_);
+  target_.Resolve(Parent());
+  if (target_.StartFromCurrent()) target_.GetFloat(startValue_);
   TvgAnimation::Start();
 }
 
@@ -50,8 +50,8 @@ void TvgRectAnimation::SetStopValue(TvgBounds* bounds) { stopValue_->Assign(boun
 TvgBounds* TvgRectAnimation::TargetBounds() const { return dynamic_cast<TvgBounds*>(target_.Object()); }
 
 void TvgRectAnimation::Start() {
-  target_.Resolve(Parent(), propertyName_);
-  if (TvgBounds* target = TargetBounds(); target && startFromCurrent_) startValue_->Assign(target);
+  target_.Resolve(Parent());
+  if (TvgBounds* target = TargetBounds(); target && target_.StartFromCurrent()) startValue_->Assign(target);
   TvgAnimation::Start();
 }
 

@@ -20,10 +20,10 @@ public:
   void SetStartValue(float value) { startValue_ = value; }
   float StopValue() const { return stopValue_; }
   void SetStopValue(float value) { stopValue_ = value; }
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
 
   void ProcessAnimation() override;
   void Start() override;
@@ -31,8 +31,6 @@ public:
 private:
   float startValue_ = 0;
   float stopValue_ = 0;
-  bool startFromCurrent_ = false;
-  std::string propertyName_;
   TvgPropertyTarget target_;
 };
 
@@ -46,10 +44,10 @@ public:
   void SetStartValue(TvgBounds* bounds);
   TvgBounds* StopValue() const { return stopValue_.get(); }
   void SetStopValue(TvgBounds* bounds);
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
 
   void ProcessAnimation() override;
   void Start() override;
@@ -60,8 +58,6 @@ private:
   std::unique_ptr<TvgBounds> startValue_;
   std::unique_ptr<TvgBounds> stopValue_;
   std::unique_ptr<TvgBounds> current_;
-  bool startFromCurrent_ = false;
-  std::string propertyName_;
   TvgPropertyTarget target_;
 };
 

@@ -57,8 +57,8 @@ TvgColorKeyAnimation::TvgColorKeyAnimation(TComponent* owner)
 TvgColorKeyAnimation::~TvgColorKeyAnimation() = default;
 
 void TvgColorKeyAnimation::Start() {
-  target_.Resolve(Parent(), propertyName_);
-  if (TvgColor current; startFromCurrent_ && keys_->Count() > 0 && target_.GetColor(current))
+  target_.Resolve(Parent());
+  if (TvgColor current; target_.StartFromCurrent() && keys_->Count() > 0 && target_.GetColor(current))
     static_cast<TvgColorKey*>(keys_->Keys(0))->SetValue(vgColorToStr(current));
   TvgAnimation::Start();
 }
@@ -84,8 +84,8 @@ TvgFloatKeyAnimation::TvgFloatKeyAnimation(TComponent* owner)
 TvgFloatKeyAnimation::~TvgFloatKeyAnimation() = default;
 
 void TvgFloatKeyAnimation::Start() {
-  target_.Resolve(Parent(), propertyName_);
-  if (float current; startFromCurrent_ && keys_->Count() > 0 && target_.GetFloat(current))
+  target_.Resolve(Parent());
+  if (float current; target_.StartFromCurrent() && keys_->Count() > 0 && target_.GetFloat(current))
     static_cast<TvgFloatKey*>(keys_->Keys(0))->SetValue(current);
   TvgAnimation::Start();
 }

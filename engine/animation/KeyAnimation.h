@@ -58,20 +58,18 @@ public:
   explicit TvgColorKeyAnimation(TComponent* owner);
   ~TvgColorKeyAnimation() override;
 
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
   TvgKeys* Keys() const { return keys_.get(); }
   void SetKeys(TvgKeys* keys) { keys_->Assign(keys); }
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
 
   void ProcessAnimation() override;
   void Start() override;
 
 private:
-  std::string propertyName_;
   std::unique_ptr<TvgKeys> keys_;
-  bool startFromCurrent_ = false;
   TvgPropertyTarget target_;
 };
 
@@ -81,19 +79,17 @@ public:
   explicit TvgFloatKeyAnimation(TComponent* owner);
   ~TvgFloatKeyAnimation() override;
 
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+  const std::string& PropertyName() const { return target_.Path(); }
+  void SetPropertyName(const std::string& name) { target_.SetPath(name); }
   TvgKeys* Keys() const { return keys_.get(); }
   void SetKeys(TvgKeys* keys) { keys_->Assign(keys); }
-  bool StartFromCurrent() const { return startFromCurrent_; }
-  void SetStartFromCurrent(bool value) { startFromCurrent_ = value; }
+  bool StartFromCurrent() const { return target_.StartFromCurrent(); }
+  void SetStartFromCurrent(bool value) { target_.SetStartFromCurrent(value); }
 
   void ProcessAnimation() override;
   void Start() override;
 
 private:
-  std::string propertyName_;
   std::unique_ptr<TvgKeys> keys_;
-  bool startFromCurrent_ = false;
   TvgPropertyTarget target_;
 };

@@ -6,7 +6,6 @@
 
 #include "classlib/core/SysUtils.h"
 #include "engine/paint/Bitmap.h"
-#include "engine/tree/ObjectRegistry.h"
 #include "engine/paint/StackBlur.h"
 
 CL_PUBLISHED(TvgShadowEffect) {
@@ -235,13 +234,4 @@ void TvgReflectionEffect::ProcessEffect(TvgCanvas*, TvgBitmap* bitmap, float) {
     }
   }
   bitmap->PlatformImageStale = true;
-}
-
-void vgRegisterEffectClasses() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  vgRegisterObjects("Effects", {TvgShadowEffect::StaticClass(), TvgBlurEffect::StaticClass(),
-                                TvgGlowEffect::StaticClass(), TvgInnerGlowEffect::StaticClass(),
-                                TvgBevelEffect::StaticClass(), TvgReflectionEffect::StaticClass()});
 }

@@ -137,7 +137,3 @@ private:
   int32_t offset_ = 0;
   float length_ = 0.5f;
 };
-
-// Makes the six effects known to streaming and to the designer's "Effects" category. Runs once
-// per process; later calls do nothing.
-void vgRegisterEffectClasses();

@@ -3,7 +3,7 @@
 // and the image filter call are declared. A function the library lacks (or every function,
 // while the library is not loaded) is bound to a stand-in that does nothing and answers
 // gpNotLoaded, so callers never jump through a null pointer.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <objidl.h>
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // TMyStreamAdapter presents a class-library stream to GDI+ as a COM IStream. It is reference
 // counted through the interface and frees itself (and, when it owns it, the stream) on the last
 // Release. No exception leaves an IStream method: each becomes the method's error result.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <objidl.h>
 
 #include <memory>

@@ -1,17 +1,16 @@
 #include "engine/gdiplus/GdiPlusUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/gdiplus/CanvasGdiPlus.h"
 #include "engine/gdiplus/GdiPlusApi.h"
 #include "engine/gdiplus/ImageFilterGdiPlus.h"
 
 namespace {
-bool initialized = false;
-bool finalized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeGdiPlusUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   DefaultFilterClass = TvgFilterGdiPlus::StaticClass();
   if (!DefaultCanvasClass) DefaultCanvasClass = vgCanvasClass<TvgCanvasGdiPlus>();
   DefaultPrinterCanvasClass = vgCanvasClass<TvgCanvasGdiPlus>();
@@ -19,8 +18,7 @@ void vgInitializeGdiPlusUnit() {
 }
 
 void vgFinalizeGdiPlusUnit() {
-  if (finalized) return;
-  finalized = true;
+  if (!unit.Finalizing()) return;
   ShutdownGdiplus();
   GdiplusLibraryName.clear();
 }

@@ -1,10 +1,9 @@
-// First: it brings the platform's headers, whose FindResource macro the scene headers undo.
-#include "classlib/desktop/Control.h"
 #include "engine/layouts/ScrollBox.h"
 
 #include <typeinfo>
 
 #include "classlib/core/Property.h"
+#include "classlib/desktop/Control.h"
 #include "engine/animation/Animation.h"
 #include "engine/paint/Canvas.h"
 #include "engine/effects/Effect.h"

@@ -2,6 +2,7 @@
 // Drag and drop into scenes. TvgDragObject is what the objects under a drag are told. The drop
 // target is the OLE side of a scene window: it reads the dragged file names or text, asks the
 // scene's root which object accepts them, and moves the toolkit's one current drop target.
+#include "classlib/desktop/Win32.h"
 #include <ole2.h>
 
 #include <string>

@@ -2,7 +2,7 @@
 // The input method as the scene uses it: the composition font and window, the result string of
 // a finished composition, and the language of the keyboard layout. The base class calls IMM; a
 // stand-in can take its place where no input method composes (Wine without an X input method).
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <imm.h>
 
 #include <string>

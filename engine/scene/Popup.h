@@ -123,5 +123,3 @@ private:
 const std::vector<TvgPopup*>& vgOpenPopups();
 // Closes every pop-up of the open list, the last opened first.
 void vgCloseAllPopups();
-// Registers the pop-up classes under "Popup".
-void vgRegisterPopupClasses();

@@ -7,7 +7,6 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Timer.h"
 #include "engine/design/DesignOutline.h"
-#include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/PopupForm.h"
 #include "engine/styles/Resources.h"
 #include "engine/scene/Scene.h"
@@ -414,8 +413,4 @@ const std::vector<TvgPopup*>& vgOpenPopups() { return OpenList(); }
 void vgCloseAllPopups() {
   for (size_t i = OpenList().size(); i-- > 0;)
     if (i < OpenList().size()) OpenList()[i]->ClosePopup();
-}
-
-void vgRegisterPopupClasses() {
-  vgRegisterObjects("Popup", {TvgPopup::StaticClass(), TvgMessagePopup::StaticClass()});
 }

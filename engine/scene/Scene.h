@@ -16,7 +16,7 @@
 
 #include "classlib/desktop/CustomControl.h"
 #include "classlib/desktop/Timer.h"
-#include "engine/tree/Object.h"  // after the platform's headers, which rename two of its operations
+#include "engine/tree/Object.h"
 #include "engine/scene/SceneInterface.h"
 
 class TvgBrush;

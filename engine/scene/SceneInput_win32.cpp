@@ -2,17 +2,16 @@
 // resizing a borderless host form with the mouse. Messages reach the captured object, the object
 // under the mouse, or the focused object.
 #include "engine/scene/Scene.h"
-// The engine's headers before the platform's, which would rename their operations.
-#include "engine/scene/DragDrop.h"
-#include "engine/paint/Font.h"
-#include "engine/scene/Ime.h"
-#include "engine/scene/SizeGripInterface.h"
-#include "engine/tree/VisualObject.h"
-//
-#include "classlib/core/Gbk.h"
+
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Screen.h"
+#include "engine/paint/Font.h"
+#include "engine/scene/DragDrop.h"
+#include "engine/scene/Ime.h"
+#include "engine/scene/SizeGripInterface.h"
+#include "engine/tree/VisualObject.h"
 
 #include <algorithm>
 #include <utility>

@@ -5,12 +5,6 @@
 #include "classlib/core/Component.h"
 #include "engine/values/Geometry.h"
 
-// The platform's headers define UpdateResource as a macro; a file that includes them first gets
-// the name back here.
-#ifdef UpdateResource
-#undef UpdateResource
-#endif
-
 class TvgObject;
 class TvgVisualObject;
 class TvgControl;

@@ -2,7 +2,7 @@
 // The scene unit's part of the toolkit's start-up and shut-down, which runs last at start-up and
 // first at shut-down, and the window system's optional layered-window functions that it looks up
 // in user32.dll. Each part runs at most once per process.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 using TvgSetLayeredWindowAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 using TvgUpdateLayeredWindow = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,

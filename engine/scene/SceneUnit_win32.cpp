@@ -2,20 +2,20 @@
 
 #include <ole2.h>
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/scene/DragDrop.h"
-#include "engine/tree/ObjectClasses.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Popup.h"
 #include "engine/scene/Scene.h"
 #include "engine/styles/Style.h"
+#include "engine/tree/TreeUnit.h"
 
 TvgSetLayeredWindowAttributes vgSetLayeredWindowAttributes = nullptr;
 TvgUpdateLayeredWindow vgUpdateLayeredWindow = nullptr;
 TvgPrintWindow vgPrintWindow = nullptr;
 
 namespace {
-bool initialized = false;
-bool finalized = false;
+TUnitGuard unit;
 HMODULE user32 = nullptr;
 bool oleStarted = false;
 
@@ -26,10 +26,8 @@ F Lookup(const char* name) {
 }  // namespace
 
 void vgInitializeSceneUnit() {
-  if (initialized) return;
-  initialized = true;
-  vgRegisterObjectClasses();
-  vgRegisterPopupClasses();
+  if (!unit.Initializing()) return;
+  vgInitializeTreeUnit();
   user32 = LoadLibraryA("user32.dll");
   vgSetLayeredWindowAttributes = Lookup<TvgSetLayeredWindowAttributes>("SetLayeredWindowAttributes");
   vgUpdateLayeredWindow = Lookup<TvgUpdateLayeredWindow>("UpdateLayeredWindow");
@@ -37,12 +35,12 @@ void vgInitializeSceneUnit() {
   // Drag and drop needs OLE; a failure leaves it unavailable and is otherwise ignored.
   oleStarted = SUCCEEDED(OleInitialize(nullptr));
   RegisterClasses({TvgCustomScene::StaticClass(), TvgWindowScene::StaticClass()});
+  vgRegisterObjects("Popup", {TvgPopup::StaticClass(), TvgMessagePopup::StaticClass()});
 }
 
 // Objects still alive are not freed; the lists only let go of them.
 void vgFinalizeSceneUnit() {
-  if (!initialized || finalized) return;
-  finalized = true;
+  if (!unit.Finalizing()) return;
   if (user32) FreeLibrary(user32);
   user32 = nullptr;
   vgSetLayeredWindowAttributes = nullptr;

@@ -1,5 +1,6 @@
 #include "engine/shapes/ShapesUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/shapes/BlurShapes.h"
 #include "engine/shapes/Image.h"
 #include "engine/tree/ObjectRegistry.h"
@@ -9,12 +10,11 @@
 #include "engine/shapes/Text.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
 void vgInitializeShapesUnit() {
-  if (initialized) return;
-  initialized = true;
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Shapes",
                     {TvgLine::StaticClass(), TvgRectangle::StaticClass(), TvgSidesRectangle::StaticClass(),
                      TvgBlurRectangle::StaticClass(), TvgRoundRect::StaticClass(), TvgBlurRoundRect::StaticClass(),

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "engine/styles/Resources.h"
 

@@ -10,16 +10,6 @@
 #include "classlib/core/Component.h"
 #include "classlib/core/Variant.h"
 
-// The platform's headers define two of this class's operation names as macros; a file that
-// includes them first gets the names back here. (Include them after this header only in files
-// that call neither operation.)
-#ifdef FindResource
-#undef FindResource
-#endif
-#ifdef UpdateResource
-#undef UpdateResource
-#endif
-
 class IvgWindowScene;
 class TvgObject;
 class TvgVisualObject;

@@ -4,7 +4,6 @@
 #include "engine/tree/Control.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
-// The platform's headers come after the engine's, which they would rename.
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Menus.h"

@@ -1,6 +1,6 @@
 #include "common/FileVersion.h"
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <fstream>
 
 namespace {

@@ -1,6 +1,6 @@
 #include "common/Paths.h"
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 struct FolderCase {
   const char* path;

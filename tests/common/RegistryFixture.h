@@ -1,6 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <string>
 
 // A key of its own below HKEY_CURRENT_USER for each test, removed afterwards.

@@ -1,7 +1,7 @@
 #include "common/Taskbar.h"
 #include "classlib/core/SysUtils.h"
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The launcher's own resources: its main icon group and its version block.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <algorithm>
 #include <vector>
 

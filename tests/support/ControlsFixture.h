@@ -3,8 +3,6 @@
 // default style unless a test gives the scene styles of its own, with a root that lets the
 // pointer through; window messages sent to it as the platform sends them; and an animation
 // clock that moves only when the test ticks it.
-#include "engine/scene/Scene.h"  // first: it brings the platform's headers, which rename FindResource
-//
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -15,6 +13,7 @@
 #include "classlib/core/StringList.h"
 #include "classlib/desktop/Form.h"
 #include "engine/animation/AnimationClock.h"
+#include "engine/scene/Scene.h"
 #include "engine/tree/Control.h"
 #include "engine/styles/Resources.h"
 #include "engine/styles/Style.h"

@@ -2,7 +2,7 @@
 // Shared helpers of the desktop tests: real windows under Xvfb, the message loop pumped by hand,
 // and message boxes recorded instead of shown.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <chrono>
 #include <functional>

@@ -1,5 +1,6 @@
 #pragma once
 // A hand-made OLE data object for drag-and-drop tests.
+#include "classlib/desktop/Win32.h"
 #include <ole2.h>
 #include <shlobj.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/scene/Scene.h"  // first: it brings the platform's headers, which rename FindResource
+#include "engine/scene/Scene.h"
 #include "classlib/core/StringList.h"
 #include "engine/shapes/Background.h"
 #include "engine/tree/Control.h"

@@ -3,19 +3,26 @@
 #include "toolkit/Toolkit.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <ole2.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "tests/support/DesktopFixture.h"
 #include "tests/support/PaintLog.h"
+#include "classlib/core/StringStream.h"
 #include "classlib/desktop/Form.h"
 #include "engine/gdiplus/CanvasGdiPlus.h"
 #include "engine/paint/Filter.h"
 #include "engine/gdiplus/GdiPlusApi.h"
 #include "engine/gdiplus/ImageFilterGdiPlus.h"
 #include "engine/tree/ObjectRegistry.h"
+#include "engine/tree/ObjectStreaming.h"
 #include "engine/styles/ResourceObjects.h"
 #include "engine/scene/Scene.h"
 #include "engine/scene/SceneUnit.h"
@@ -98,6 +105,41 @@ TEST(Toolkit, StartUpMakesTheClassesKnownAndTheWindowFunctionsAndGdiPlusReady) {
   EXPECT_EQ(resources, 3);
   vgInitializeToolkit();
   EXPECT_EQ(vgObjectCategories().size(), categories.size()) << "a second start-up registers again";
+}
+
+TEST(Toolkit, EveryClassOfEveryCategoryLoadsByNameFromAFormResource) {
+  vgInitializeToolkit();
+  std::set<std::string> categories;
+  for (const TvgObjectCategory& entry : vgObjectCategories()) {
+    categories.insert(entry.Category);
+    SCOPED_TRACE(entry.Category + " " + entry.Class->Name);
+    TStringStream text("object Loaded: " + entry.Class->Name + "\r\nend\r\n");
+    std::unique_ptr<TvgObject, TFreeObject> loaded(vgLoadObjectFromText(nullptr, text));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->ClassType(), entry.Class);
+  }
+  for (const char* category : {"Effects", "Shapes", "Animations", "Windows", "Boxes", "Controls", "Tool and Status",
+                               "Buttons", "HUD", "Layout", "Resources", "Popup"})
+    EXPECT_EQ(categories.count(category), 1u) << category << " has no class";
+}
+
+TEST(Toolkit, StartingAgainRegistersNothingTwice) {
+  vgInitializeToolkit();
+  auto entries = [] {
+    std::vector<std::string> result;
+    for (const TvgObjectCategory& entry : vgObjectCategories())
+      result.push_back(entry.Category + ": " + entry.Class->Name);
+    return result;
+  };
+  const auto first = entries();
+  std::set<std::string> classes;
+  for (const TvgObjectCategory& entry : vgObjectCategories())
+    EXPECT_TRUE(classes.insert(entry.Class->Name).second) << entry.Class->Name << " registered twice";
+
+  vgInitializeToolkit();
+  for (const TvgToolkitUnit& unit : vgToolkitUnits())
+    for (void (*initialize)() : unit.Initialize) initialize();
+  EXPECT_EQ(entries(), first);
 }
 
 TEST(Toolkit, AnEarlierChoiceOfCanvasClassStays) {

@@ -1,7 +1,7 @@
 // Stand-in for a program the products start (the browser kest.exe, an installer): it only records how it
 // was started, as one line appended to "<its own file name>.log" beside itself:
 //   show=<wShowWindow, or "none" without STARTF_USESHOWWINDOW> argc=<arguments after the program> command=<line>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <cstdlib>
 #include <string>
 

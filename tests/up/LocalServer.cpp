@@ -1,5 +1,6 @@
 #include "LocalServer.h"
 #include <gtest/gtest.h>
+#include "classlib/desktop/Win32.h"
 #include <winsock2.h>
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <string>
 
 bool PathExists(const std::string& path);

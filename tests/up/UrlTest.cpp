@@ -1,6 +1,6 @@
 #include "up/InetClient.h"
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <wininet.h>
 
 struct SplitCase {

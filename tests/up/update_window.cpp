@@ -8,7 +8,7 @@
 //                                   each change, "T covered" while another window lies over the point
 //   update_window until X Y RRGGBB MS  waits up to MS for the screen pixel at (X, Y) to show that colour
 // Exit code 0 when the condition was met, 1 when not, 2 on a usage error.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdio>
 #include <cstdlib>

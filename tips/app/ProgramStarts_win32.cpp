@@ -1,6 +1,6 @@
 #include "tips/app/ProgramStarts.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include "common/Paths.h"
 

@@ -1,6 +1,6 @@
 #include "tips/app/SingleInstance.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // One icon with a hint in the notification area. The shell's mouse messages for it become the
 // component's events; a right click pops up PopupMenu, a double click runs the menu's default
 // item, and the icon comes back when the taskbar is re-created.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <shellapi.h>
 
 #include <memory>

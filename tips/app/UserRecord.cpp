@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "tips/rpc/Base64.h"
 #include "tips/app/Utf8.h"

@@ -1,6 +1,6 @@
 #include "tips/app/Utf8.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 std::string Utf16ToUtf8(std::wstring_view text) {
   if (text.empty()) return {};

@@ -1,6 +1,6 @@
 #include "tips/app/untPopup.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Screen.h"
 #include "tips/rpc/Base64.h"
 #include "tips/app/FormComponents.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The page objects of the platform's browser control behind the interfaces of tips/WebPage.h.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <exdisp.h>
 #include <mshtml.h>
 #include <wrl/client.h>

@@ -1,6 +1,6 @@
 #include "tips/browser/EmbeddedWB.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "classlib/desktop/Application.h"
 #include "tips/browser/WebBrowserHost.h"

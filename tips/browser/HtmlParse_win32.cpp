@@ -1,6 +1,6 @@
 #include "tips/browser/HtmlParse.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "tips/browser/EmbeddedWB.h"
 

@@ -1,8 +1,8 @@
 #include "tips/browser/PageCommand.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 std::string PageCommand(IHtmlEventObj& event) {
   std::wstring className = event.SrcElementClassName();

@@ -1,6 +1,6 @@
 #include "tips/browser/WebBrowserHost.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <exdisp.h>
 #include <exdispid.h>
 #include <mshtmhst.h>

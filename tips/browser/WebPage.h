@@ -2,7 +2,7 @@
 // What the two windows of tips see of the pages their browsers show. The platform's browser
 // control stands behind these interfaces in the program (WebBrowserHost), a scripted page host in
 // the tests; the windows' handlers are the same code for both.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <memory>
 #include <optional>

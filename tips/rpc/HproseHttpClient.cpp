@@ -1,6 +1,6 @@
 #include "tips/rpc/HproseHttpClient.h"
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "tips/rpc/HproseErrors.h"
 #include "tips/rpc/HproseHttpTransport.h"
 #include "tips/rpc/HproseReader.h"

@@ -1,6 +1,6 @@
 #include "tips/rpc/HproseHttpTransport.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <wininet.h>
 
 #include "tips/rpc/HproseErrors.h"

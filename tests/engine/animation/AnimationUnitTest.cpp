@@ -14,7 +14,7 @@
 #include "engine/animation/FloatAnimation.h"
 #include "engine/paint/Gradient.h"
 #include "engine/animation/KeyAnimation.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/animation/PathAnimation.h"
@@ -30,7 +30,7 @@ const char* const kAnimationClasses[] = {
 class AnimationUnit : public ::testing::Test {
 protected:
   void SetUp() override {
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     vgInitializeAnimationUnit();
   }
 

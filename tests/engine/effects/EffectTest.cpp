@@ -8,6 +8,7 @@
 
 #include "classlib/core/StringStream.h"
 #include "engine/effects/Effects.h"
+#include "engine/effects/EffectsUnit.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/tree/VisualObject.h"
 #include "tests/support/RecordingScene.h"
@@ -92,7 +93,7 @@ TEST(EffectTrigger, FocusSwitchesTheButtonsGlow) {
       "  Softness = 0.2\r\n"
       "  GlowColor = '#FFF69E2D'\r\n"
       "end\r\n");
-  vgRegisterEffectClasses();
+  vgInitializeEffectsUnit();
   TFocusable button(nullptr);
   TvgObject* glow = vgLoadObjectFromText(&button, text);
   ASSERT_NE(glow, nullptr);

@@ -13,6 +13,7 @@
 
 #include "classlib/core/Property.h"
 #include "classlib/core/StringStream.h"
+#include "engine/effects/EffectsUnit.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
@@ -32,7 +33,7 @@ using Owned = std::unique_ptr<T, FreeObject>;
 
 class Effects : public testing::Test {
 protected:
-  void SetUp() override { vgRegisterEffectClasses(); }
+  void SetUp() override { vgInitializeEffectsUnit(); }
 
   template <class E>
   static Owned<E> Make() {

@@ -1,6 +1,5 @@
 // TvgNonVGLayout: a real child window of a form follows the layout's rect in the scene and the
 // visibility of the layout's ancestors, the latter also through its 100 ms timer.
-#include "classlib/desktop/Form.h"  // first: it brings the platform's headers
 #include "engine/layouts/LayoutNonVG.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/PaintLog.h"
+#include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
 #include "classlib/desktop/WinControl.h"
 

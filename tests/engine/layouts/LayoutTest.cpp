@@ -11,7 +11,7 @@
 
 #include "tests/support/PaintLog.h"
 #include "classlib/core/StringStream.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 
@@ -160,7 +160,7 @@ TEST_F(LayoutScene, LayoutLetsTheMouseThroughToWhatLiesBelow) {
 
 class LayoutStreaming : public testing::Test {
 protected:
-  void SetUp() override { vgInitializeLayoutUnit(); }
+  void SetUp() override { vgInitializeLayoutsUnit(); }
   static std::string Text(TvgObject* object) {
     TStringStream text;
     vgSaveObjectToText(object, text);
@@ -173,7 +173,7 @@ protected:
 };
 
 TEST_F(LayoutStreaming, RegistersTheLayoutsUnderLayoutOnce) {
-  vgInitializeLayoutUnit();
+  vgInitializeLayoutsUnit();
   for (const char* name : {"TvgLayout", "TvgScaledLayout", "TvgGridLayout", "TvgSplitLayout", "TvgNonVGLayout"}) {
     TClass objectClass = GetClass(name);
     ASSERT_NE(objectClass, nullptr) << name;

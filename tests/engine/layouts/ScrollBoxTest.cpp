@@ -1,8 +1,6 @@
 // TvgScrollBox: objects go into its content, the style's bars follow the content's size, the
 // content moves against the viewport as the bars change, wheel and drag scroll (directly or
 // gliding on the hand-advanced animation clock), and the boxes stream their items.
-// First: it brings the platform's headers, whose FindResource macro the scene headers undo.
-#include "classlib/desktop/Control.h"
 #include "engine/layouts/ScrollBox.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +11,11 @@
 
 #include "tests/support/ScrollBoxFixture.h"
 #include "classlib/core/StringStream.h"
+#include "classlib/desktop/Control.h"
 #include "engine/effects/Effects.h"
 #include "engine/animation/FloatAnimation.h"
 #include "engine/layouts/Layout.h"
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/styles/Style.h"
@@ -416,7 +415,7 @@ TEST(ScrollBoxVariants, NameTheirStyles) {
 class ScrollBoxStreaming : public testing::Test {
 protected:
   void SetUp() override {
-    vgInitializeLayoutUnit();
+    vgInitializeLayoutsUnit();
     RegisterClasses({TvgVisualObject::StaticClass()});
   }
   static std::string Text(TvgObject* object) {

@@ -10,7 +10,7 @@
 #include "engine/paint/Filter.h"
 #include "engine/gdiplus/GdiPlusApi.h"
 #include "engine/gdiplus/ImageFilterGdiPlus.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "tests/support/ValueStreaming.h"
 
@@ -75,7 +75,7 @@ CL_PUBLISHED(TBitmapHolder) { published.Property("Bitmap", &TBitmapHolder::Bitma
 class Bitmap : public ::testing::Test {
 protected:
   void SetUp() override {
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     saved_ = DefaultFilterClass;
     DefaultFilterClass = TFakeFilter::StaticClass();
     TFakeFilter::loads = 0;

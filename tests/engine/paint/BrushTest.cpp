@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "engine/tree/VisualObject.h"
 #include "tests/support/ValueStreaming.h"
@@ -136,7 +136,7 @@ TEST(Brush, AssignCopiesDefaultsColourStyleAndTheUsedPart) {
 
 class BrushResource : public ::testing::Test {
 protected:
-  void SetUp() override { vgRegisterObjectClasses(); }
+  void SetUp() override { vgInitializeTreeUnit(); }
   TComponent owner{nullptr};
   TvgBrushObject* MakeBrushObject(const std::string& name, TvgColor color) {
     auto* object = new TvgBrushObject(&owner);

@@ -2,7 +2,7 @@
 // hover, capture, cursor and hint, wheel, keys and characters, Tab, Escape, window moves.
 #include "tests/support/InputFixture.h"
 //
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/animation/FloatAnimation.h"
 
 namespace {

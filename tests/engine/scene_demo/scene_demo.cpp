@@ -5,7 +5,7 @@
 // in "window" mode an ordinary scene on a green fill. Inside, a red card holds a blue square and
 // a half-transparent white one. It prints "ready" once the tree is on screen and ends when
 // STOPFILE exists (or after a minute).
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <cstdio>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <functional>
 #include <string>

@@ -15,7 +15,7 @@
 #include "engine/shapes/BlurShapes.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
 #include "engine/shapes/Image.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/shapes/PaintBox.h"
@@ -34,7 +34,7 @@ class ShapesUnit : public testing::Test {
 protected:
   void SetUp() override {
     vgInitializeGdiPlusUnit();  // the PNG property of images goes through the image filter
-    vgRegisterObjectClasses();
+    vgInitializeTreeUnit();
     vgInitializeShapesUnit();
   }
 

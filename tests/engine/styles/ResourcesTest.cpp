@@ -2,7 +2,7 @@
 // the root, and the scenes that re-apply their styles when it changes.
 #include "engine/styles/Resources.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "classlib/core/SysUtils.h"
 #include "engine/tree/Object.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/styles/ResourceObjects.h"
 #include "tests/support/RecordingScene.h"
 
@@ -38,9 +38,9 @@ TEST(ObjectRegistry, KeepsCategoriesSortedAndRegistersForStreaming) {
 }
 
 TEST(ObjectRegistry, RegistersTheResourceObjectsOnce) {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   size_t count = vgObjectCategories().size();
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   EXPECT_EQ(vgObjectCategories().size(), count);
   for (const char* name : {"TvgBrushObject", "TvgPathObject", "TvgBitmapObject", "TvgObject", "TvgContent",
                            "TvgControl", "TvgBrush", "TvgGradient", "TvgBitmap", "TvgPathData", "TvgWideStringList"})

@@ -13,7 +13,7 @@
 #include "engine/tree/Content.h"
 #include "engine/tree/Control.h"
 #include "engine/tree/Object.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/styles/ResourceObjects.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 class ObjectStreaming : public ::testing::Test {
 protected:
-  void SetUp() override { vgRegisterObjectClasses(); }
+  void SetUp() override { vgInitializeTreeUnit(); }
 
   static std::string Text(TvgObject* object) {
     TStringStream text;

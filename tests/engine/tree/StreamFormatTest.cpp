@@ -8,7 +8,7 @@
 #include "classlib/core/MemoryStream.h"
 #include "classlib/desktop/ResourceStream.h"
 #include "engine/tree/Content.h"
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/styles/ResourceObjects.h"
 
@@ -43,7 +43,7 @@ TvgObject* TreeOfEveryValueKind() {
 }
 
 TEST(StreamFormat, TheBinaryFormIsTheSameOnEveryArchitecture) {
-  vgRegisterObjectClasses();
+  vgInitializeTreeUnit();
   TvgObject* tree = TreeOfEveryValueKind();
   TMemoryStream written;
   vgSaveObjectToStream(tree, written);

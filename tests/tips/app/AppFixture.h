@@ -3,7 +3,7 @@
 // hand, message boxes recorded instead of shown, the product's registry values put back after
 // each test, the stand-in kest.exe beside this program, and the starts of this program recorded.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 #include <functional>
 #include <memory>

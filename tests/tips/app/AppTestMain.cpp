@@ -2,7 +2,7 @@
 // test program. Started with KEST_TIPS_STARTS_LOG set, it records its command line in that file
 // and ends, as the stand-in kest.exe does.
 #include <gtest/gtest.h>
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <shellapi.h>
 
 #include <string>

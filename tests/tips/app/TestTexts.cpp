@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 #include "tips/app/Utf8.h"
 
 std::string EncodeBase64(const std::string& bytes) {

@@ -18,7 +18,7 @@
 //   tips_probe message-box CAPTION         waits for a message box of that caption; prints its
 //                                          text (UTF-8) and presses its button
 // Titles and texts are UTF-8. Waits give up after 20 seconds with exit code 1.
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 #include <shellapi.h>
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 #include "tips/rpc/HproseHttpClient.h"
 
+#include "classlib/desktop/Win32.h"
 #include <winsock2.h>
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "engine/tree/ObjectClasses.h"
+#include "engine/tree/TreeUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/values/Bounds.h"
 #include "engine/paint/Brush.h"
@@ -12,10 +13,12 @@
 #include "engine/styles/Resources.h"
 #include "engine/values/WideStrings.h"
 
-void vgRegisterObjectClasses() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
+namespace {
+TUnitGuard unit;
+}  // namespace
+
+void vgInitializeTreeUnit() {
+  if (!unit.Initializing()) return;
   for (TClass c : {TvgBitmap::StaticClass(), TvgPathData::StaticClass(), TvgBrush::StaticClass(),
                    TvgBounds::StaticClass(), TvgPosition::StaticClass(), TvgGradient::StaticClass(),
                    TvgGradientPoints::StaticClass(), TvgGradientPoint::StaticClass(), TvgVisual::StaticClass(),

@@ -1,6 +1,6 @@
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
-#include <windows.h>
+#include "classlib/desktop/Win32.h"
 
 static constexpr UINT GbkCodePage = 936;
 

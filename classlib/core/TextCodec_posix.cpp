@@ -1,4 +1,4 @@
-#include "classlib/core/Gbk.h"
+#include "classlib/core/TextCodec.h"
 
 #include <iconv.h>
 

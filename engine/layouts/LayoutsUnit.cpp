@@ -1,17 +1,17 @@
-#include "engine/layouts/LayoutUnit.h"
+#include "engine/layouts/LayoutsUnit.h"
 
+#include "classlib/core/UnitGuard.h"
 #include "engine/layouts/Layout.h"
 #include "engine/layouts/LayoutNonVG.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/layouts/ScrollBox.h"
 
 namespace {
-bool initialized = false;
+TUnitGuard unit;
 }  // namespace
 
-void vgInitializeLayoutUnit() {
-  if (initialized) return;
-  initialized = true;
+void vgInitializeLayoutsUnit() {
+  if (!unit.Initializing()) return;
   vgRegisterObjects("Layout", {TvgLayout::StaticClass(), TvgScaledLayout::StaticClass(),
                                TvgGridLayout::StaticClass(), TvgSplitLayout::StaticClass()});
   vgRegisterObjects("Layout", {TvgNonVGLayout::StaticClass()});

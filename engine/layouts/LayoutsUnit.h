@@ -3,4 +3,4 @@
 
 // Registers the layouts for streaming and under the designer's "Layout" category, and the scroll
 // boxes under "Controls", once per process.
-void vgInitializeLayoutUnit();
+void vgInitializeLayoutsUnit();
