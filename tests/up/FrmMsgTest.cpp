@@ -8,6 +8,7 @@
 #include "controls/buttons/Button.h"
 #include "engine/animation/AnimationClock.h"
 #include "engine/paint/Brush.h"
+#include "engine/paint/Canvas.h"
 #include "engine/animation/ColorAnimation.h"
 #include "engine/effects/Effects.h"
 #include "engine/paint/Font.h"
@@ -18,9 +19,11 @@
 #include "engine/shapes/Text.h"
 #include "toolkit/Toolkit.h"
 #include "up/UpdateCheck.h"
+#include "tests/support/DesktopFixture.h"
 #include "LocalServer.h"
 #include "TempFolder.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -54,8 +57,8 @@ protected:
   }
   // Made, shown off the screen (where the shared display's real pointer cannot hover over it),
   // and its buttons styled as by the first paint.
-  TfrmMsg* Shown(const std::string& installer = "") {
-    Make("", installer);
+  TfrmMsg* Shown(const std::string& installer = "", const std::string& notes = "") {
+    Make(notes, installer);
     form->Show();
     form->SetBounds(-1000, -1000, form->Width(), form->Height());
     Application->ProcessMessages();
@@ -67,6 +70,20 @@ protected:
     return dynamic_cast<T*>(form->FindComponent(name));
   }
   TvgWindowScene* Scene() const { return Component<TvgWindowScene>("vgWindowScene1"); }
+  // The scene's pixel at (x, y) of the window as RRGGBB.
+  uint32_t Pixel(int x, int y) const {
+    TvgCanvas* canvas = Scene()->GetCanvas();
+    return canvas->BufferBits()[y * canvas->Width() + x] & 0xFFFFFF;
+  }
+  // Pixels darker than the card's white in the rows from top to bottom (excluded) across the notes.
+  int NotesInk(int top, int bottom) const {
+    int ink = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = kNotesLeft; x < kNotesLeft + 379; ++x) ink += (Pixel(x, y) & 0xFF) < 0xC0;
+    return ink;
+  }
+  // The notes' box in window coordinates: the card lies 10 in from the window's edges.
+  static constexpr int kNotesLeft = 10 + 37, kNotesTop = 10 + 138, kNotesBottom = kNotesTop + 156;
   TvgColor Fill(const char* button) const {
     auto* background = dynamic_cast<TvgRectangle*>(Component<TvgButton>(button)->FindResource("background"));
     return background ? background->Fill()->SolidColor() : 0;
@@ -295,6 +312,36 @@ TEST_F(FrmMsgTest, CreationPutsTheNotesIntoTheBody) {
     Make(c.Notes);
     EXPECT_EQ(Component<TvgText>("Text2")->Text(), c.Shown);
     EXPECT_EQ(Component<TvgText>("Text1")->Text(), L"祖诺浏览器 更新") << "the rest stays";
+    form->Free();
+    form = nullptr;
+  }
+}
+
+// Notes longer than their box shows end in an ellipsis where the rest would run out of the box
+// and stop above the buttons; the window paints at once whatever their length.
+TEST_F(FrmMsgTest, LongNotesAreCutWithAnEllipsisInsideTheirBox) {
+  std::string lines;
+  for (int i = 1; i <= 300; ++i) lines += "\xE7\xAC\xAC" + std::to_string(i) + " Kest brings faster page loading.\n";  // 第
+  const struct {
+    const char* Case;
+    std::string Notes;
+    std::wstring Beginning;
+  } cases[] = {
+      {"300 lines", lines, L"\u7B2C1 Kest brings faster page loading.\n\u7B2C2 Kest"},
+      {"2 MB in one line", std::string(2'000'000, 'k'), L"kkkkkkkkkk"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    Shown("", c.Notes);
+    ASSERT_TRUE(PumpUntil([&] { return Pixel(240, 40) == 0xFFFFFF; })) << "the card was not painted";
+    const std::wstring& shown = Component<TvgText>("Text2")->Text();
+    EXPECT_EQ(shown.substr(0, c.Beginning.size()), c.Beginning);
+    EXPECT_EQ(shown.back(), L'\u2026');
+    EXPECT_LT(shown.size(), 12u * 381);
+    EXPECT_TRUE(Component<TvgText>("Text2")->ClipChildren());
+    EXPECT_GT(NotesInk(kNotesTop, kNotesTop + 14), 100) << "the first line";
+    EXPECT_GT(NotesInk(kNotesBottom - 26, kNotesBottom), 100) << "the box is filled to its bottom";
+    EXPECT_EQ(NotesInk(kNotesBottom, 10 + 315), 0) << "nothing runs out of the box towards the buttons";
     form->Free();
     form = nullptr;
   }
