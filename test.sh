@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the Windows build under Wine and Xvfb
-# (i686, or x86_64 under 64-bit Wine where 32-bit programs cannot run), then the portable core
-# natively with sanitizers and its fuzz targets.
+# (i686, or x86_64 under 64-bit Wine where 32-bit programs cannot run), then the portable parts
+# natively with sanitizers, and the fuzz targets for a few seconds each.
 set -uo pipefail
 cd "$(dirname "$0")"
 source cmake/arch.sh

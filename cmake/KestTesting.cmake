@@ -56,3 +56,27 @@ function(kest_gtest name)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ${props} ${T_PROPERTIES})
 endfunction()
+
+# kest_fuzz_target(NAME SOURCES files... LIBS libs... [SEEDS folder]): a libFuzzer target of the native clang
+# sanitizer build, run by CTest for a few seconds from the seeds committed beside it (the folder
+# seeds/NAME by default); new inputs go to the build tree, so the seeds stay as committed.
+function(kest_fuzz_target name)
+  if(CMAKE_CROSSCOMPILING OR NOT KEST_SANITIZE OR NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    return()
+  endif()
+  cmake_parse_arguments(F "" "SEEDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SEEDS)
+    set(F_SEEDS ${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name})
+  endif()
+  set(target fuzz_${name})
+  add_executable(${target} ${F_SOURCES})
+  target_link_libraries(${target} PRIVATE ${F_LIBS})
+  target_link_options(${target} PRIVATE -fsanitize=fuzzer)
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/corpus_${name})
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${target}
+    COMMAND ${target} -max_total_time=${KEST_FUZZ_SECONDS} -timeout=10 -max_len=4096 -rss_limit_mb=1024
+            -malloc_limit_mb=256 -artifact_prefix=${CMAKE_CURRENT_BINARY_DIR}/${name}_ ${corpus} ${F_SEEDS})
+  set_tests_properties(${target} PROPERTIES LABELS fuzz TIMEOUT 300)
+endfunction()
+set(KEST_FUZZ_SECONDS 8 CACHE STRING "How long CTest runs each fuzz target, in seconds")

@@ -1,14 +1,10 @@
 #include "up/UpdateCheck.h"
 #include "common/DeployConfig.h"
-#include "common/FileVersion.h"
-#include "common/Paths.h"
-#include "up/InetClient.h"
 #include "up/VersionNumber.h"
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
 #include <utility>
-#include "classlib/desktop/Win32.h"
 
 namespace {
 
@@ -20,9 +16,24 @@ std::string TakeMember(nlohmann::json& document, const char* name) {
   return std::move(member->get_ref<std::string&>());
 }
 
+// Strictly: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsValidUtf8(const std::string& text) {
-  return text.empty() ||
-         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), int(text.size()), nullptr, 0) > 0;
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = uint8_t(text[i++]);
+    if (lead < 0x80) continue;
+    const int continuation = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2 : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
+    if (continuation == 0 || text.size() - i < size_t(continuation)) return false;
+    char32_t codePoint = lead & (0x3F >> continuation);
+    for (int k = 0; k < continuation; ++k) {
+      const auto next = uint8_t(text[i++]);
+      if ((next & 0xC0) != 0x80) return false;
+      codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (codePoint < kMinimum[continuation] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+      return false;
+  }
+  return true;
 }
 
 // The document as a JSON value, read leniently (comments are skipped): its bytes when they are
@@ -67,11 +78,4 @@ TUpdateDecision DecideUpdate(const std::string& documentText, const std::string&
     decision.Notes = TakeMember(document, "info");
   }
   return decision;
-}
-
-TUpdateDecision CheckForUpdate() {
-  const std::string browser = AppFolder() + "kest.exe";
-  const TDeployConfig config = DeployConfig();
-  const std::string document = HttpGetText(UpdateServiceUrl(config.UpdateHost), nullptr, UpdateTimeouts(config));
-  return DecideUpdate(document, FileVersionText(browser));
 }

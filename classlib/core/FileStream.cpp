@@ -1,6 +1,7 @@
 #include "classlib/core/FileStream.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "classlib/core/StreamErrors.h"
 
@@ -66,6 +67,9 @@ TFileStream::TFileStream(const std::string& fileName, uint16_t mode) {
     if ((mode & fmCreate) == fmCreate) throw EFCreateError("Cannot create file " + fileName);
     throw EFOpenError("Cannot open file " + fileName);
   }
+  // Unbuffered, so that Write reports what reached the file: a write that fails (a full disk)
+  // raises there instead of being lost when the stream closes.
+  if (std::string_view(OpenModeText(mode)) != "rb") std::setvbuf(file_, nullptr, _IONBF, 0);
 }
 
 TFileStream::~TFileStream() { std::fclose(file_); }

@@ -52,9 +52,45 @@ public:
     if (carry) limbs_.push_back(uint32_t(carry));
   }
   void MulPow10(int n) {
+    if (n >= kPow10Step) return Multiply(Pow10(n));
     for (; n >= 9; n -= 9) MulAdd(1000000000u, 0);
     static constexpr uint32_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
     if (n > 0) MulAdd(kPow10[n], 0);
+  }
+  void Multiply(const TBigUInt& b) {
+    if (IsZero() || b.IsZero()) {
+      limbs_.clear();
+      return;
+    }
+    std::vector<uint32_t> product(limbs_.size() + b.limbs_.size(), 0u);
+    for (size_t i = 0; i < limbs_.size(); ++i) {
+      uint64_t carry = 0;
+      for (size_t j = 0; j < b.limbs_.size(); ++j) {
+        uint64_t t = uint64_t(limbs_[i]) * b.limbs_[j] + product[i + j] + carry;
+        product[i + j] = uint32_t(t);
+        carry = t >> 32;
+      }
+      product[i + b.limbs_.size()] = uint32_t(carry);
+    }
+    limbs_ = std::move(product);
+    Trim();
+  }
+  // 10^n from a table of every 64th power, built once: the conversions need powers up to about
+  // 10^5000, which are slow to build by repeated multiplication.
+  static TBigUInt Pow10(int n) {
+    static const std::vector<TBigUInt> table = [] {
+      std::vector<TBigUInt> powers{TBigUInt(1)};
+      while (powers.size() * kPow10Step <= 5100) {
+        TBigUInt next = powers.back();
+        next.MulPow10(kPow10Step - 1);
+        next.MulAdd(10, 0);
+        powers.push_back(std::move(next));
+      }
+      return powers;
+    }();
+    TBigUInt power = table[std::min(size_t(n / kPow10Step), table.size() - 1)];
+    power.MulPow10(n - int(std::min(size_t(n / kPow10Step), table.size() - 1)) * kPow10Step);
+    return power;
   }
   uint32_t DivSmall(uint32_t divisor) {
     uint64_t rest = 0;
@@ -98,19 +134,69 @@ public:
     }
     Trim();
   }
-  // Quotient of *this / divisor by shift and subtract; *this keeps the remainder. Cheap when the
-  // quotient is short, which is all the conversions need.
+  // Quotient of *this / divisor by long division in 32-bit digits (Knuth's algorithm D); *this
+  // keeps the remainder.
   TBigUInt DivideBy(const TBigUInt& divisor) {
     TBigUInt quotient;
-    for (int shift = BitLength() - divisor.BitLength(); shift >= 0; --shift) {
-      TBigUInt t = divisor;
-      t.ShiftLeft(shift);
-      if (Compare(*this, t) >= 0) {
-        Subtract(t);
-        quotient.SetBit(shift);
-      }
+    if (Compare(*this, divisor) < 0) return quotient;
+    if (divisor.limbs_.size() == 1) {
+      quotient = *this;
+      limbs_ = {quotient.DivSmall(divisor.limbs_[0])};
+      Trim();
+      return quotient;
     }
+    const size_t n = divisor.limbs_.size(), m = limbs_.size() - n;
+    const int shift = 31 - TopBitOf(divisor.limbs_.back());
+    TBigUInt v = divisor, u = *this;
+    v.ShiftLeft(shift);
+    u.ShiftLeft(shift);
+    u.limbs_.resize(limbs_.size() + 1, 0u);
+    quotient.limbs_.assign(m + 1, 0u);
+    const uint64_t top = v.limbs_[n - 1], next = v.limbs_[n - 2];
+    for (size_t j = m + 1; j-- > 0;) {
+      const uint64_t head = (uint64_t(u.limbs_[j + n]) << 32) | u.limbs_[j + n - 1];
+      uint64_t qhat = head / top, rhat = head % top;
+      while (qhat >> 32 || qhat * next > ((rhat << 32) | u.limbs_[j + n - 2])) {
+        --qhat;
+        rhat += top;
+        if (rhat >> 32) break;
+      }
+      int64_t borrow = 0;
+      uint64_t carry = 0;
+      for (size_t i = 0; i < n; ++i) {
+        const uint64_t product = qhat * v.limbs_[i] + carry;
+        carry = product >> 32;
+        const int64_t t = int64_t(u.limbs_[i + j]) - int64_t(uint32_t(product)) - borrow;
+        u.limbs_[i + j] = uint32_t(t);
+        borrow = t < 0;
+      }
+      const int64_t t = int64_t(u.limbs_[j + n]) - int64_t(carry) - borrow;
+      u.limbs_[j + n] = uint32_t(t);
+      if (t < 0) {  // qhat was one too large: add the divisor back
+        --qhat;
+        uint64_t sum = 0;
+        for (size_t i = 0; i < n; ++i) {
+          sum += uint64_t(u.limbs_[i + j]) + v.limbs_[i];
+          u.limbs_[i + j] = uint32_t(sum);
+          sum >>= 32;
+        }
+        u.limbs_[j + n] += uint32_t(sum);
+      }
+      quotient.limbs_[j] = uint32_t(qhat);
+    }
+    u.Trim();
+    u.ShiftRight(shift);
+    *this = std::move(u);
+    quotient.Trim();
     return quotient;
+  }
+  void ShiftRight(int bits) {  // bits < 32
+    if (bits == 0) return;
+    for (size_t i = 0; i < limbs_.size(); ++i) {
+      uint32_t high = i + 1 < limbs_.size() ? limbs_[i + 1] << (32 - bits) : 0u;
+      limbs_[i] = (limbs_[i] >> bits) | high;
+    }
+    Trim();
   }
   std::string ToDecimal() const {
     if (IsZero()) return "0";
@@ -122,6 +208,12 @@ public:
   }
 
 private:
+  static constexpr int kPow10Step = 64;
+  static int TopBitOf(uint32_t v) {
+    int n = 31;
+    while (!(v >> n)) --n;
+    return n;
+  }
   std::vector<uint32_t> limbs_;
   void Trim() {
     while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();

@@ -23,7 +23,8 @@ public:
   int Count() const { return int(running_.size()); }
 
   // Steps the running animations, newest first, by the time since the previous tick; does
-  // nothing when no time has passed. An animation may leave (or make others leave) while stepped.
+  // nothing when no time has passed or the time went back. The counter may wrap around. An
+  // animation may leave (or make others leave) while stepped.
   void Tick();
   float LastDelta() const { return lastDelta_; }
 

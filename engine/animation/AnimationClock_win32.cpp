@@ -40,8 +40,11 @@ bool TvgAniThread::IsCaret(const TvgAnimation* animation) { return SameText(anim
 void TvgAniThread::Tick() {
   const uint32_t now = Ticks() - startTicks_;
   const auto elapsed = int32_t(now - lastMilliseconds_);
-  if (elapsed <= 0) return;
+  if (elapsed == 0) return;
   lastMilliseconds_ = now;
+  // A clock set back steps nothing, and counts on from its new time rather than standing still
+  // until it is back where it was.
+  if (elapsed < 0) return;
   lastDelta_ = float(elapsed) / 1000;
   for (int i = Count() - 1; i >= 0; i = std::min(i - 1, Count() - 1)) {
     TvgAnimation* animation = running_[size_t(i)];

@@ -1,5 +1,6 @@
 #include "engine/paint/PathData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -24,19 +25,31 @@ constexpr double kPi = 3.14159265358979323846;
 // A curve's flattening never takes more points than this, however small the tolerance.
 constexpr int64_t kMaxCurveSteps = 4096;
 
+bool IsFinite(const TvgPoint& p) { return std::isfinite(p.X) && std::isfinite(p.Y); }
+
+}  // namespace
+
 // Reads the path text: command letters, each followed by its numbers. Whatever it cannot read
-// ends the parse; a number that does not convert abandons only its command.
-class TPathTextParser {
+// ends the parse; a number that does not convert abandons only its command. A command whose
+// points leave the float range (relative steps add up to infinity) ends the path before it.
+class TvgPathData::TTextParser {
 public:
-  TPathTextParser(TvgPathData& path, std::string text) : path_(path), text_(std::move(text)) {}
+  TTextParser(TvgPathData& path, std::string text) : path_(path), text_(std::move(text)) {}
 
   void Parse() {
     while (true) {
       size_t start = pos_;
       for (char command : ReadCommandToken()) {
+        const size_t before = path_.points_.size();
+        const TvgPoint figureStart = path_.figureStart_;
         try {
           RunCommand(command);
         } catch (const Exception&) {
+        }
+        if (!AllFinite(before)) {
+          path_.points_.resize(before);
+          path_.figureStart_ = figureStart;
+          return;
         }
       }
       if (pos_ == start) break;
@@ -44,6 +57,11 @@ public:
   }
 
 private:
+  bool AllFinite(size_t from) const {
+    return std::all_of(path_.points_.begin() + std::ptrdiff_t(from), path_.points_.end(),
+                       [](const TvgPathPoint& p) { return IsFinite(p.Point); });
+  }
+
   bool AtEnd() const { return pos_ >= text_.size(); }
   char Current() const { return AtEnd() ? '\0' : text_[pos_]; }
   bool StartsNumber() const { return (Current() >= '0' && Current() <= '9') || Current() == '-'; }
@@ -154,14 +172,18 @@ private:
   size_t pos_ = 0;
 };
 
+namespace {
+
 std::string PointText(const TvgPoint& p) { return vgFloatToStr(p.X) + "," + vgFloatToStr(p.Y); }
 
+// The coefficients in doubles: for points near the float range they would overflow in floats,
+// while every point of the curve lies within its control points.
 TvgPoint CubicAt(const TvgPoint& start, const TvgPoint& c1, const TvgPoint& c2, const TvgPoint& end, float t) {
-  auto axis = [t](float p0, float p1, float p2, float p3) {
-    float c = 3 * (p1 - p0);
-    float b = 3 * (p2 - p1) - c;
-    float a = p3 - p0 - c - b;
-    return a * t * t * t + b * t * t + c * t + p0;
+  auto axis = [t](double p0, double p1, double p2, double p3) {
+    double c = 3 * (p1 - p0);
+    double b = 3 * (p2 - p1) - c;
+    double a = p3 - p0 - c - b;
+    return float(a * t * t * t + b * t * t + c * t + p0);
   };
   return {axis(start.X, c1.X, c2.X, end.X), axis(start.Y, c1.Y, c2.Y, end.Y)};
 }
@@ -228,8 +250,11 @@ void TvgPathData::AddArcNoConnect(const TvgPoint& Center, const TvgPoint& Radius
 void TvgPathData::AppendArcCurves(const TvgPoint& center, const TvgPoint& radius, float startAngle,
                                   float sweepAngle, bool connect) {
   double start = startAngle * kPi / 180;
-  start -= 2 * kPi * double(Trunc(start / (2 * kPi)));
   double sweep = sweepAngle * kPi / 180;
+  // The segment loop counts quarter turns of the sweep: a sweep that is no number, or a start no
+  // turn can be taken off, draws nothing.
+  if (std::isnan(sweep) || !std::isfinite(start)) return;
+  start -= 2 * kPi * std::trunc(start / (2 * kPi));
   if (sweep > 2 * kPi) sweep = 2 * kPi;
   if (sweep < -2 * kPi) sweep = -2 * kPi;
   if (std::fabs(sweep) < 1E-10) return;
@@ -343,9 +368,9 @@ TvgPoint TvgPathData::FlattenToPolygon(TvgPolygon& Polygon, float Flatness) cons
     bool wholeCurve = p.Kind == vgPathPointCurveTo && i + 2 < points_.size();
     if (wholeCurve) {
       const TvgPoint &c1 = p.Point, &c2 = points_[i + 1].Point, &end = points_[i + 2].Point;
-      double distance = std::hypot(c1.X - end.X, c1.Y - end.Y);
-      int64_t steps = Round(vgMin(float(distance / tolerance), float(kMaxCurveSteps)));
-      if (!(steps >= 2)) steps = 2;
+      const double ratio = std::hypot(c1.X - end.X, c1.Y - end.Y) / tolerance;
+      int64_t steps = std::isnan(ratio) ? 2 : Round(std::min(ratio, double(kMaxCurveSteps)));
+      if (steps < 2) steps = 2;
       float t = 0, step = 1.0f / float(steps - 1);
       for (int64_t n = 0; n < steps; ++n, t += step) Polygon.push_back(CubicAt(current, c1, c2, end, t));
       current = end;
@@ -392,7 +417,7 @@ void TvgPathData::SetData(const std::string& Value) {
   for (char c : Value)
     if (c != '\t' && c != '\n' && c != '\r') text += c;
   points_.clear();
-  TPathTextParser(*this, std::move(text)).Parse();
+  TTextParser(*this, std::move(text)).Parse();
   Changed();
 }
 
@@ -452,7 +477,7 @@ void TvgPathData::DefineProperties(TFiler& Filer) {
 }
 
 // A 32-bit count, then records of kind (32-bit), X, Y; an older layout has an 8-bit kind. Only
-// the records that the data really holds are read.
+// the records that the data really holds are read, up to the first whose point is no finite number.
 void TvgPathData::ReadPath(TStream& stream) {
   points_.clear();
   int32_t count = 0;
@@ -469,6 +494,7 @@ void TvgPathData::ReadPath(TStream& stream) {
     else std::memcpy(&p.Kind, record, 4);
     std::memcpy(&p.Point.X, record + kindSize, 4);
     std::memcpy(&p.Point.Y, record + kindSize + 4, 4);
+    if (!IsFinite(p.Point)) break;
     points_.push_back(p);
   }
 }

@@ -65,7 +65,9 @@ public:
   TvgPoint FlattenToPolygon(TvgPolygon& Polygon, float Flatness) const;
 
   std::string Data() const;
-  void SetData(const std::string& Value);  // parses; one OnChange at the end
+  // Parses; one OnChange at the end. A command that would give a coordinate beyond the float range
+  // ends the path before it.
+  void SetData(const std::string& Value);
 
   TvgPathObject* Resource() const { return resource_; }
   void SetResource(TvgPathObject* Value);
@@ -80,6 +82,8 @@ public:
   TNotifyEvent OnChange;
 
 private:
+  class TTextParser;
+
   void Append(int32_t kind, const TvgPoint& p) { points_.push_back({kind, p}); }
   void AppendArcCurves(const TvgPoint& center, const TvgPoint& radius, float startAngle, float sweepAngle,
                        bool connect);

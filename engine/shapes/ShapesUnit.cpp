@@ -1,6 +1,9 @@
 #include "engine/shapes/ShapesUnit.h"
 
 #include "classlib/core/UnitGuard.h"
+#include "engine/design/DesignFrame.h"
+#include "engine/design/Selection.h"
+#include "engine/design/SelectionPoint.h"
 #include "engine/shapes/BlurShapes.h"
 #include "engine/shapes/Image.h"
 #include "engine/tree/ObjectRegistry.h"
@@ -22,4 +25,6 @@ void vgInitializeShapesUnit() {
                      TvgPie::StaticClass(), TvgText::StaticClass(), TvgPath::StaticClass(), TvgImage::StaticClass(),
                      TvgPaintBox::StaticClass(), TvgScrollArrowLeft::StaticClass(),
                      TvgScrollArrowRight::StaticClass(), TvgCalloutRectangle::StaticClass()});
+  vgRegisterObjects("Design", {TvgSelection::StaticClass(), TvgSelectionPoint::StaticClass(),
+                               TvgDesignFrame::StaticClass()});
 }

@@ -222,6 +222,10 @@ void TvgObject::AddFreeNotify(TObject* object) {
 
 void TvgObject::RemoveFreeNotify(TObject* object) { std::erase(freeNotifies_, object); }
 
+bool TvgObject::HasFreeNotify(const TObject* object) const {
+  return std::find(freeNotifies_.begin(), freeNotifies_.end(), object) != freeNotifies_.end();
+}
+
 void TvgObject::ReleaseFreeNotifies() {
   while (!freeNotifies_.empty()) {
     TObject* referrer = freeNotifies_.back();

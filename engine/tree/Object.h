@@ -65,6 +65,7 @@ public:
   // Objects (components or IvgFreeNotify implementers) that refer to this one.
   void AddFreeNotify(TObject* object);
   void RemoveFreeNotify(TObject* object);
+  bool HasFreeNotify(const TObject* object) const;
 
   // A copy with the same published properties and stored children, and no name.
   TvgObject* Clone(TComponent* owner);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -91,6 +93,41 @@ TEST(FloatText, StreamTextsAreClassicWhereTheyReadBackAndLongerOnlyWhereNeeded) 
   EXPECT_EQ(CurrencyToStreamText(INT64_MIN), "-9223372036854775808");
 }
 
+TEST(FloatText, ExtendedStreamTextsAtTheEdgesOfTheFormat) {
+  struct Case {
+    const char* name;
+    TExtended80 value;
+    const char* text;
+  } cases[] = {
+      {"largest", TExtended80::Make(false, 0x7FFE, ~uint64_t(0)), "1.189731495357231765E4932"},
+      {"-largest", TExtended80::Make(true, 0x7FFE, ~uint64_t(0)), "-1.189731495357231765E4932"},
+      {"smallest normal", TExtended80::Make(false, 1, uint64_t(1) << 63), "3.3621031431120935063E-4932"},
+      {"smallest subnormal", TExtended80::Make(false, 0, 1), "3.6451995318824746E-4951"},
+      {"largest subnormal", TExtended80::Make(false, 0, (uint64_t(1) << 63) - 1), "3.362103143112093506E-4932"},
+      {"2^100 (a closer neighbour below)", TExtended80::Make(false, 16383 + 100, uint64_t(1) << 63),
+       "1.2676506002282294015E30"},
+      {"2^-100", TExtended80::Make(false, 16383 - 100, uint64_t(1) << 63), "7.888609052210118054E-31"},
+      {"2^64 - 1", TExtended80::Make(false, 16383 + 63, ~uint64_t(0)), "18446744073709551615.0"},
+      {"pi", TExtended80::Make(false, 0x4000, 0xC90FDAA22168C235), "3.1415926535897932385"},
+      {"1/3", Parse("0.33333333333333333333333"), "0.33333333333333333334"},
+      {"1E16", Parse("1e16"), "10000000000000000.0"},
+      {"1E17", Parse("1e17"), "1E17"},
+      {"9999999999999999.5", Parse("9999999999999999.5"), "9999999999999999.5"},
+      {"0.001", Parse("0.001"), "0.001000000000000000"},
+      {"1E-5", Parse("1e-5"), "0.000010000000000000"},
+      {"5E-19", Parse("5e-19"), "5E-19"},
+      {"1E4000", Parse("1e4000"), "1E4000"},
+      {"1E-4000", Parse("1e-4000"), "1E-4000"},
+      {"-0", TExtended80::Make(true, 0, 0), "-0.000000000000000000"},
+      // Encodings no text reads back to: 25 digits, or zero with a mark of a float.
+      {"unnormal", TExtended80::Make(false, 0x3FFF, 1), "1.084202172485504434007453E-19"},
+      {"pseudo-denormal", TExtended80::Make(false, 0, uint64_t(1) << 63), "3.362103143112093506262678E-4932"},
+      {"zero with an exponent", TExtended80::Make(false, 5, 0), "0.0"},
+      {"-zero with an exponent", TExtended80::Make(true, 5, 0), "-0.0"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ExtendedToStreamText(c.value), c.text) << c.name;
+}
+
 TEST(FloatText, EveryFiniteExtendedReadsBackBitForBit) {
   std::mt19937_64 random(7);
   for (int i = 0; i < 400; ++i) {
@@ -138,6 +175,42 @@ TEST(FloatText, ParsingAgreesWithTheHostsExtendedParser) {
     TExtended80 expected;
     std::memcpy(expected.Bytes.data(), &host, 10);
     EXPECT_EQ(Hex(Parse(text)), Hex(expected)) << text;
+  }
+}
+
+// The digits of a stream text without sign, point, exponent and the zeros around them.
+std::string SignificantDigitsOf(const std::string& text) {
+  std::string digits;
+  for (char c : text.substr(0, text.find_first_of("Ee")))
+    if (c >= '0' && c <= '9') digits += c;
+  digits.erase(0, digits.find_first_not_of('0'));
+  digits.erase(digits.find_last_not_of('0') + 1);
+  return digits;
+}
+
+// The host's exact printf: a text longer than the classic one holds the value rounded to its
+// digits, and no text of 17 or more digits but fewer reads back.
+TEST(FloatText, LongerTextsHoldTheFewestDigitsThatReadBack) {
+  std::mt19937_64 random(5);
+  for (int i = 0; i < 2000; ++i) {
+    const TExtended80 x = RandomFinite(random);
+    const std::string text = ExtendedToStreamText(x);
+    const size_t point = text.find('.');
+    if (x.Mantissa() == 0 || (point != std::string::npos && text.size() - point == 19)) continue;  // classic
+    long double value;
+    std::memcpy(&value, x.Bytes.data(), 10);
+    const std::string digits = SignificantDigitsOf(text);
+    auto rounded = [&](size_t count) {
+      char buffer[64];
+      std::snprintf(buffer, sizeof buffer, "%.*Le", int(count) - 1, value);
+      return std::string(buffer);
+    };
+    EXPECT_EQ(SignificantDigitsOf(rounded(std::max<size_t>(digits.size(), 17))), digits) << text;
+    for (size_t count = 17; count < digits.size(); ++count) {
+      TExtended80 back;
+      ASSERT_TRUE(TryTextToExtended(rounded(count), back));
+      EXPECT_NE(Hex(back), Hex(x)) << text << " reads back with " << count << " digits";
+    }
   }
 }
 #endif

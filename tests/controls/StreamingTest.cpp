@@ -250,10 +250,18 @@ TEST_F(StreamingTest, EveryTruncationOfAControlsStreamIsSurvived) {
     c.setUp(object);
     const std::string bytes = Binary(object);
     object->Free();
+    // A cut stream loads nothing, and what was read of it is freed: the owner is left empty.
     for (size_t length = 0; length < bytes.size(); ++length) {
       TStringStream input(bytes.substr(0, length));
-      if (TvgObject* loaded = vgLoadObjectFromBinary(nullptr, input)) loaded->Free();
+      TComponent owner(nullptr);
+      EXPECT_EQ(vgLoadObjectFromBinary(&owner, input), nullptr) << length << " of " << bytes.size() << " bytes";
+      EXPECT_EQ(owner.ComponentCount(), 0) << length << " of " << bytes.size() << " bytes";
     }
+    TStringStream whole(bytes);
+    TComponent owner(nullptr);
+    TvgObject* loaded = vgLoadObjectFromBinary(&owner, whole);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(Binary(loaded), bytes);
   }
 }
 

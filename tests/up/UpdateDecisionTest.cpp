@@ -98,7 +98,8 @@ TEST(UpTimeouts, AreThoseShippedUnlessTheConfigurationShortensThem) {
   TDeployConfig config;
   EXPECT_TRUE(same(UpdateTimeouts(config), kUpdateTimeouts));
   EXPECT_TRUE(same(DownloadTimeouts(config), kDownloadTimeouts));
-  config = ParseDeployConfig("UpdateHost=127.0.0.1:1\nUpdateTimeoutMs=1500\nDownloadTimeoutMs=2000\n");
+  config.UpdateTimeoutMs = "1500";
+  config.DownloadTimeoutMs = "2000";
   EXPECT_TRUE(same(UpdateTimeouts(config), {1500, 1500, 1500}));
   EXPECT_TRUE(same(DownloadTimeouts(config), {2000, 2000, 2000}));
   for (const char* wrong : {"", "0", "-5", "1.5", "soon"}) {

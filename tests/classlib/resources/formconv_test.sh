@@ -23,6 +23,12 @@ check() {
   fi
 }
 
+# A form whose binary and text forms are some kilobytes long.
+{ printf 'object Big: TBig\r\n  Data = {'
+  for i in $(seq 100); do printf '\r\n    0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF'; done
+  printf '}\r\nend\r\n'; } >big.txt
+"$host" to-binary big.txt big.bin || fail "host: big.txt does not convert"
+
 for tool in host exe; do
   if [ $tool = host ]; then run=("$host"); else run=("${wine_run[@]}" "$exe"); fi
   check "$tool to-binary" 0 "" -- "${run[@]}" to-binary form.txt $tool.bin
@@ -34,6 +40,19 @@ for tool in host exe; do
   check "$tool text as binary" 1 "Invalid stream format" -- "${run[@]}" to-text form.txt $tool.bad
   check "$tool missing file" 1 "Cannot open file" -- "${run[@]}" to-binary missing.txt $tool.bad
   check "$tool usage" 1 "usage: formconv" -- "${run[@]}" to-json form.txt $tool.bad
+
+  # An existing OUT is replaced; one that a write fails to fill (here a file size limit of 1 KiB)
+  # stays as it was, and nothing is left beside it.
+  check "$tool over an existing file" 0 "" -- "${run[@]}" to-binary big.txt $tool.big.bin
+  check "$tool over an existing file" 0 "" -- "${run[@]}" to-text $tool.big.bin $tool.big.bin
+  cmp -s big.txt $tool.big.bin || fail "$tool: an existing OUT was not replaced by the whole text"
+  for mode in to-binary to-text; do
+    [ $mode = to-binary ] && in=big.txt || in=big.bin
+    printf 'kept' >$tool.kept
+    check "$tool $mode failing write" 1 "Stream write error" -- bash -c 'trap "" XFSZ; ulimit -f 2; exec "$@"' - "${run[@]}" $mode $in $tool.kept
+    [ "$(cat $tool.kept)" = kept ] || fail "$tool $mode: a failing write changed OUT ($(wc -c <$tool.kept) bytes)"
+    [ ! -e $tool.kept.partial ] || fail "$tool $mode: a failing write left $tool.kept.partial"
+  done
 done
 cmp -s host.bin exe.bin || fail "the Windows tool and the build's tool disagree"
 

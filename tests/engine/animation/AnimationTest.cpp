@@ -64,6 +64,32 @@ TEST_F(AnimationTiming, ATickWithoutElapsedTimeStepsNothing) {
   EXPECT_EQ(vgAnimationClock()->LastDelta(), 0.05f);
 }
 
+// The system's tick count wraps around after 49.7 days.
+TEST_F(AnimationTiming, StepsOnWhenTheTickCounterWrapsAround) {
+  for (uint32_t start : {0xFFFFFFFFu - 40, 0xFFFFFFFFu}) {
+    now = start;
+    vgFreeAnimationClock();
+    animation->Start();
+    Ticks(2);
+    EXPECT_NEAR(shape->Level(), 33, 0.01) << start;
+    EXPECT_EQ(vgAnimationClock()->LastDelta(), 0.033f) << start;
+    Ticks(5);
+    EXPECT_EQ(shape->Level(), 100) << start;
+  }
+}
+
+TEST_F(AnimationTiming, AClockSetBackStepsNothingAndCountsOnFromItsNewTime) {
+  animation->Start();
+  Tick(50);
+  const float level = shape->Level();
+  now -= 1000;
+  Tick(0);
+  EXPECT_EQ(shape->Level(), level);
+  Tick(50);
+  EXPECT_NEAR(shape->Level(), level + 25, 0.01) << "the run goes on at once";
+  EXPECT_EQ(vgAnimationClock()->LastDelta(), 0.05f);
+}
+
 TEST_F(AnimationTiming, ADelayHoldsTheRunBackThenItStartsFromTheStartValue) {
   animation->SetDelay(1);
   animation->SetDuration(1);

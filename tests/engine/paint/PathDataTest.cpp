@@ -39,6 +39,25 @@ private:
   std::unique_ptr<TvgPathData> path_ = std::make_unique<TvgPathData>();
 };
 
+bool IsFinite(const TvgPoint& p) { return std::isfinite(p.X) && std::isfinite(p.Y); }
+
+// Whatever the text, the path holds finite points only, its polygon is finite and at most 4096
+// points a curve, and its written text reads back to the same commands and writes the same again.
+void ExpectASoundPath(const std::string& text) {
+  TvgPathData path, copy, again;
+  ASSERT_NO_THROW(path.SetData(text)) << text;
+  for (const TvgPathPoint& p : PointsOf(path)) ASSERT_TRUE(IsFinite(p.Point)) << text;
+  TvgPolygon polygon;
+  ASSERT_NO_THROW(path.FlattenToPolygon(polygon, 0.25f)) << text;
+  EXPECT_LE(polygon.size(), size_t(path.Count()) * 4096 + 2) << text;
+  for (const TvgPoint& p : polygon) ASSERT_TRUE(IsFinite(p)) << text;
+  copy.SetData(path.Data());
+  ASSERT_EQ(copy.Count(), path.Count()) << text;
+  for (int i = 0; i < path.Count(); ++i) EXPECT_EQ(copy.Points(i).Kind, path.Points(i).Kind) << text;
+  again.SetData(copy.Data());
+  EXPECT_EQ(again.Data(), copy.Data()) << text;
+}
+
 }  // namespace
 
 CL_PUBLISHED(TPathHolder) { published.Property("Path", &TPathHolder::Path); }
@@ -83,19 +102,14 @@ TEST(PathText, WritesEveryNumberInTheToolkitsFloatForm) {
   EXPECT_EQ(path.Data(), "M 0,0 C 1,2 3,4 5.250,6 ");
 }
 
-TEST(PathText, MalformedTextNeverFails) {
+TEST(PathText, MalformedTextGivesSoundPaths) {
   for (const char* text : {"", "Z", "A", "A 0,0 0 0,0 0,0", "M 1e99,1", "-----", "M ,,,,", "C", "MMMM", ".e-e-",
                            "M 1.2.3,4", "a 5,5 0 1,1 0,0", "A 0,5 0 0 1 10,10", "M 0,0 A 1,1 0 0,1 1e30,0",
-                           "\x01\xff M", "s", "L -"}) {
-    TvgPathData path;
-    EXPECT_NO_THROW(path.SetData(text)) << text;
-    TvgPolygon polygon;
-    EXPECT_NO_THROW(path.FlattenToPolygon(polygon, 1)) << text;
-    EXPECT_NO_THROW(path.Data()) << text;
-  }
+                           "\x01\xff M", "s", "L -"})
+    ExpectASoundPath(text);
 }
 
-TEST(PathText, RandomTextsParseFlattenAndWriteBack) {
+TEST(PathText, RandomTextsGiveSoundPaths) {
   static constexpr char kAlphabet[] = "MLHVCSQTAZmlhvcsqtaz0123456789.-+eE, \t\x01\xff";
   TRandom random;
   random.Seed = 2024;
@@ -103,12 +117,49 @@ TEST(PathText, RandomTextsParseFlattenAndWriteBack) {
     std::string text;
     int length = random.Next(200);
     for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
-    TvgPathData path, copy;
-    ASSERT_NO_THROW(path.SetData(text)) << text;
-    TvgPolygon polygon;
-    ASSERT_NO_THROW(path.FlattenToPolygon(polygon, 0.25f)) << text;
-    ASSERT_NO_THROW(copy.SetData(path.Data())) << text;
+    ExpectASoundPath(text);
   }
+}
+
+// Relative steps can add up beyond the float range; an arc from such a point had a sweep that is
+// no number, and its segment loop never ended.
+TEST(PathText, ACommandLeavingTheFloatRangeEndsThePath) {
+  struct Case {
+    const char* text;
+    std::vector<TvgPathPoint> points;
+  } cases[] = {
+      {"m 3e38 0 m 3e38 0 a 1 1 0 0 0 5 5", {{M, {3e38f, 0}}}},
+      {"M 1,1 L 3e38,0 l 3e38,0 L 1,1", {{M, {1, 1}}, {L, {3e38f, 0}}}},
+      {"M 0,0 h 3e38 h 3e38", {{M, {0, 0}}, {L, {3e38f, 0}}}},
+      {"M 0,0 L 1,1 Z m -3e38,0 m -3e38,0 Z", {{M, {0, 0}}, {L, {1, 1}}, {Z, {0, 0}}, {M, {-3e38f, 0}}}},
+      {"M 3e38,3e38 c 1,1 3e38,3e38 1,1 L 2,2", {{M, {3e38f, 3e38f}}}},
+      {"M 3e38,0 a 1,1 0 0,1 3e38,0", {{M, {3e38f, 0}}}},
+      {"M -3e38,-3e38 C 3e38,3e38 -3e38,3e38 3e38,-3e38",
+       {{M, {-3e38f, -3e38f}}, {C, {3e38f, 3e38f}}, {C, {-3e38f, 3e38f}}, {C, {3e38f, -3e38f}}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Parse(c.text), c.points) << c.text;
+    ExpectASoundPath(c.text);
+  }
+  TvgPathData path;
+  path.SetData("M 1,2 m 5,0 m 3e38,0 m 3e38,0");
+  path.ClosePath();
+  EXPECT_EQ(path.Points(path.Count() - 1).Point, path.Points(path.Count() - 2).Point)
+      << "the figure starts at the last move kept";
+}
+
+TEST(PathArc, AnglesThatAreNoNumbersDrawNothing) {
+  TvgPathData path;
+  for (float angle : {NAN, INFINITY, -INFINITY}) path.AddArc({0, 0}, {1, 1}, angle, 90);
+  path.AddArc({0, 0}, {1, 1}, 0, NAN);
+  path.AddArcSvg({0, 0}, {1, 1}, {5, 5}, false, false, NAN);
+  EXPECT_TRUE(path.IsEmpty());
+  path.AddArc({0, 0}, {1, 1}, 0, INFINITY);
+  EXPECT_EQ(path.Count(), 13) << "an endless sweep is one whole turn";
+  path.Clear();
+  path.AddArc({0, 0}, {1, 1}, 1e30f, 90);  // whole turns come off without an integer overflow
+  ASSERT_EQ(path.Count(), 4);
+  for (int i : {0, 3}) EXPECT_NEAR(std::hypot(path.Points(i).Point.X, path.Points(i).Point.Y), 1, 1e-3);
 }
 
 TEST(PathText, SetDataRaisesOneChangeAndBuildingNone) {
@@ -224,6 +275,10 @@ TEST(PathData, ReadsTheOlderNineByteLayoutAndSurvivesBadCounts) {
       {"FFFFFFFF 01000000 0000803F 00000040", {}},
       {"00000000", {}},
       {"0100", {}},
+      // A point that is no finite number ends the path.
+      {"03000000 00000000 0000803F 00000040 01000000 0000807F 00000040 01000000 0000803F 00000040",
+       {{M, {1, 2}}}},
+      {"02000000 01000000 0000803F 0000C0FF 01000000 0000803F 00000040", {}},
   };
   for (const Case& c : cases) {
     std::string hex;

@@ -70,7 +70,7 @@ TEST_F(Background, ChildOfATransparentSceneShowsItsStyle) {
 
 // Without a container style the default style's dark gradient shows, lighter at the top.
 TEST_F(Background, DefaultStyleGivesTheDarkThemesBackground) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText("");
   background->Fill()->SetStyle(vgBrushNone);
   ASSERT_NE(background->StyleObject(), nullptr);

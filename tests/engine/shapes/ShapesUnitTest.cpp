@@ -81,6 +81,14 @@ TEST_F(ShapesUnit, RegistersEveryClassUnderShapes) {
       << "a second start-up registers nothing again";
 }
 
+TEST_F(ShapesUnit, RegistersTheDesignGripsUnderDesign) {
+  std::vector<std::string> design;
+  for (const TvgObjectCategory& c : vgObjectCategories())
+    if (c.Category == "Design") design.push_back(c.Class->Name);
+  EXPECT_EQ(design, (std::vector<std::string>{"TvgSelection", "TvgSelectionPoint", "TvgDesignFrame"}));
+  for (const std::string& name : design) EXPECT_NE(GetClass(name), nullptr) << name;
+}
+
 TEST_F(ShapesUnit, NewObjectsStreamOnlyTheirSize) {
   for (const char* name : kShapeClasses) {
     TvgObject* object = Create(name);

@@ -195,7 +195,7 @@ TEST_F(Resources, ReplacedRootLeavesTheClonesInPlace) {
 }
 
 TEST_F(Resources, ClearedContainerFallsBackToTheDefaultStyle) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText(StylesText({{"Button1Style1", 1}}));
   TvgBackground* button = AddControl<TvgBackground>("Button1Style1");
   button->ApplyResource();

@@ -143,7 +143,7 @@ TEST_F(StyleLookup, WithoutAnyStyleTheControlStaysUnstyled) {
 }
 
 TEST_F(StyleLookup, DefaultStyleServesClassesTheContainerHasNoStyleFor) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText(StylesText({{"ProbeControlstyle", 1}}));
   TvgBackground* background = AddControl<TvgBackground>();
   background->ApplyResource();
@@ -152,7 +152,7 @@ TEST_F(StyleLookup, DefaultStyleServesClassesTheContainerHasNoStyleFor) {
 }
 
 TEST_F(StyleLookup, ContainerStyleOverridesTheDefaultStyle) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText(StylesText({{"backgroundstyle", 7}}));
   TvgBackground* background = AddControl<TvgBackground>();
   background->ApplyResource();
@@ -161,7 +161,7 @@ TEST_F(StyleLookup, ContainerStyleOverridesTheDefaultStyle) {
 
 // The parent class's style name is tried in the default style only, one level up.
 TEST_F(StyleLookup, DefaultStyleFallsBackToTheParentClassOnce) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   SetStyleText(StylesText({{"backgroundstyle", 7}}));
   TvgBackdropProbe* child = AddControl<TvgBackdropProbe>();
   child->ApplyResource();
@@ -175,7 +175,7 @@ TEST_F(StyleLookup, DefaultStyleFallsBackToTheParentClassOnce) {
 }
 
 TEST_F(StyleLookup, ResourceNameIsAlsoLookedForInTheDefaultStyle) {
-  if (!DefaultStyleLoads()) GTEST_SKIP() << "the default style does not load yet (classes missing)";
+  ASSERT_TRUE(DefaultStyleLoads());
   TvgProbeControl* control = AddControl("panelstyle");
   control->ApplyResource();
   ASSERT_NE(control->StyleObject(), nullptr);

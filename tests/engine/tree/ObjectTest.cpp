@@ -277,11 +277,15 @@ TEST_F(ObjectTree, FreeNotifyClearsReferencesToTheDestroyedObject) {
 
 TEST_F(ObjectTree, AReferrerThatGoesFirstIsForgotten) {
   auto* shown = Make<TvgVisualObject>();
+  const TObject* referrer = nullptr;
   {
     TvgBrush brush(vgBrushVisual, 0);
     brush.Visual()->SetVisualObject(shown);
+    referrer = brush.Visual();
+    ASSERT_TRUE(shown->HasFreeNotify(referrer));
   }
-  shown->Free();  // would touch the freed brush if it were still listed
+  EXPECT_FALSE(shown->HasFreeNotify(referrer)) << "the freed brush would be told when the object goes";
+  shown->Free();
 }
 
 TEST_F(ObjectTree, NewestStoredResourceObjectWins) {

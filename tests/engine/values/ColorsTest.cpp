@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "classlib/core/SysUtils.h"
 
@@ -101,14 +103,26 @@ TEST(ColorMath, HslRoundTripsAndClamps) {
   EXPECT_EQ(vgChangeHSL(0x80FF0000, 0, 0, -1), 0x80000000u);
 }
 
-TEST(ColorText, RandomTextsNeverRaise) {
+// Whatever the text, the colour it gives is written as "#" and eight digits that read back to it;
+// "#" and hexadecimal digits read as that number; a byte that neither a name nor a number holds
+// gives 0.
+TEST(ColorText, RandomTextsGiveColoursThatReadBack) {
   static constexpr char kAlphabet[] = "#$xX0123456789abcdefABCDEFgG+- redRED\x01\xff";
+  static constexpr std::string_view kHexDigits = "0123456789abcdefABCDEF";
   TRandom random;
   random.Seed = 11;
   for (int round = 0; round < 500; ++round) {
     std::string text;
     int length = random.Next(14);
     for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
-    EXPECT_NO_THROW(vgStrToColor(text)) << text;
+    TvgColor color = 0;
+    ASSERT_NO_THROW(color = vgStrToColor(text)) << text;
+    const std::string written = vgColorToStr(color);
+    ASSERT_EQ(written.size(), 9u) << text;
+    EXPECT_EQ(vgStrToColor(written), color) << text;
+    const std::string digits = text.substr(std::min<size_t>(1, text.size()));
+    if (text.size() >= 2 && text.size() <= 9 && text[0] == '#' && digits.find_first_not_of(kHexDigits) == std::string::npos)
+      EXPECT_EQ(color, TvgColor(std::stoul(digits, nullptr, 16))) << text;
+    if (text.find_first_of("\x01\xff") != std::string::npos) EXPECT_EQ(color, 0u) << text;
   }
 }

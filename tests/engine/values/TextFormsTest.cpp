@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "classlib/core/SysUtils.h"
@@ -81,7 +83,7 @@ class CommaDecimalLocale : public ::testing::Test {
 protected:
   void SetUp() override {
     saved_ = std::setlocale(LC_ALL, nullptr);
-    for (const char* name : {"German_Germany.1252", "de-DE", "de_DE", "deu"})
+    for (const char* name : {"German_Germany.1252", "de-DE", "de_DE", "deu", "de_DE.UTF-8"})
       if (std::setlocale(LC_ALL, name)) break;
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.1f", 1.5);
@@ -102,7 +104,9 @@ TEST_F(CommaDecimalLocale, TextFormsKeepThePoint) {
   EXPECT_EQ(vgStrToRect("(0.5,1.5,2.5,3.5)"), (TvgRect{0.5f, 1.5f, 2.5f, 3.5f}));
 }
 
-TEST(RectText, RandomTextsNeverRaise) {
+// Whatever the text, the point and rectangle it gives are finite, and their written forms read
+// back to within their three decimals.
+TEST(RectText, RandomTextsGiveFiniteValuesWhoseTextReadsBack) {
   static constexpr char kAlphabet[] = "(),.-+eE0123456789 \t\x01\xffxa";
   TRandom random;
   random.Seed = 7;
@@ -110,7 +114,17 @@ TEST(RectText, RandomTextsNeverRaise) {
     std::string text;
     int length = random.Next(30);
     for (int i = 0; i < length; ++i) text += kAlphabet[random.Next(int(sizeof kAlphabet) - 1)];
-    EXPECT_NO_THROW(vgStrToPoint(text)) << text;
-    EXPECT_NO_THROW(vgStrToRect(text)) << text;
+    TvgPoint p;
+    TvgRect r;
+    ASSERT_NO_THROW(p = vgStrToPoint(text)) << text;
+    ASSERT_NO_THROW(r = vgStrToRect(text)) << text;
+    const TvgPoint pointBack = vgStrToPoint(vgPointToStr(p));
+    const TvgRect rectBack = vgStrToRect(vgRectToStr(r));
+    const float read[] = {pointBack.X, pointBack.Y, rectBack.Left, rectBack.Top, rectBack.Right, rectBack.Bottom};
+    const float given[] = {p.X, p.Y, r.Left, r.Top, r.Right, r.Bottom};
+    for (size_t i = 0; i < std::size(given); ++i) {
+      EXPECT_TRUE(std::isfinite(given[i])) << text;
+      EXPECT_NEAR(read[i], given[i], 0.0005f + std::fabs(given[i]) * 1e-6f) << text;
+    }
   }
 }

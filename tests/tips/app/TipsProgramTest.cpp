@@ -6,7 +6,6 @@
 #include "tips/rpc/TipsCall.h"
 #include "tips/app/TipsProgram.h"
 #include "tips/app/TipsSite.h"
-#include "tips/app/UserRecord.h"
 #include "common/DeployConfig.h"
 #include "common/FileVersion.h"
 #include "common/HideFromTaskbar.h"
@@ -60,37 +59,6 @@ TEST(TipsCall, UserAgentEndsInTheProgramsFileVersion) {
   EXPECT_EQ(TipsUserAgent(), "Mozilla/5.0 (WOW64) AppleWebKit/537.36 (KHTML, like Gecko) Safari/537.36 KEST/" +
                                  FileVersionText(OwnExePath()));
 }
-
-TEST(UserRecord, ReadsTheFourMembersAndIgnoresTheRest) {
-  const TUserRecord user = DecodeUserRecord(
-      EncodeBase64(R"({"other":{"id":"x"},"id":"7","account":"a@b","nickname":"Nick","thumb":"http://x/t.png"})"));
-  EXPECT_EQ(user.id, "7");
-  EXPECT_EQ(user.account, "a@b");
-  EXPECT_EQ(user.nickname, "Nick");
-  EXPECT_EQ(user.thumb, "http://x/t.png");
-}
-
-TEST(UserRecord, ReadsTextsInTheProgramsCodePage) {
-  const TUserRecord user = DecodeUserRecord(EncodeBase64(Gbk(R"({"id":"1","nickname":"小明"})")));
-  EXPECT_EQ(user.nickname, Gbk("小明"));
-}
-
-TEST(UserRecord, GivesMembersThatAreNoTextsAsTheirJson) {
-  const TUserRecord user = DecodeUserRecord(EncodeBase64(R"({"id":42,"account":true,"nickname":[1],"thumb":null})"));
-  EXPECT_EQ(user.id, "42");
-  EXPECT_EQ(user.account, "true");
-  EXPECT_EQ(user.nickname, "[1]");
-  EXPECT_EQ(user.thumb, "");
-}
-
-class BadUserRecord : public testing::TestWithParam<std::string> {};
-
-TEST_P(BadUserRecord, Raises) { EXPECT_THROW(DecodeUserRecord(GetParam()), EConvertError); }
-
-INSTANTIATE_TEST_SUITE_P(Records, BadUserRecord,
-                         testing::Values("", "%%%%", EncodeBase64("not json"), EncodeBase64("[]"),
-                                         EncodeBase64("\"id\""), EncodeBase64("{\"id\":"),
-                                         EncodeBase64("{} trailing")));
 
 TEST(HideFromTaskbar, GivesTheApplicationWindowTheToolWindowStyleAndTakesItBack) {
   const HWND window = Application->Handle();

@@ -130,6 +130,25 @@ case $case_name in
     [[ "$(probe window popmsg hidden)" == "hidden 1" ]] || fail "the tray mode did not go on after the error"
     probe close popmsg >/dev/null
     expect_exit_code_0 "$pid" "the tray start" ;;
+  deep_record)
+    # A user record whose id nests lists DEPTH deep: a bad record, so the tray mode runs on
+    # without calls; before, writing the id's text overflowed the stack within a second.
+    saved_user=1
+    copy_of_tips tips_deep.exe
+    for depth in 20000 1000000; do
+      { printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kest]\r\n"userdata"="'
+        { printf '{"id":'; head -c "$depth" /dev/zero | tr '\0' '['; head -c "$depth" /dev/zero | tr '\0' ']'
+          printf '}'; } | base64 -w0
+        printf '"\r\n'; } >"$work/deep.reg"
+      wine regedit /S "$(wine winepath -w "$work/deep.reg" | tr -d '\r')" >/dev/null 2>&1 || fail "regedit"
+      [ "$(wine reg query "$user_key" /v userdata | wc -c)" -gt "$depth" ] || fail "no record nested $depth deep stored"
+      start tips_deep.exe "\"$copy\" -auto"
+      expect_mode tray "a record nested $depth deep"
+      sleep 2
+      [[ "$(probe window popmsg hidden)" == "hidden 1" ]] || fail "the tray mode ended on a record nested $depth deep"
+      probe close popmsg >/dev/null || fail "could not close popmsg"
+      expect_exit_code_0 "$pid" "a record nested $depth deep"
+    done ;;
   tray_menu)
     copy_of_tips tips_menu.exe
     start tips_menu.exe "\"$copy\" -auto"
