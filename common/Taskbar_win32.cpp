@@ -1,5 +1,6 @@
 #include "common/Taskbar.h"
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Win32.h"
 #include <oleauto.h>
 #include <cstdio>
@@ -26,13 +27,6 @@ constexpr UINT kPinVerbCaptionId = 5386;
 
 void OleCheck(HRESULT status) {
   if (FAILED(status)) RaiseOleError(status);
-}
-
-std::wstring Widened(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(length, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 class TVariant {
@@ -154,9 +148,9 @@ bool SameCaption(const std::wstring& a, const std::wstring& b) {
 void PinToTaskbar(const std::string& folder, const std::string& file) {
   TComScope com;
   TAutomationObject shell = TAutomationObject::Create(L"Shell.Application");
-  TVariant folderName(Widened(folder));
+  TVariant folderName(AnsiToWide(folder));
   TAutomationObject folderObject = shell.Object(L"NameSpace", {folderName.Value()});
-  TVariant fileName(Widened(file));
+  TVariant fileName(AnsiToWide(file));
   TAutomationObject item = folderObject.Object(L"ParseName", {fileName.Value()});
   TAutomationObject verbs = item.Object(L"Verbs");
   // Without the caption no verb is the pin verb (an empty caption would match unnamed separators).

@@ -16,26 +16,6 @@ std::string TakeMember(nlohmann::json& document, const char* name) {
   return std::move(member->get_ref<std::string&>());
 }
 
-// Strictly: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool IsValidUtf8(const std::string& text) {
-  for (size_t i = 0; i < text.size();) {
-    const auto lead = uint8_t(text[i++]);
-    if (lead < 0x80) continue;
-    const int continuation = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2 : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
-    if (continuation == 0 || text.size() - i < size_t(continuation)) return false;
-    char32_t codePoint = lead & (0x3F >> continuation);
-    for (int k = 0; k < continuation; ++k) {
-      const auto next = uint8_t(text[i++]);
-      if ((next & 0xC0) != 0x80) return false;
-      codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (codePoint < kMinimum[continuation] || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-      return false;
-  }
-  return true;
-}
-
 // The document as a JSON value, read leniently (comments are skipped): its bytes when they are
 // valid UTF-8 (ASCII included), else the text widened from the programs' 8-bit code page (GBK, the
 // system code page of the Chinese Windows the programs ship for), as the user record is read. One

@@ -3,6 +3,7 @@
 #include "classlib/desktop/Win32.h"
 
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Screen.h"
 #include "engine/paint/Canvas.h"
 #include "engine/shapes/Text.h"
@@ -21,14 +22,6 @@ std::string UpdateNotes;
 TInetTimeouts InstallerTimeouts = kDownloadTimeouts;
 
 namespace {
-
-std::wstring Utf8ToWide(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-  std::wstring wide(size_t(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), size);
-  return wide;
-}
 
 // The beginning of a UTF-8 text that holds its first count characters.
 std::string_view Utf8Beginning(std::string_view text, size_t count) {
@@ -65,7 +58,7 @@ void TfrmMsg::ShowNotes() {
   TvgCanvas* canvas = Text2->GetCanvas();
   canvas->Font()->Assign(Text2->Font());
   const float width = Text2->Width(), height = Text2->Height();
-  const std::wstring shown = Utf8ToWide(Utf8Beginning(UpdateNotes, vgTextBoxCapacity(*canvas, width, height) + 1));
+  const std::wstring shown = Utf8ToUtf16(Utf8Beginning(UpdateNotes, vgTextBoxCapacity(*canvas, width, height) + 1));
   Text2->SetText(vgTextFittedToBox(*canvas, shown, width, height));
   Text2->SetClipChildren(true);
 }

@@ -4,41 +4,7 @@
 #include <type_traits>
 
 #include "classlib/core/StreamErrors.h"
-
-namespace {
-
-// UTF-8 to UTF-16 code units; malformed sequences become U+FFFD.
-std::wstring Utf8ToUtf16(const std::string& s) {
-  std::wstring out;
-  for (size_t i = 0; i < s.size();) {
-    uint8_t c = uint8_t(s[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-    uint32_t cp = extra == 0 ? c : extra == 1 ? c & 0x1F : extra == 2 ? c & 0x0F : c & 0x07;
-    bool ok = extra >= 0 && i + size_t(extra) < s.size() + (extra == 0);
-    for (int k = 1; ok && k <= extra; ++k) {
-      uint8_t cc = uint8_t(s[i + size_t(k)]);
-      ok = (cc & 0xC0) == 0x80;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    static constexpr uint32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    ok = ok && cp >= kMinimum[extra < 0 ? 0 : extra] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-    if (!ok) {
-      out += wchar_t(0xFFFD);
-      ++i;
-      continue;
-    }
-    if (cp >= 0x10000) {
-      out += wchar_t(0xD800 + ((cp - 0x10000) >> 10));
-      out += wchar_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-      out += wchar_t(cp);
-    }
-    i += size_t(extra) + 1;
-  }
-  return out;
-}
-
-}  // namespace
+#include "classlib/core/TextCodec.h"
 
 TBinaryValueReader::TNesting::TNesting(TBinaryValueReader& reader) : reader_(reader) {
   if (++reader_.depth_ > MaxNestingDepth) {

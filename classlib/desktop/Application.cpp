@@ -1,6 +1,6 @@
 #include "classlib/desktop/Application.h"
 
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Errors.h"
 #include "classlib/desktop/Icon.h"
 #include "classlib/desktop/Screen.h"

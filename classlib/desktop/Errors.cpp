@@ -2,7 +2,7 @@
 
 #include "classlib/desktop/Win32.h"
 
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 
 void RaiseLastOSError() {
   const DWORD code = GetLastError();

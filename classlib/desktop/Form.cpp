@@ -4,7 +4,7 @@
 
 #include "classlib/core/Reader.h"
 #include "classlib/desktop/Application.h"
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Menus.h"
 #include "classlib/desktop/ResourceStream.h"
 #include "classlib/desktop/Screen.h"

@@ -4,7 +4,7 @@
 #include <map>
 #include <memory>
 
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Errors.h"
 #include "classlib/desktop/UtilWindow.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "classlib/desktop/Application.h"
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Screen.h"
 
 namespace {

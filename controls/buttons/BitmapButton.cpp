@@ -39,12 +39,6 @@ void TvgBitmapButton::SetBitmapLayout(TvgButtonLayout layout) {
   ApplyStyle();
 }
 
-void TvgBitmapButton::StoreAndApply(float& field, float value) {
-  if (value == field) return;
-  field = value;
-  if (!Loading()) ApplyStyle();
-}
-
 void TvgBitmapButton::ApplyStyle() {
   TvgCustomButton::ApplyStyle();
   PlaceGlyph();

@@ -28,7 +28,6 @@ public:
   void ApplyStyle() override;
 
 private:
-  void StoreAndApply(float& field, float value);
   void PlaceGlyph();
 
   std::unique_ptr<TvgBitmap> bitmap_;

@@ -23,13 +23,6 @@ public:
   void ApplyStyle() override;
 
 private:
-  template <class T>
-  void StoreAndApply(T& field, const T& value) {
-    if (value == field) return;
-    field = value;
-    ApplyStyle();
-  }
-
   float xRadius_ = 3;
   float yRadius_ = 3;
   TvgCorners corners_ = vgAllCorners;

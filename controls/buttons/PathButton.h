@@ -42,12 +42,6 @@ public:
   void ApplyStyle() override;
 
 private:
-  template <class T>
-  void StoreAndApply(T& field, const T& value) {
-    if (value == field) return;
-    field = value;
-    if (!Loading()) ApplyStyle();
-  }
   void GlyphChanged();
 
   std::unique_ptr<TvgPathData> path_;

@@ -35,12 +35,6 @@ public:
   void ApplyStyle() override;
 
 private:
-  template <class T>
-  void StoreAndApply(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    ApplyStyle();
-  }
   TvgCalloutRectangle* CalloutPart();
 
   TvgCallout callout_;  // 23 wide, 11 long, on top, centred

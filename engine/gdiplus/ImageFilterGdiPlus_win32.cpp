@@ -9,6 +9,7 @@
 
 #include "classlib/core/FileStream.h"
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/gdiplus/GdiPlus.h"
 #include "engine/gdiplus/GdiPlusStreamAdapter.h"
@@ -35,14 +36,6 @@ private:
   TFileStream file_;
   TStreamInterface stream_;
 };
-
-// File names are in the system code page, as the class library's file streams take them.
-std::wstring WideFileName(const std::string& fileName) {
-  int length = MultiByteToWideChar(CP_ACP, 0, fileName.data(), int(fileName.size()), nullptr, 0);
-  std::wstring wide(size_t(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, fileName.data(), int(fileName.size()), wide.data(), length);
-  return wide;
-}
 
 bool HasPixels(TGPImage& image) { return uint64_t(image.GetWidth()) * image.GetHeight() != 0; }
 
@@ -215,7 +208,8 @@ bool TvgFilterGdiPlus::SaveToFile(const std::string& fileName, TvgBitmap& bitmap
   if (mimeType.empty() || !GetEncoderClsid(mimeType, encoder)) return false;
   TEncoderParameters parameters(params);
   TGPBitmap image = EncodableOf(bitmap);
-  return image.Save(WideFileName(fileName), encoder, parameters.List()) == gpOk;
+  // File names are in the system code page, as the class library's file streams take them.
+  return image.Save(AnsiToWide(fileName), encoder, parameters.List()) == gpOk;
 }
 
 bool TvgFilterGdiPlus::SaveToStream(TStream& stream, TvgBitmap& bitmap, const std::string& format,

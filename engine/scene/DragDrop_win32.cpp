@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/scene/Scene.h"
 #include "engine/tree/VisualObject.h"
 

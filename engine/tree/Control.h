@@ -64,6 +64,16 @@ public:
   // Subclasses drop their references to parts of the style object here, before it goes.
   virtual void FreeStyle() {}
 
+protected:
+  // The setter of a property the style shows: stores the value and, when it changed, applies the
+  // style again, except while loading (the style is applied after the control has been read).
+  template <class T>
+  void StoreAndApply(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    if (!Loading()) ApplyStyle();
+  }
+
 private:
   void AddBoundControl(TvgControl* control);
   void RemoveBoundControl(TvgControl* control);

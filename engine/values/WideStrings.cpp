@@ -6,7 +6,7 @@
 #include "classlib/core/Reader.h"
 #include "classlib/core/StringList.h"
 #include "classlib/core/Writer.h"
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "engine/values/WideTextCompare.h"
 
 CL_PUBLISHED(TvgWideStrings) {}

@@ -13,12 +13,6 @@
 #include "engine/paint/Brush.h"
 #include "engine/tree/VisualObject.h"
 
-class TDesignableScene : public TRecordingScene {
-public:
-  bool designing = false;
-  bool GetDesignTime() const override { return designing; }
-};
-
 class TAnimatedShape : public TvgVisualObject {
   CL_CLASS(TAnimatedShape, TvgVisualObject)
 public:
@@ -80,5 +74,5 @@ protected:
   }
 
   inline static uint32_t now = 0;
-  TDesignableScene scene;
+  TRecordingScene scene;
 };

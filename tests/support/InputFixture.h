@@ -1,21 +1,16 @@
 #pragma once
-// What the input tests share: a scene filling a borderless 300 x 200 form at a known place on
-// the screen, with a root that is not hit-testable (so that empty space stays empty), and
-// objects that log every event reaching them as "name:Event".
-#include "engine/scene/Scene.h"
-//
+// What the input tests share: the scene fixture with a root that logs the dialog keys offered to
+// it, and objects that log every event reaching them as "name:Event".
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "DesktopFixture.h"
-#include "classlib/desktop/Form.h"
 #include "classlib/desktop/Menus.h"
 #include "engine/scene/DragDrop.h"
-#include "toolkit/Toolkit.h"
 #include "engine/tree/VisualObject.h"
+#include "tests/support/SceneFixture.h"
 
 using TEventLog = std::vector<std::string>;
 
@@ -81,30 +76,12 @@ public:
   explicit TAutoDragObject(TComponent* owner) : TCapturingObject(owner) { SetDragMode(vgDragAutomatic); }
 };
 
-class InputTest : public DesktopTest {
+class InputTest : public SceneTest {
 protected:
-  static constexpr int kFormLeft = 420, kFormTop = 260;
-
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
-  void SetUp() override {
-    DesktopTest::SetUp();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(kFormLeft, kFormTop, 300, 200);
-    scene = new TvgWindowScene(form);
-    scene->SetParent(form);
-    scene->SetAlign(alClient);
-    root = new TDialogRoot(log);
-    root->SetName("root");
-    root->SetHitTest(false);
-    scene->AddObject(root);
-    // A window without the screen's mouse: only the messages the test sends reach it.
-    form->HandleNeeded();
-  }
-  void TearDown() override {
-    HoldKeys({});
-    form->Free();
-    DesktopTest::TearDown();
+  TvgVisualObject* NewRoot() override {
+    dialogRoot = new TDialogRoot(log);
+    dialogRoot->SetName("root");
+    return dialogRoot;
   }
 
   // A logging object at (x, y) in its parent, 50 x 40 unless said otherwise.
@@ -119,24 +96,9 @@ protected:
     return object;
   }
 
-  HWND Window() { return scene->Handle(); }
-  LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { return SendMessageW(Window(), msg, wParam, lParam); }
-  void Move(int x, int y, WPARAM keys = 0) { Send(WM_MOUSEMOVE, keys, MAKELPARAM(x, y)); }
-  void Press(int x, int y, UINT msg = WM_LBUTTONDOWN, WPARAM keys = MK_LBUTTON) {
-    Move(x, y);
-    Send(msg, keys, MAKELPARAM(x, y));
-  }
   void Release(int x, int y, UINT msg = WM_LBUTTONUP) { Send(msg, 0, MAKELPARAM(x, y)); }
   void Key(UINT msg, WPARAM key) { Send(msg, key, 0); }
-  // Keys that GetKeyState reports as held, for the shift state of key messages.
-  static void HoldKeys(std::initializer_list<int> keys) {
-    BYTE state[256] = {};
-    for (int key : keys) state[key] = 0x80;
-    SetKeyboardState(state);
-  }
 
-  TForm* form = nullptr;
-  TvgWindowScene* scene = nullptr;
-  TDialogRoot* root = nullptr;
+  TDialogRoot* dialogRoot = nullptr;  // the root
   TEventLog log;
 };

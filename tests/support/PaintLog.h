@@ -1,18 +1,14 @@
 #pragma once
 // Doubles for the visual-object tests: a canvas that writes down every drawing and clipping call
-// with the matrix it was made under, a scene that keeps roots, a canvas and the invalidated
-// rectangles (which are also its dirty rectangles), and an object that fills its local rect with
-// its own colour.
+// with the matrix it was made under, and an object that fills its local rect with its own colour.
+// The scene they go with is RecordingScene.h's.
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "classlib/core/Component.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Canvas.h"
-#include "engine/tree/Object.h"
-#include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
 
 struct TPaintCall {
@@ -118,86 +114,6 @@ private:
     calls.push_back({name, Matrix(), rect, color, opacity, StrokeThickness});
   }
   std::vector<TvgColor> buffer_;
-};
-
-class TVisualTestScene : public TComponent, public IvgWindowScene {
-public:
-  TVisualTestScene() : TComponent(nullptr) {}
-  ~TVisualTestScene() override {
-    while (!roots.empty()) {
-      TvgObject* root = roots.back();
-      roots.pop_back();
-      root->SetScene(nullptr);
-      root->Free();
-    }
-  }
-
-  std::vector<TvgObject*> roots;
-  std::vector<TvgRect> dirty;  // what was invalidated, and what a paint pass paints
-  TvgCanvas* canvas = nullptr;
-  bool designTime = false;
-  bool disableUpdate = false;
-  bool animatedCaret = true;
-  TvgVisualObject* focused = nullptr;
-  TvgVisualObject* selected = nullptr;
-
-  // A visual root object of the given size at the origin.
-  template <class T = TvgVisualObject>
-  T* AddRoot(float width, float height) {
-    T* root = new T(nullptr);
-    root->SetBounds(0, 0, width, height);
-    AddObject(root);
-    return root;
-  }
-  bool Invalidated(const TvgRect& rect) const { return std::find(dirty.begin(), dirty.end(), rect) != dirty.end(); }
-
-  void AddObject(TvgObject* object) override {
-    object->SetParent(nullptr);
-    if (std::find(roots.begin(), roots.end(), object) == roots.end()) roots.push_back(object);
-    object->SetScene(this);
-  }
-  void RemoveObject(TvgObject* object) override {
-    object->SetScene(nullptr);
-    std::erase(roots, object);
-  }
-  void AddUpdateRect(const TvgRect& rect) override {
-    if (!disableUpdate) dirty.push_back(rect);
-  }
-  TvgObject* GetRoot() const override { return roots.empty() ? nullptr : roots.front(); }
-  TComponent* GetComponent() override { return this; }
-  TComponent* GetOwner() const override { return Owner(); }
-  bool GetDisableUpdate() const override { return disableUpdate; }
-  void SetDisableUpdate(bool value) override { disableUpdate = value; }
-  bool GetDesignTime() const override { return designTime; }
-  TvgCanvas* GetCanvas() const override { return canvas; }
-  int GetUpdateRectsCount() const override { return int(dirty.size()); }
-  TvgRect GetUpdateRect(int index) const override { return dirty.at(size_t(index)); }
-  void SetFocused(TvgVisualObject* object) override {
-    if (object == focused) return;
-    if (focused) focused->KillFocus();
-    focused = object;
-    if (focused) focused->EnterFocus();
-  }
-  TvgVisualObject* GetFocused() const override { return focused; }
-  TvgVisualObject* GetSelected() const override { return selected; }
-  void DesignSelect(TvgVisualObject* object) override { selected = object; }
-  void Notification(TComponent*, TOperation) override {}
-
-  void BeginWindowDrag() override {}
-  void BeginWindowResize() override {}
-  void InsertObject(const std::string&) override {}
-  TvgControl* GetActiveControl() const override { return nullptr; }
-  TvgResources* GetStyle() const override { return nullptr; }
-  void SetStyle(TvgResources*) override {}
-  bool GetTransparency() const override { return false; }
-  void UpdateResource() override {}
-  TvgVisualObject* GetDesignPlaceObject() const override { return nullptr; }
-  void SetCaptured(TvgVisualObject*) override {}
-  TvgVisualObject* GetCaptured() const override { return nullptr; }
-  TvgPoint GetMousePos() const override { return {}; }
-  TvgPoint LocalToScreen(const TvgPoint& point) const override { return point; }
-  void BeginVCLDrag(TvgVisualObject*) override {}
-  bool GetAnimatedCaret() const override { return animatedCaret; }
 };
 
 // Fills its local rect with its colour at its absolute opacity.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "PaintLog.h"
+#include "RecordingScene.h"
 #include "engine/animation/AnimationClock.h"
 #include "engine/tree/Control.h"
 #include "engine/layouts/ScrollBox.h"
@@ -136,7 +137,7 @@ protected:
   }
 
   static inline uint32_t now = kStart;
-  TVisualTestScene scene;
+  TRecordingScene scene;
   std::unique_ptr<TPaintLogCanvas> canvas;
   TvgVisualObject* style = nullptr;
   TPaintProbe* item = nullptr;

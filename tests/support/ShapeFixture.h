@@ -195,15 +195,6 @@ private:
   }
 };
 
-// A scene that hands its objects a canvas, optionally in design mode.
-class TShapeScene : public TRecordingScene {
-public:
-  TvgCanvas* canvas = nullptr;
-  bool designing = false;
-  TvgCanvas* GetCanvas() const override { return canvas; }
-  bool GetDesignTime() const override { return designing; }
-};
-
 // Objects under a root in a scene whose canvas writes down what they draw.
 class ShapeCalls : public testing::Test {
 protected:
@@ -231,7 +222,7 @@ protected:
   }
 
   TShapeLogCanvas canvas;
-  TShapeScene scene;
+  TRecordingScene scene;
   TvgVisualObject* root;
 };
 
@@ -252,7 +243,7 @@ protected:
   void SetUp() override {
     vgInitializeGdiPlusUnit();
     canvas = std::make_unique<TvgCanvasGdiPlus>(kSize, kSize);
-    scene = std::make_unique<TShapeScene>();
+    scene = std::make_unique<TRecordingScene>();
     scene->canvas = canvas.get();
     root = new TvgVisualObject(nullptr);
     scene->AddObject(root);
@@ -303,7 +294,7 @@ protected:
 
   static constexpr int kSize = 160;
   std::unique_ptr<TvgCanvasGdiPlus> canvas;
-  std::unique_ptr<TShapeScene> scene;
+  std::unique_ptr<TRecordingScene> scene;
   TvgVisualObject* root = nullptr;
 };
 

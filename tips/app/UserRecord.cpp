@@ -5,7 +5,6 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "tips/rpc/Base64.h"
-#include "tips/app/Utf8.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "tests/support/DesktopFixture.h"
 #include "ProbeControl.h"
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/UtilWindow.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "tests/support/DesktopFixture.h"
-#include "classlib/desktop/CodePage.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Screen.h"
 #include "classlib/desktop/Timer.h"
 

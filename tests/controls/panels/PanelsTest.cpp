@@ -122,16 +122,9 @@ TEST_F(PanelsTest, AGroupBoxShowsItsCaptionInTheStylesTextPart) {
   EXPECT_NE(group->FindResource("background"), nullptr);
 }
 
-// Paints the children of a selection item while it is designed or not.
-class TDesignableScene : public TRecordingScene {
-public:
-  bool designing = false;
-  bool GetDesignTime() const override { return designing; }
-};
-
 TEST(SelectionItem, PaintsItsChildrenOnlyOutsideTheDesigner) {
   vgInitializeToolkit();
-  TDesignableScene scene;
+  TRecordingScene scene;
   auto* item = new TvgSelectionItem(nullptr);
   item->SetBounds(0, 0, 20, 20);
   auto* mark = new TvgRectangle(nullptr);

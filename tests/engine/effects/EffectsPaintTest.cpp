@@ -29,19 +29,13 @@ public:
   }
 };
 
-class TPaintingScene : public TRecordingScene {
-public:
-  TvgCanvas* canvas = nullptr;
-  TvgCanvas* GetCanvas() const override { return canvas; }
-};
-
 // The square covers 40..69 on both axes of a 120 x 120 canvas.
 class EffectsPaint : public testing::Test {
 protected:
   void SetUp() override {
     vgInitializeGdiPlusUnit();
     canvas = std::make_unique<TvgCanvasGdiPlus>(120, 120);
-    scene = std::make_unique<TPaintingScene>();
+    scene = std::make_unique<TRecordingScene>();
     scene->canvas = canvas.get();
     root = new TvgVisualObject(scene.get());
     scene->AddObject(root);
@@ -80,7 +74,7 @@ protected:
   }
 
   std::unique_ptr<TvgCanvasGdiPlus> canvas;
-  std::unique_ptr<TPaintingScene> scene;
+  std::unique_ptr<TRecordingScene> scene;
   TvgVisualObject* root = nullptr;
   TSquare* square = nullptr;
 };

@@ -265,17 +265,14 @@ private:
 };
 
 // A scene that, as a real one, takes no invalidations while its updates are disabled.
-class TQuietScene : public TRecordingScene {
+// Records every invalidation, also those made while updates are off.
+class TUnfilteredScene : public TRecordingScene {
 public:
-  bool GetDisableUpdate() const override { return disabled_; }
-  void SetDisableUpdate(bool value) override { disabled_ = value; }
-
-private:
-  bool disabled_ = false;
+  void AddUpdateRect(const TvgRect& rect) override { updateRects.push_back(rect); }
 };
 
 TEST_F(GdiPlusCanvas, VisualBrushPaintsTheObjectClippedToTheShape) {
-  TQuietScene scene;
+  TUnfilteredScene scene;
   auto* swatch = new TSwatch(0xFFFF0000);
   scene.AddObject(swatch);
   auto canvas = Canvas(40, 40);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
 #include "classlib/desktop/WinControl.h"
@@ -39,7 +39,7 @@ protected:
     return {r.left, r.top, r.right, r.bottom};
   }
 
-  TVisualTestScene scene;
+  TRecordingScene scene;
   TForm* form = new TForm(nullptr);
   TWinControl* control = new TWinControl(nullptr);
   TvgVisualObject* ancestor = nullptr;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
 #include "classlib/core/StringStream.h"
 #include "engine/layouts/LayoutsUnit.h"
 #include "engine/tree/ObjectRegistry.h"
@@ -35,7 +36,7 @@ protected:
     return positions;
   }
 
-  TVisualTestScene scene;
+  TRecordingScene scene;
   std::unique_ptr<TPaintLogCanvas> canvas;
 };
 
@@ -118,7 +119,7 @@ TEST_F(LayoutScene, ScaledLayoutOriginalSizeIsAtLeastOne) {
 }
 
 TEST_F(LayoutScene, ScaledLayoutWhileDesigningFollowsItsSize) {
-  scene.designTime = true;
+  scene.designing = true;
   auto* layout = AddLayout<TvgScaledLayout>(80, 60);
   TPaintProbe* child = AddProbe(layout, 0xFF000000, {10, 10, 20, 20});
   layout->SetWidth(160);
@@ -135,7 +136,7 @@ struct OutlineCase {
 TEST_F(LayoutScene, InvisibleGroupsShowADashedOutlineOnlyWhileDesigning) {
   const OutlineCase cases[] = {{false, false, 0}, {true, false, 1}, {true, true, 0}};
   for (const OutlineCase& c : cases) {
-    scene.designTime = c.design;
+    scene.designing = c.design;
     auto* layout = AddLayout<TvgLayout>(40, 30);
     auto* scaled = AddLayout<TvgScaledLayout>(40, 30);
     for (TvgVisualObject* object : {static_cast<TvgVisualObject*>(layout), static_cast<TvgVisualObject*>(scaled)}) {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/DesktopFixture.h"
 #include "tests/support/RecordingScene.h"
+#include "tests/support/SceneFixture.h"
 #include "tests/support/ValueStreaming.h"
 #include "classlib/desktop/Timer.h"
 #include "engine/animation/FloatAnimation.h"
@@ -21,25 +21,13 @@
 
 namespace {
 
-// A borderless 300 x 200 form at (420, 260) with a scene filling it, a root that is not
-// hit-testable, a 100 x 30 target at (40, 50) and an 80 x 40 pop-up beneath the root.
-class PopupTest : public DesktopTest {
+// The scene fixture with a 100 x 30 target at (40, 50) and an 80 x 40 pop-up beneath the root.
+class PopupTest : public SceneTest {
 protected:
-  static constexpr int kFormLeft = 420, kFormTop = 260;
   static constexpr int kTargetLeft = kFormLeft + 40, kTargetTop = kFormTop + 50;
 
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
   void SetUp() override {
-    DesktopTest::SetUp();
-    form = new TForm(nullptr);
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(kFormLeft, kFormTop, 300, 200);
-    scene = new TvgWindowScene(form);
-    scene->SetParent(form);
-    scene->SetAlign(alClient);
-    root = new TvgVisualObject(nullptr);
-    root->SetHitTest(false);
-    scene->AddObject(root);
+    SceneTest::SetUp();
     target = new TvgVisualObject(nullptr);
     target->SetBounds(40, 50, 100, 30);
     root->AddObject(target);
@@ -47,9 +35,8 @@ protected:
     form->Show();
   }
   void TearDown() override {
-    form->Free();
+    SceneTest::TearDown();
     PumpFor(20);  // lets released pop-up forms go
-    DesktopTest::TearDown();
   }
 
   template <class P>
@@ -75,9 +62,6 @@ protected:
     return PumpUntil([window] { return !IsWindow(window); });
   }
 
-  TForm* form = nullptr;
-  TvgWindowScene* scene = nullptr;
-  TvgVisualObject* root = nullptr;
   TvgVisualObject* target = nullptr;
   TvgPopup* popup = nullptr;
 };
@@ -485,13 +469,9 @@ TEST_F(PopupTest, AnOverlayNeedsASceneToOpenIn) {
 
 // --- Design mode and streaming ----------------------------------------------------------------
 
-class TDesignedScene : public TRecordingScene {
-public:
-  bool GetDesignTime() const override { return true; }
-};
-
 TEST(PopupDesign, IsOpenStaysFalseInADesignedScene) {
-  TDesignedScene designed;
+  TRecordingScene designed;
+  designed.designing = true;
   Owned<TvgPopup> designedPopup(new TvgPopup(nullptr));
   designed.AddObject(designedPopup.get());
   designedPopup->SetIsOpen(true);

@@ -220,7 +220,7 @@ TEST_F(SceneInput, APressFocusesAFocusableObjectUnlessItRefuses) {
 TEST_F(SceneInput, KeysGoToTheFocusedObjectAfterTheRootSawTheDialogKeys) {
   TvgVisualObject* a = AddFocusable("A", 10, 10);
   a->SetFocus();
-  root->consumed = {VK_RETURN};
+  dialogRoot->consumed = {VK_RETURN};
   struct Case {
     UINT msg;
     WPARAM key;
@@ -333,7 +333,7 @@ TEST_F(SceneInput, EscapeClosesTheModalFormUnlessTheRootTakesIt) {
   PostMessageW(Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_EQ(form->ShowModal(), mrCancel);
 
-  root->consumed = {VK_ESCAPE};
+  dialogRoot->consumed = {VK_ESCAPE};
   PostMessageW(Window(), WM_KEYDOWN, VK_ESCAPE, 0);
   PostMessageW(Window(), WM_CHAR, L'q', 0);
   EXPECT_EQ(form->ShowModal(), mrOk);

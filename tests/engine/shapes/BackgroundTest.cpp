@@ -1,6 +1,6 @@
 // TvgBackground on GDI+ pixels: its own fill replaces its style's look, no fill shows the style,
 // and as the root of a transparent scene it leaves the pixels see-through.
-#include "tests/support/StyleFixture.h"  // first: see there
+#include "tests/support/StyleFixture.h"
 #include "engine/shapes/Background.h"
 
 #include <gtest/gtest.h>

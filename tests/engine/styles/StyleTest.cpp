@@ -1,5 +1,5 @@
 // Where a control's style comes from: the naming rule and the order of the places searched.
-#include "tests/support/StyleFixture.h"  // first: see there
+#include "tests/support/StyleFixture.h"
 #include "engine/styles/Style.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // TvgControl: the clone of its style beneath it, when the style is applied and re-applied, what
 // FindResource finds, data binding, tab order and help.
-#include "tests/support/StyleFixture.h"  // first: see there
+#include "tests/support/StyleFixture.h"
 #include "engine/tree/Control.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +10,20 @@
 #include "classlib/core/StringStream.h"
 #include "engine/effects/Effect.h"
 #include "engine/tree/ObjectStreaming.h"
+
+// A property the style shows, set through the controls' shared setter.
+class TvgWeightProbe : public TvgProbeControl {
+  CL_CLASS(TvgWeightProbe, TvgProbeControl)
+public:
+  using TvgProbeControl::TvgProbeControl;
+  float Weight() const { return weight_; }
+  void SetWeight(float weight) { StoreAndApply(weight_, weight); }
+
+private:
+  float weight_ = 1;
+};
+
+CL_PUBLISHED(TvgWeightProbe) { published.Property("Weight", &TvgWeightProbe::Weight, &TvgWeightProbe::SetWeight).Default(1.0f); }
 
 namespace {
 
@@ -136,6 +150,28 @@ TEST_F(Control, UpdateResourceAppliesTheStyleAgain) {
   control->UpdateResource();
   EXPECT_NE(control->StyleObject(), first);
   EXPECT_EQ(control->events, (std::vector<std::string>{"apply", "free", "apply"}));
+}
+
+TEST_F(Control, AStyledPropertyAppliesTheStyleOnlyWhenItChanges) {
+  auto* control = AddControl<TvgWeightProbe>("ProbeControlstyle");
+  control->ApplyResource();
+  control->events.clear();
+  control->SetWeight(2);
+  control->SetWeight(2);
+  EXPECT_EQ(control->Weight(), 2);
+  EXPECT_EQ(control->events, (std::vector<std::string>{"apply"}));
+}
+
+TEST_F(Control, AStyledPropertyReadFromAStreamWaitsForTheStyle) {
+  RegisterClasses({TvgWeightProbe::StaticClass()});
+  TStringStream stream("object TvgWeightProbe\r\n  Resource = 'ProbeControlstyle'\r\n  Weight = 3.0\r\nend\r\n");
+  auto* control = static_cast<TvgWeightProbe*>(vgLoadObjectFromText(nullptr, stream));
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->Weight(), 3);
+  EXPECT_EQ(control->events, std::vector<std::string>{});
+  scene->AddObject(control);
+  control->ApplyResource();
+  EXPECT_EQ(control->events, (std::vector<std::string>{"apply"}));
 }
 
 TEST_F(Control, ApplyResourceEventFollowsApplyStyle) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
 #include "engine/tree/VisualObject.h"
 
 namespace {
@@ -41,7 +42,7 @@ protected:
     child->Padding()->SetRect({1, 2, 3, 4});
     return child;
   }
-  TVisualTestScene scene;
+  TRecordingScene scene;
 };
 
 }  // namespace

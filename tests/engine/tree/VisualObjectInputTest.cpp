@@ -8,12 +8,6 @@
 
 namespace {
 
-class THitTestScene : public TRecordingScene {
-public:
-  bool designing = false;
-  bool GetDesignTime() const override { return designing; }
-};
-
 // A root of 300 x 200 in a scene without a window, and objects placed in it.
 class HitTesting : public ::testing::Test {
 protected:
@@ -32,7 +26,7 @@ protected:
   }
   TvgVisualObject* At(float x, float y) { return root->ObjectAtPoint({x, y}); }
 
-  THitTestScene scene;
+  TRecordingScene scene;
   TvgVisualObject* root = nullptr;
 };
 

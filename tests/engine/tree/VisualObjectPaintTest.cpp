@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
 #include "engine/effects/Effect.h"
 #include "engine/tree/VisualObject.h"
 
@@ -49,7 +50,7 @@ protected:
 
   // One paint pass of the root's children over the given dirty rects, as the scene runs it.
   void PaintOver(std::vector<TvgRect> dirty = {{0, 0, 100, 100}}) {
-    scene.dirty = std::move(dirty);
+    scene.updateRects = std::move(dirty);
     canvas->calls.clear();
     root->PaintChildren();
   }
@@ -60,7 +61,7 @@ protected:
 
   const TvgCanvasClass* previousCanvasClass;
   std::unique_ptr<TPaintLogCanvas> canvas;
-  TVisualTestScene scene;
+  TRecordingScene scene;
   TPaintProbe* root;
 };
 
@@ -94,7 +95,7 @@ TEST_F(PaintPipeline, HiddenEmptyAndUndirtiedChildrenAreSkippedOutsideTheDesigne
   EXPECT_EQ(Painted({{0, 0, 15, 15}}), (std::vector<TvgColor>{A}));
 
   // The designer shows invisible objects that are not locked and ignores the dirty rects.
-  scene.designTime = true;
+  scene.designing = true;
   EXPECT_EQ(Painted({{0, 0, 15, 15}}), (std::vector<TvgColor>{A, B, D}));
   hidden->SetLocked(true);
   far->SetDesignHide(true);
@@ -224,7 +225,7 @@ TEST_F(PaintPipeline, ADisabledEffectStopsTakingPart) {
   TPaintProbe* shaded = AddProbe(root, A, {10, 10, 30, 20});
   auto* effect = new TMarginEffect(nullptr);
   shaded->AddObject(effect);
-  scene.dirty.clear();
+  scene.updateRects.clear();
   effect->SetEnabled(false);
   EXPECT_TRUE(scene.Invalidated({5, 5, 35, 25}));  // the area the effect covered
   EXPECT_FALSE(shaded->HasEffects());
@@ -240,13 +241,13 @@ TEST_F(PaintPipeline, PaintToDrawsTheSubtreeIntoAnotherCanvasAndPutsEverythingBa
   const TvgMatrix before = object->GetAbsoluteMatrix();
   const TvgRect updateBefore = object->GetUpdateRect();
   TPaintLogCanvas other(50, 50);
-  scene.dirty.clear();
+  scene.updateRects.clear();
   object->PaintTo(&other, {0, 0, 40, 20});
   EXPECT_EQ(other.FilledColors(), (std::vector<TvgColor>{A, B}));
   const auto fills = other.Calls("FillRect");
   EXPECT_EQ(fills[0].Matrix, (TvgMatrix{2, 0, 0, 0, 2, 0, 0, 0, 1}));
   EXPECT_EQ(fills[1].Matrix.m31, 10);
-  EXPECT_TRUE(scene.dirty.empty());
+  EXPECT_TRUE(scene.updateRects.empty());
   EXPECT_FALSE(scene.disableUpdate);
   EXPECT_EQ(object->Position()->GetPoint(), (TvgPoint{10, 20}));
   EXPECT_EQ(object->RotateAngle(), 30);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/PaintLog.h"
+#include "tests/support/RecordingScene.h"
 #include "engine/animation/FloatAnimation.h"
 #include "engine/shapes/Shapes.h"
 
@@ -22,7 +23,7 @@ void ExpectRect(const TvgRect& actual, const TvgRect& expected) {
 
 class VisualObject : public ::testing::Test {
 protected:
-  TVisualTestScene scene;
+  TRecordingScene scene;
 };
 
 }  // namespace
@@ -121,7 +122,7 @@ TEST_F(VisualObject, NegativeSizesTurnTheObjectOverOnlyInTheDesigner) {
   object->SetWidth(-20);
   EXPECT_EQ(object->Width(), -20);
   EXPECT_EQ(object->Scale()->X(), 1);
-  scene.designTime = true;
+  scene.designing = true;
   object->SetWidth(-30);
   EXPECT_EQ(object->Width(), 30);
   EXPECT_EQ(object->Scale()->X(), -1);
@@ -151,22 +152,22 @@ TEST_F(VisualObject, SetLocalRectCoversTheRectAsTheObjectIsTurnedAndScaled) {
 
 TEST_F(VisualObject, SetSizeDirectChangesNothingElse) {
   auto* object = scene.AddRoot(10, 10);
-  scene.dirty.clear();
+  scene.updateRects.clear();
   object->SetSizeDirect(30, 40);
   EXPECT_EQ(object->Width(), 30);
   EXPECT_EQ(object->Height(), 40);
-  EXPECT_TRUE(scene.dirty.empty());
+  EXPECT_TRUE(scene.updateRects.empty());
 }
 
 TEST_F(VisualObject, MovingInvalidatesTheOldAndTheNewArea) {
   auto* root = scene.AddRoot(200, 200);
   root->SetClipChildren(true);
   auto* child = AddProbe(root, 0, {10, 10, 30, 30});
-  scene.dirty.clear();
+  scene.updateRects.clear();
   child->Position()->SetPoint({50, 60});
   EXPECT_TRUE(scene.Invalidated({10, 10, 30, 30}));
   EXPECT_TRUE(scene.Invalidated({50, 60, 70, 80}));
-  scene.dirty.clear();
+  scene.updateRects.clear();
   child->SetWidth(40);
   EXPECT_TRUE(scene.Invalidated({50, 60, 70, 80}));
   EXPECT_TRUE(scene.Invalidated({50, 60, 90, 80}));
@@ -218,14 +219,14 @@ TEST_F(VisualObject, RepaintAsksNothingOfAHiddenOrHeldObject) {
   };
   for (const auto& c : cases) {
     c.make();
-    scene.dirty.clear();
+    scene.updateRects.clear();
     grandchild->Repaint();
-    EXPECT_TRUE(scene.dirty.empty()) << c.what;
+    EXPECT_TRUE(scene.updateRects.empty()) << c.what;
     c.undo();
   }
-  scene.dirty.clear();
+  scene.updateRects.clear();
   grandchild->Repaint();
-  EXPECT_EQ(scene.dirty, (std::vector<TvgRect>{{10, 10, 15, 15}}));
+  EXPECT_EQ(scene.updateRects, (std::vector<TvgRect>{{10, 10, 15, 15}}));
 }
 
 TEST_F(VisualObject, HidingRepaintsTheOldAreaAndDropsTheFocus) {
@@ -233,7 +234,7 @@ TEST_F(VisualObject, HidingRepaintsTheOldAreaAndDropsTheFocus) {
   auto* child = AddProbe(root, 0, {10, 10, 20, 20});
   child->SetCanFocused(true);
   child->SetFocus();
-  scene.dirty.clear();
+  scene.updateRects.clear();
   child->SetVisible(false);
   EXPECT_TRUE(scene.Invalidated({5, 5, 25, 25}));  // with the focus ring
   EXPECT_EQ(scene.focused, nullptr);

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "classlib/core/TextCodec.h"
-#include "tips/app/Utf8.h"
 
 std::string EncodeBase64(const std::string& bytes) {
   static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";

@@ -26,16 +26,11 @@
 #include <string>
 #include <vector>
 
+#include "classlib/core/TextCodec.h"
+
 namespace {
 
 constexpr DWORD kWaitMs = 20000;
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string result(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), result.data(), size, nullptr, nullptr);
-  return result;
-}
 
 struct TWindowSearch {
   const wchar_t* ClassName;
@@ -188,7 +183,7 @@ int main() {
       GetClassNameW(child, name, 64);
       if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextLengthW(child) > 0) GetWindowTextW(child, text, 1024);
     }
-    std::printf("%s\n", Utf8(text).c_str());
+    std::printf("%s\n", Utf16ToUtf8(text).c_str());
     PostMessageW(boxes[0], WM_COMMAND, IDOK, 0);
     return 0;
   }

@@ -13,7 +13,6 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include "tips/app/UserRecord.h"
-#include "tips/app/Utf8.h"
 
 namespace {
 
