@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "classlib/core/TextCodec.h"
 #include "engine/paint/Canvas.h"
 
 namespace {
@@ -11,7 +12,6 @@ constexpr std::wstring_view kEllipsis = L"\u2026";
 constexpr float kDepth = 10000;  // the layout's height: deeper than any box, so nothing is cut
 
 bool IsBlank(wchar_t c) { return c <= L' ' || c == L'\u3000'; }
-bool IsLeadSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 TvgRect Measured(TvgCanvas& canvas, std::wstring_view text, float width, bool wordWrap) {
   TvgRect bounds{0, 0, width, kDepth};
@@ -25,8 +25,7 @@ bool Fits(TvgCanvas& canvas, std::wstring_view text, float width, float height) 
 
 // The first count characters with "…" after them.
 std::wstring CutAt(std::wstring_view text, size_t count) {
-  std::wstring_view kept = text.substr(0, count);
-  if (!kept.empty() && IsLeadSurrogate(kept.back())) kept.remove_suffix(1);
+  std::wstring_view kept = text.substr(0, count > 0 && IsSurrogatePairAt(text, count - 1) ? count - 1 : count);
   while (!kept.empty() && IsBlank(kept.back())) kept.remove_suffix(1);
   std::wstring cut(kept);
   cut += kEllipsis;
