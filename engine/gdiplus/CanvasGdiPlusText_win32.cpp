@@ -125,15 +125,17 @@ void TvgCanvasGdiPlus::DrawSurrogateGlyphs(const std::wstring& Text, const std::
   const std::wstring family = FamilyName(Font()->Family());
   for (size_t i = 0; i < pairs.size(); ++i) {
     if (cells[i].Width * cells[i].Height == 0) continue;
-    const GpPointF origin{cells[i].X, cells[i].Y + ascent};
     const auto found = vgFindPairGlyph(family, std::wstring_view(Text).substr(pairs[i], 2));
     std::unique_ptr<TGPFontFamily> face;
     if (found) face = std::make_unique<TGPFontFamily>(found->Face);
     if (face && face->Handle()) {
       const UINT16 glyph = found->Glyph;
+      const float advance = found->AdvancePerEm * Font()->Size();
+      const GpPointF origin{cells[i].X + (cells[i].Width - advance) / 2, cells[i].Y + ascent};
       graphics_->DrawDriverGlyphs({&glyph, 1}, *MakeFontOf(*face, AvailableStyle(*face, style)), *fillBrush_, &origin);
     } else {
       const UINT16 missing = 0;
+      const GpPointF origin{cells[i].X, cells[i].Y + ascent};
       graphics_->DrawDriverGlyphs({&missing, 1}, TextFont, *fillBrush_, &origin);
     }
   }

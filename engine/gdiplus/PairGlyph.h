@@ -10,6 +10,7 @@
 struct TvgFaceGlyph {
   std::wstring Face;  // as the system names the face it selected
   uint16_t Glyph = 0;
+  float AdvancePerEm = 0;  // how far the glyph moves the pen, in ems of the font's height
 };
 
 // pair: the character's two UTF-16 units. None when no face has the character.

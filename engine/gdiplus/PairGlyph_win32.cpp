@@ -34,9 +34,11 @@ std::vector<std::wstring> LinkedFaces(const std::wstring& face) {
   return faces;
 }
 
-// The glyph of the pair in the font selected into the context; none when the font shows it with
-// its default glyph (the box of a missing character).
-std::optional<uint16_t> ShapedGlyph(HDC dc, std::wstring_view pair) {
+constexpr int kEm = 32;  // the height of the fonts the glyphs are looked up in
+
+// The glyph of the pair in the font selected into the context, with its advance; none when the
+// font shows it with its default glyph (the box of a missing character).
+std::optional<TvgFaceGlyph> ShapedGlyph(HDC dc, std::wstring_view pair) {
   SCRIPT_ITEM items[3];
   int itemCount = 0;
   if (FAILED(ScriptItemize(pair.data(), 2, 2, nullptr, nullptr, items, &itemCount)) || itemCount != 1) return {};
@@ -48,15 +50,21 @@ std::optional<uint16_t> ShapedGlyph(HDC dc, std::wstring_view pair) {
                                      &glyphCount);
   SCRIPT_FONTPROPERTIES properties{};
   properties.cBytes = sizeof properties;
-  const bool propertiesRead = SUCCEEDED(ScriptGetFontProperties(dc, &cache, &properties));
+  const bool found = shaped == S_OK && glyphCount == 1 &&
+                     SUCCEEDED(ScriptGetFontProperties(dc, &cache, &properties)) && glyphs[0] != properties.wgDefault;
+  int advance = 0;
+  GOFFSET offset{};
+  ABC abc{};
+  if (found && FAILED(ScriptPlace(dc, &cache, glyphs, 1, attributes, &items[0].a, &advance, &offset, &abc)))
+    advance = kEm;
   ScriptFreeCache(&cache);
-  if (shaped != S_OK || glyphCount != 1 || !propertiesRead || glyphs[0] == properties.wgDefault) return {};
-  return glyphs[0];
+  if (!found) return {};
+  return TvgFaceGlyph{{}, glyphs[0], float(advance) / kEm};
 }
 
 std::optional<TvgFaceGlyph> GlyphInFace(HDC dc, const std::wstring& face, std::wstring_view pair) {
   LOGFONTW description{};
-  description.lfHeight = -32;
+  description.lfHeight = -kEm;
   description.lfCharSet = DEFAULT_CHARSET;
   face.copy(description.lfFaceName, LF_FACESIZE - 1);
   HFONT font = CreateFontIndirectW(&description);
@@ -65,7 +73,8 @@ std::optional<TvgFaceGlyph> GlyphInFace(HDC dc, const std::wstring& face, std::w
   std::optional<TvgFaceGlyph> found;
   wchar_t selected[LF_FACESIZE] = {};
   if (GetTextFaceW(dc, LF_FACESIZE, selected) > 0) {
-    if (auto glyph = ShapedGlyph(dc, pair)) found = TvgFaceGlyph{selected, *glyph};
+    found = ShapedGlyph(dc, pair);
+    if (found) found->Face = selected;
   }
   SelectObject(dc, previous);
   DeleteObject(font);

@@ -6,7 +6,7 @@ std::wstring vgSurrogatesAsCells(std::wstring_view text) {
   std::wstring cells(text);
   for (size_t at : vgSurrogatePairPositions(text)) {
     cells[at] = L'\u2003';
-    cells[at + 1] = L'\u200B';
+    cells[at + 1] = L'\u2009';
   }
   return cells;
 }

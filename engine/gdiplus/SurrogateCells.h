@@ -1,8 +1,9 @@
 #pragma once
 // Wine's GDI+ lays out and draws a text one UTF-16 unit at a time, so a character outside the
 // Basic Multilingual Plane comes out as two boxes. The canvas lays out a stand-in of the same two
-// units in its place, an em space and a zero-width space, which takes one cell and keeps every
-// other index where it was, and draws the character's own glyph into that cell.
+// units in its place, an em space and a thin space, which takes one cell as wide as most such
+// glyphs and keeps every other index where it was, and draws the character's own glyph centred
+// in that cell.
 #include <string>
 #include <string_view>
 #include <vector>
