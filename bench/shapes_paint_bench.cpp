@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "bench/SceneTiming.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "engine/shapes/BlurShapes.h"
@@ -21,23 +22,6 @@ namespace {
 
 constexpr int kWidth = 474, kHeight = 408;
 constexpr double kTickMs = 33;
-
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-class TCountingScene : public TvgWindowScene {
-public:
-  using TvgWindowScene::TvgWindowScene;
-  int draws = 0;
-  void Draw() override {
-    TvgWindowScene::Draw();
-    ++draws;
-  }
-};
 
 template <class T>
 T* Add(TvgObject* parent, const TvgRect& r) {

@@ -1,8 +1,12 @@
 #include "toolkit/Toolkit.h"
 
+#include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
 #include "controls/panels/PanelsUnit.h"
+#include "controls/tabs/TabsUnit.h"
 #include "controls/text/TextUnit.h"
+#include "controls/tracks/TracksUnit.h"
+#include "controls/windows/WindowsUnit.h"
 #include "engine/animation/AnimationUnit.h"
 #include "engine/effects/EffectsUnit.h"
 #include "engine/gdiplus/GdiPlusUnit.h"
@@ -16,8 +20,11 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_effects", {&vgInitializeEffectsUnit}},
       {"vg_objects", {&vgInitializeShapesUnit}},
       {"vg_ani", {&vgInitializeAnimationUnit}, &vgFinalizeAnimationUnit},
-      {"vg_controls", {&vgInitializeTextUnit, &vgInitializePanelsUnit, &vgInitializeButtonsUnit}},
+      {"vg_controls",
+       {&vgInitializeTextUnit, &vgInitializePanelsUnit, &vgInitializeButtonsUnit, &vgInitializeBoxesUnit,
+        &vgInitializeTracksUnit, &vgInitializeWindowsUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
+      {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };

@@ -11,6 +11,11 @@ Variant Variant::Null() {
 
 TVarType Variant::Type() const { return TVarType(value_.index()); }
 
+bool Variant::IsNumeric() const {
+  const TVarType type = Type();
+  return type == TVarType::Integer || type == TVarType::Int64 || type == TVarType::Boolean || type == TVarType::Double;
+}
+
 const char* Variant::TypeName() const {
   static const char* names[] = {"Empty", "Null", "Integer", "Int64", "Boolean", "Double", "String", "OleStr"};
   return names[value_.index()];

@@ -23,6 +23,8 @@ public:
   bool IsEmpty() const { return Type() == TVarType::Empty; }
   bool IsNull() const { return Type() == TVarType::Null; }
   bool IsString() const { return Type() == TVarType::String || Type() == TVarType::WideString; }
+  // Integers, Booleans and floats, as the runtime counts numbers.
+  bool IsNumeric() const;
 
   // Conversions as the runtime's: empty and null give "" / 0 / false; a text that is not a number
   // raises EVariantError "Could not convert variant of type (%s) into type (%s)".

@@ -48,7 +48,8 @@ HMENU BuildPopupMenu(const TMenuItem& parent) {
       info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE;
       info.dwTypeData = text.data();
       info.wID = item.Command();
-      info.fState = (item.Enabled() ? MFS_ENABLED : MFS_GRAYED) | (item.Default() ? MFS_DEFAULT : 0);
+      info.fState = (item.Enabled() ? MFS_ENABLED : MFS_GRAYED) | (item.Default() ? MFS_DEFAULT : 0) |
+                    (item.Checked() ? MFS_CHECKED : 0);
       if (item.Count() > 0) {
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = BuildPopupMenu(item);
@@ -62,6 +63,7 @@ HMENU BuildPopupMenu(const TMenuItem& parent) {
 
 CL_PUBLISHED(TMenuItem) {
   published.Property("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
+  published.Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false);
   published.Property("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false);
   published.Property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true);
   published.Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true);

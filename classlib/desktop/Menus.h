@@ -27,6 +27,8 @@ public:
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   bool Default() const { return default_; }
   void SetDefault(bool isDefault) { default_ = isDefault; }
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked) { checked_ = checked; }
   TNotifyEvent OnClick;
 
   int Count() const { return int(items_.size()); }
@@ -55,6 +57,7 @@ private:
   bool visible_ = true;
   bool enabled_ = true;
   bool default_ = false;
+  bool checked_ = false;
   UINT command_;
   TMenuItem* parent_ = nullptr;
   TMenu* menu_ = nullptr;  // set on a menu's root item only

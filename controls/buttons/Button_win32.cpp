@@ -2,8 +2,8 @@
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/buttons/HostForm.h"
 #include "engine/tree/ObjectRegistry.h"
-#include "engine/scene/SceneInterface.h"
 
 CL_PUBLISHED(TvgCustomButton) {
   using B = TvgCustomButton;
@@ -124,9 +124,7 @@ void TvgCustomButton::Click() {
 
 // A scene without a form among the owners of its window control closes nothing.
 void TvgCustomButton::SetModalResultOfHostForm() {
-  if (!Scene()) return;
-  for (TComponent* component = Scene()->GetComponent(); component; component = component->Owner())
-    if (auto* form = dynamic_cast<TCustomForm*>(component)) return form->SetModalResult(modalResult_);
+  if (TCustomForm* form = vgHostForm(*this)) form->SetModalResult(modalResult_);
 }
 
 void TvgCustomButton::DblClick() {

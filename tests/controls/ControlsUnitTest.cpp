@@ -1,5 +1,5 @@
-// The controls unit at the toolkit's start-up: its classes by category and for streaming, their
-// constructors' settings, and the styles each finds in the default style.
+// The control families at the toolkit's start-up: their classes by category and for streaming,
+// their constructors' settings, and the styles each finds in the default style.
 #include "tests/support/ControlsFixture.h"
 //
 #include <algorithm>
@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "classlib/core/SysUtils.h"
+#include "controls/boxes/PopupBox.h"
 #include "controls/buttons/Button.h"
 #include "controls/text/TextControl.h"
 #include "engine/shapes/Background.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/shapes/Text.h"
+#include "engine/values/WideStrings.h"
 
 namespace {
 
@@ -29,23 +31,30 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
     const char* category;
     std::vector<const char*> classes;
   } cases[] = {
-      {"Windows", {"TvgBackground"}},
-      {"Boxes", {"TvgGroupBox"}},
-      {"Controls", {"TvgPanel", "TvgCalloutPanel", "TvgLabel", "TvgValueLabel", "TvgImageControl"}},
+      {"Windows", {"TvgBackground", "TvgSizeGrip", "TvgCloseButton"}},
+      {"Boxes", {"TvgCheckBox", "TvgPathCheckBox", "TvgRadioButton", "TvgGroupBox", "TvgPopupBox"}},
+      {"Controls",
+       {"TvgPanel", "TvgCalloutPanel", "TvgLabel", "TvgValueLabel", "TvgImageControl", "TvgProgressBar", "TvgTrack",
+        "TvgScrollBar", "TvgSmallScrollBar", "TvgAniIndicator", "TvgExpander", "TvgTrackBar", "TvgSplitter",
+        "TvgTabControl"}},
       {"Tool and Status", {"TvgStatusBar", "TvgToolBar", "TvgToolButton", "TvgToolPathButton"}},
       {"Buttons",
        {"TvgButton", "TvgRoundButton", "TvgCircleButton", "TvgBitmapButton", "TvgPathButton", "TvgSpeedButton",
-        "TvgCornerButton", "TvgColorButton", "TvgBitmapStateButton", "TvgPopupButton"}},
+        "TvgCornerButton", "TvgColorButton", "TvgAngleButton", "TvgBitmapStateButton", "TvgPopupButton"}},
       {"HUD",
-       {"TvgHudPanel", "TvgHudButton", "TvgHudSpeedButton", "TvgHudLabel", "TvgHudGroupBox", "TvgHudStatusBar",
-        "TvgHudRoundButton", "TvgHudCornerButton", "TvgHudCircleButton"}},
+       {"TvgHudPanel", "TvgHudWindow", "TvgHudButton", "TvgHudSpeedButton", "TvgHudAngleButton", "TvgHudTrack",
+        "TvgHudTrackBar", "TvgHudScrollBar", "TvgHudPopupBox", "TvgHudLabel", "TvgHudCheckBox", "TvgHudRadioButton",
+        "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
+        "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
+      {"Items", {"TvgTabItem", "TvgHudTabItem"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
       EXPECT_EQ(CountInCategory(c.category, className), 1) << c.category << " " << className;
       EXPECT_NE(GetClass(className), nullptr) << className;
     }
-  for (const char* plain : {"TvgSelectionItem", "TvgExpanderButton"}) {
+  EXPECT_EQ(GetClass("TvgWindow"), nullptr) << "forms use the HUD window";
+  for (const char* plain : {"TvgSelectionItem", "TvgThumb", "TvgExpanderButton"}) {
     EXPECT_NE(GetClass(plain), nullptr) << plain;
     EXPECT_TRUE(std::none_of(vgObjectCategories().begin(), vgObjectCategories().end(),
                              [&](const TvgObjectCategory& c) { return c.Class->Name == plain; }))
@@ -69,6 +78,14 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgToolButton", 50, 60, false, true, vaNone},       {"TvgPathButton", 50, 60, true, true, vaNone},
       {"TvgToolPathButton", 50, 60, false, true, vaNone},   {"TvgSpeedButton", 23, 23, false, true, vaNone},
       {"TvgBitmapStateButton", 64, 64, true, true, vaNone}, {"TvgExpanderButton", 80, 22, false, true, vaNone},
+      {"TvgCheckBox", 120, 19, true, true, vaNone},         {"TvgRadioButton", 120, 19, true, true, vaNone},
+      {"TvgPopupBox", 80, 21, true, true, vaNone},          {"TvgCloseButton", 20, 20, false, true, vaNone},
+      {"TvgSplitter", 5, 50, false, true, vaLeft},          {"TvgTrack", 100, 15, false, true, vaNone},
+      {"TvgTrackBar", 100, 15, true, true, vaNone},         {"TvgThumb", 50, 50, false, true, vaNone},
+      {"TvgScrollBar", 150, 18, false, true, vaNone},       {"TvgSmallScrollBar", 150, 8, false, true, vaNone},
+      {"TvgProgressBar", 100, 20, false, true, vaNone},     {"TvgAngleButton", 30, 30, false, true, vaNone},
+      {"TvgHudWindow", 200, 200, false, false, vaNone},     {"TvgExpander", 130, 130, false, true, vaNone},
+      {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -120,6 +137,36 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgCornerButton", "cornerbuttonstyle"},
       {"TvgHudCornerButton", "hudcornerbuttonstyle"},
       {"TvgExpanderButton", "expanderbuttonstyle"},
+      {"TvgCheckBox", "checkboxstyle"},
+      {"TvgHudCheckBox", "hudcheckboxstyle"},
+      {"TvgPathCheckBox", "pathcheckboxstyle"},
+      {"TvgRadioButton", "radiobuttonstyle"},
+      {"TvgHudRadioButton", "hudradiobuttonstyle"},
+      {"TvgPopupBox", "popupboxstyle"},
+      {"TvgHudPopupBox", "hudpopupboxstyle"},
+      {"TvgCloseButton", "CloseButtonStyle"},
+      {"TvgHudCloseButton", "hudCloseButtonStyle"},
+      {"TvgSizeGrip", "sizegripstyle"},
+      {"TvgHudSizeGrip", "hudSizeGripStyle"},
+      {"TvgSplitter", "splitterstyle"},
+      {"TvgTrack", "trackstyle"},
+      {"TvgHudTrack", "hudtrackstyle"},
+      {"TvgTrackBar", "trackbarstyle"},
+      {"TvgHudTrackBar", "hudtrackbarstyle"},
+      {"TvgScrollBar", "scrollbarstyle"},
+      {"TvgSmallScrollBar", "smallscrollbarstyle"},
+      {"TvgHudScrollBar", "hudscrollbarstyle"},
+      {"TvgProgressBar", "progressbarstyle"},
+      {"TvgAngleButton", "anglebuttonstyle"},
+      {"TvgHudAngleButton", "hudanglebuttonstyle"},
+      {"TvgHudWindow", "hudwindowstyle"},
+      {"TvgExpander", "expanderstyle"},
+      {"TvgTabControl", "tabcontrolstyle"},
+      {"TvgHudTabControl", "hudtabcontrolstyle"},
+      {"TvgTabItem", "tabitemstyle"},
+      {"TvgHudTabItem", "hudtabitemstyle"},
+      {"TvgScrollBox", "scrollboxstyle"},
+      {"TvgFramedScrollBox", "framedscrollboxstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -130,6 +177,7 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
     ASSERT_NE(control->StyleObject(), nullptr);
     EXPECT_TRUE(SameText(control->StyleObject()->ResourceName(), c.style)) << control->StyleObject()->ResourceName();
     auto* textControl = dynamic_cast<TvgTextControl*>(control);
+    if (auto* box = dynamic_cast<TvgPopupBox*>(control)) box->Items()->Add(L"Caption");  // shows only its items
     if (auto* part = dynamic_cast<TvgText*>(control->FindResource("text")); part && textControl) {
       textControl->SetText(L"Caption");
       EXPECT_EQ(part->Text(), L"Caption");

@@ -21,6 +21,19 @@
 #include "controls/buttons/PopupButton.h"
 #include "controls/panels/SelectionItem.h"
 #include "controls/buttons/SpeedButton.h"
+#include "controls/boxes/CheckBox.h"
+#include "controls/boxes/PopupBox.h"
+#include "controls/boxes/RadioButton.h"
+#include "controls/tabs/TabControl.h"
+#include "controls/tracks/AngleButton.h"
+#include "controls/tracks/AniIndicator.h"
+#include "controls/tracks/ProgressBar.h"
+#include "controls/tracks/ScrollBar.h"
+#include "controls/tracks/Track.h"
+#include "controls/windows/CloseButton.h"
+#include "controls/windows/Expander.h"
+#include "controls/windows/SizeGrip.h"
+#include "controls/windows/Splitter.h"
 #include "controls/panels/StatusBar.h"
 #include "controls/panels/ToolBar.h"
 #include "engine/paint/Bitmap.h"
@@ -28,6 +41,8 @@
 #include "engine/paint/Font.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "engine/paint/PathData.h"
+#include "engine/tree/Content.h"
+#include "engine/values/WideStrings.h"
 
 namespace {
 
@@ -185,6 +200,111 @@ const std::vector<TStreamCase>& StreamCases() {
        {"Bitmap.PNG = {", "BitmapHot.PNG = {", "BitmapDown.PNG = {"}},
       {"TvgExpanderButton", SetUp<TvgExpanderButton>([](TvgExpanderButton& b) { b.SetCanFocused(true); }),
        {"CanFocused = True"}},
+      {"TvgCheckBox", SetUp<TvgCheckBox>([](TvgCheckBox& c) {
+         c.SetIsChecked(true);
+         c.SetText(L"\u590d\u9009");
+         c.SetTextAlign(vgTextAlignCenter);
+         c.SetCanFocused(false);
+       }),
+       {"IsChecked = True", "TextAlign = vgTextAlignCenter", "CanFocused = False", "Text = "}},
+      {"TvgHudCheckBox", SetUp<TvgHudCheckBox>([](TvgHudCheckBox& c) { c.SetWordWrap(true); }), {"WordWrap = True"}},
+      {"TvgPathCheckBox", SetUp<TvgPathCheckBox>([](TvgPathCheckBox& c) { c.Path()->SetData("M 0 0 L 4 4 Z"); }),
+       {"Path.Path = {"}},
+      {"TvgRadioButton", SetUp<TvgRadioButton>([](TvgRadioButton& r) {
+         r.SetGroupName("sizes");
+         r.SetIsChecked(true);
+       }),
+       {"GroupName = 'sizes'", "IsChecked = True"}},
+      {"TvgHudRadioButton", SetUp<TvgHudRadioButton>([](TvgHudRadioButton& r) { r.SetAutoTranslate(false); }),
+       {"AutoTranslate = False"}},
+      {"TvgPopupBox", SetUp<TvgPopupBox>([](TvgPopupBox& p) {
+         p.Items()->SetTextStr(L"one\r\ntwo\r\n");
+         p.SetItemIndex(1);
+       }),
+       {"Items.strings = (", "ItemIndex = 1"}},
+      {"TvgHudPopupBox", SetUp<TvgHudPopupBox>([](TvgHudPopupBox& p) { p.SetCanFocused(false); }),
+       {"CanFocused = False"}},
+      {"TvgTrack", SetUp<TvgTrack>([](TvgTrack& t) {
+         t.SetMin(-10);
+         t.SetMax(50);
+         t.SetFrequency(2.5f);
+         t.SetOrientation(vgVertical);
+         t.SetViewportSize(10);
+         t.SetValue(20);
+         t.SetTracking(false);
+       }),
+       {"Min = -10", "Max = 50", "Frequency = 2.5", "Orientation = vgVertical", "Value = 20", "ViewportSize = 10",
+        "Tracking = False"}},
+      {"TvgTrackBar", SetUp<TvgTrackBar>([](TvgTrackBar& t) {
+         t.SetValue(30);
+         t.SetCanFocused(false);
+       }),
+       {"Value = 30", "CanFocused = False"}},
+      {"TvgHudTrack", SetUp<TvgHudTrack>([](TvgHudTrack& t) { t.SetMax(10); }), {"Max = 10"}},
+      {"TvgHudTrackBar", SetUp<TvgHudTrackBar>([](TvgHudTrackBar& t) { t.SetMin(5); }), {"Min = 5"}},
+      {"TvgScrollBar", SetUp<TvgScrollBar>([](TvgScrollBar& b) {
+         b.SetMax(400);
+         b.SetViewportSize(100);
+         b.SetValue(120);
+         b.SetSmallChange(20);
+         b.SetOrientation(vgVertical);
+       }),
+       {"Max = 400", "ViewportSize = 100", "Value = 120", "SmallChange = 20", "Orientation = vgVertical"}},
+      {"TvgSmallScrollBar", SetUp<TvgSmallScrollBar>([](TvgSmallScrollBar& b) { b.SetMin(1); }), {"Min = 1"}},
+      {"TvgHudScrollBar", SetUp<TvgHudScrollBar>([](TvgHudScrollBar& b) { b.SetValue(3); }), {"Value = 3"}},
+      {"TvgProgressBar", SetUp<TvgProgressBar>([](TvgProgressBar& p) {
+         p.SetMax(200);
+         p.SetValue(50);
+         p.SetOrientation(vgVertical);
+       }),
+       {"Max = 200", "Value = 50", "Orientation = vgVertical"}},
+      {"TvgAniIndicator", SetUp<TvgAniIndicator>([](TvgAniIndicator& a) {
+         a.SetIndicatorEnabled(true);
+         a.SetStyle(vgAniIndicatorCircle);
+       }),
+       {"Enabled = True", "Style = vgAniIndicatorCircle"}},
+      {"TvgAngleButton", SetUp<TvgAngleButton>([](TvgAngleButton& a) {
+         a.SetValue(45);
+         a.SetFrequency(15);
+         a.SetShowValue(true);
+         a.SetTracking(false);
+       }),
+       {"Value = 45", "Frequency = 15", "ShowValue = True", "Tracking = False"}},
+      {"TvgHudAngleButton", SetUp<TvgHudAngleButton>([](TvgHudAngleButton& a) { a.SetValue(-90); }),
+       {"Value = -90"}},
+      {"TvgSizeGrip", SetUp<TvgSizeGrip>([](TvgSizeGrip& g) { g.SetResource("grip1"); }), {"Resource = 'grip1'"}},
+      {"TvgHudSizeGrip", SetUp<TvgHudSizeGrip>([](TvgHudSizeGrip& g) { g.SetWidth(12); }), {"Width = 12"}},
+      {"TvgCloseButton", SetUp<TvgCloseButton>([](TvgCloseButton& b) { b.SetCloseForm(false); }),
+       {"CloseForm = False"}},
+      {"TvgHudCloseButton", SetUp<TvgHudCloseButton>([](TvgHudCloseButton& b) { b.SetWidth(16); }), {"Width = 16"}},
+      {"TvgSplitter", SetUp<TvgSplitter>([](TvgSplitter& s) {
+         s.SetAlign(vaTop);
+         s.SetMinSize(40);
+         s.SetShowGrip(false);
+       }),
+       {"Align = vaTop", "MinSize = 40", "ShowGrip = False"}},
+      {"TvgExpander", SetUp<TvgExpander>([](TvgExpander& e) {
+         e.SetText(L"More");
+         e.SetShowCheck(true);
+         e.SetIsChecked(false);
+         e.SetIsExpanded(false);
+         e.Content()->SetHeight(80);
+       }),
+       {"Text = 'More'", "ShowCheck = True", "IsChecked = False", "IsExpanded = False", "ContentSize = '80'"}},
+      {"TvgTabControl", SetUp<TvgTabControl>([](TvgTabControl& t) {
+         t.SetItemHeight(24);
+         t.SetFullSize(true);
+       }),
+       {"ItemHeight = 24", "FullSize = True"}},
+      {"TvgHudTabControl", SetUp<TvgHudTabControl>([](TvgHudTabControl& t) { t.SetItemIndex(0); }),
+       {"ItemIndex = 0"}},
+      {"TvgTabItem", SetUp<TvgTabItem>([](TvgTabItem& t) {
+         t.SetText(L"General");
+         t.SetVertTextAlign(vgTextAlignFar);
+       }),
+       {"Text = 'General'", "VertTextAlign = vgTextAlignFar"}},
+      {"TvgHudTabItem", SetUp<TvgHudTabItem>([](TvgHudTabItem& t) { t.SetTextAlign(vgTextAlignNear); }),
+       {"TextAlign = vgTextAlignNear"}},
   };
   return cases;
 }
@@ -319,6 +439,66 @@ const char* const kWrongParts =
     "    end\r\n"
     "    object TvgBrushObject\r\n"
     "      ResourceName = 'sizegrip'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'thumb'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'htrack'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'vtrack'\r\n"
+    "    end\r\n"
+    "    object TvgEllipse\r\n"
+    "      ResourceName = 'leftbutton'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'rightbutton'\r\n"
+    "    end\r\n"
+    "    object TvgEllipse\r\n"
+    "      ResourceName = 'topbutton'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'bottombutton'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'hindicator'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'vindicator'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'tick'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'tracktext'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'checkmark'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'grip'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'close'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'back'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'stroke'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'caption'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'button'\r\n"
+    "    end\r\n"
+    "    object TvgRectangle\r\n"
+    "      ResourceName = 'checkbox'\r\n"
+    "    end\r\n"
+    "    object TvgBrushObject\r\n"
+    "      ResourceName = 'background'\r\n"
     "    end\r\n"
     "  end\r\n"
     "end\r\n";

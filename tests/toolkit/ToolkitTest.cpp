@@ -72,6 +72,22 @@ void ShowAndFreeALayeredScene() {
 
 }  // namespace
 
+TEST(Toolkit, UnitsStartInTheToolkitsOrder) {
+  const std::vector<std::string> order = {"vg_effects",   "vg_objects",    "vg_ani",         "vg_actions",
+                                          "vg_controls",  "vg_layouts",    "vg_listbox",     "vg_textbox",
+                                          "vg_colors",    "vg_tabcontrol", "vg_treeview",    "vg_dsgn_bmp",
+                                          "vg_memo",      "vg_dsgn_path",  "vg_inspector",   "vg_dsgn",
+                                          "vg_canvas_gdip", "vg_canvas_d2d", "vg_version",   "vg_grid",
+                                          "vg_extctrls",  "vg_scene"};
+  auto next = order.begin();
+  for (const TvgToolkitUnit& unit : vgToolkitUnits()) {
+    next = std::find(next, order.end(), unit.Name);
+    EXPECT_NE(next, order.end()) << unit.Name << " is out of order or unknown";
+    if (next == order.end()) break;
+    ++next;
+  }
+}
+
 TEST(Toolkit, TheGdiPlusUnitStartsBeforeTheSceneUnitWhichComesLast) {
   const auto& units = vgToolkitUnits();
   ASSERT_GE(units.size(), 2u);

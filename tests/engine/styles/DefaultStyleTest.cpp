@@ -42,8 +42,7 @@ bool ClassDerivesFrom(TClass c, const std::string& baseName) {
   return false;
 }
 
-// What the text controls, labels, panels and buttons find in their styles. An empty part means
-// the style's top object itself.
+// What the controls find in their styles. An empty part means the style's top object itself.
 struct TExpectedPart {
   const char* Style;
   const char* Part;
@@ -57,8 +56,8 @@ const TExpectedPart kControlParts[] = {
     {"panelstyle", "", "TvgVisualObject"},
     {"hudpanelstyle", "", "TvgVisualObject"},
     {"calloutpanelstyle", "", "TvgCalloutRectangle"},
-    {"statusbarstyle", "sizegrip", "TvgVisualObject"},
-    {"hudstatusbarstyle", "sizegrip", "TvgVisualObject"},
+    {"statusbarstyle", "sizegrip", "TvgSizeGrip"},
+    {"hudstatusbarstyle", "sizegrip", "TvgHudSizeGrip"},
     {"toolbarstyle", "", "TvgVisualObject"},
     {"groupboxstyle", "background", "TvgVisualObject"},
     {"groupboxstyle", "text", "TvgText"},
@@ -89,10 +88,93 @@ const TExpectedPart kControlParts[] = {
     {"toolpathbuttonstyle", "pathowner", "TvgVisualObject"},
     {"toolpathbuttonstyle", "text", "TvgVisualObject"},
     {"expanderbuttonstyle", "", "TvgVisualObject"},
+    {"checkboxstyle", "text", "TvgText"},
+    {"hudcheckboxstyle", "text", "TvgText"},
+    {"pathcheckboxstyle", "checkmark", "TvgPath"},
+    {"pathcheckboxstyle", "text", "TvgText"},
+    {"radiobuttonstyle", "text", "TvgText"},
+    {"hudradiobuttonstyle", "text", "TvgText"},
+    {"expandercheckboxstyle", "", "TvgVisualObject"},
+    {"CloseButtonStyle", "", "TvgVisualObject"},
+    {"hudCloseButtonStyle", "", "TvgVisualObject"},
+    {"sizegripstyle", "", "TvgVisualObject"},
+    {"hudSizeGripStyle", "", "TvgVisualObject"},
+    {"splitterstyle", "grip", "TvgVisualObject"},
+    {"trackstyle", "thumb", "TvgThumb"},
+    {"hudtrackstyle", "thumb", "TvgThumb"},
+    {"trackbarstyle", "thumb", "TvgThumb"},
+    {"hudtrackbarstyle", "thumb", "TvgThumb"},
+    {"hthumbstyle", "", "TvgVisualObject"},
+    {"vthumbstyle", "", "TvgVisualObject"},
+    {"hudhthumbstyle", "", "TvgVisualObject"},
+    {"hudvthumbstyle", "", "TvgVisualObject"},
+    {"thumbbarstyle", "", "TvgVisualObject"},
+    {"hudthumbbarstyle", "", "TvgVisualObject"},
+    {"scrollbarstyle", "htrack", "TvgCustomTrack"},
+    {"scrollbarstyle", "vtrack", "TvgCustomTrack"},
+    {"scrollbarstyle", "leftbutton", "TvgCustomButton"},
+    {"scrollbarstyle", "rightbutton", "TvgCustomButton"},
+    {"scrollbarstyle", "topbutton", "TvgCustomButton"},
+    {"scrollbarstyle", "bottombutton", "TvgCustomButton"},
+    {"hudscrollbarstyle", "htrack", "TvgCustomTrack"},
+    {"hudscrollbarstyle", "vtrack", "TvgCustomTrack"},
+    {"hudscrollbarstyle", "leftbutton", "TvgCustomButton"},
+    {"hudscrollbarstyle", "rightbutton", "TvgCustomButton"},
+    {"hudscrollbarstyle", "topbutton", "TvgCustomButton"},
+    {"hudscrollbarstyle", "bottombutton", "TvgCustomButton"},
+    {"smallscrollbarstyle", "htrack", "TvgCustomTrack"},
+    {"smallscrollbarstyle", "vtrack", "TvgCustomTrack"},
+    {"scrollbarleftbutton", "", "TvgVisualObject"},
+    {"scrollbarrightbutton", "", "TvgVisualObject"},
+    {"scrollbartopbutton", "", "TvgVisualObject"},
+    {"scrollbarbottombutton", "", "TvgVisualObject"},
+    {"hudscrollbarleftbutton", "", "TvgVisualObject"},
+    {"hudscrollbarrightbutton", "", "TvgVisualObject"},
+    {"hudscrollbartopbutton", "", "TvgVisualObject"},
+    {"hudscrollbarbottombutton", "", "TvgVisualObject"},
+    {"scrollbarhtrackstyle", "thumb", "TvgThumb"},
+    {"scrollbarvtrackstyle", "thumb", "TvgThumb"},
+    {"hudscrollbarhtrackstyle", "thumb", "TvgThumb"},
+    {"hudscrollbarvtrackstyle", "thumb", "TvgThumb"},
+    {"smallscrollbarhtrackstyle", "thumb", "TvgThumb"},
+    {"smallscrollbarvtrackstyle", "thumb", "TvgThumb"},
+    {"progressbarstyle", "htrack", "TvgVisualObject"},
+    {"progressbarstyle", "vtrack", "TvgVisualObject"},
+    {"progressbarstyle", "hindicator", "TvgVisualObject"},
+    {"progressbarstyle", "vindicator", "TvgVisualObject"},
+    {"anglebuttonstyle", "tick", "TvgVisualObject"},
+    {"anglebuttonstyle", "tracktext", "TvgText"},
+    {"anglebuttonstyle", "text", "TvgText"},
+    {"hudanglebuttonstyle", "tick", "TvgVisualObject"},
+    {"hudanglebuttonstyle", "tracktext", "TvgText"},
+    {"hudanglebuttonstyle", "text", "TvgText"},
+    {"hudwindowstyle", "close", "TvgCloseButton"},
+    {"hudwindowstyle", "sizegrip", "TvgSizeGrip"},
+    {"hudwindowstyle", "back", "TvgShape"},
+    {"hudwindowstyle", "stroke", "TvgShape"},
+    {"hudwindowstyle", "caption", "TvgVisualObject"},
+    {"hudwindowstyle", "text", "TvgText"},
+    {"expanderstyle", "button", "TvgCustomButton"},
+    {"expanderstyle", "checkbox", "TvgCheckBox"},
+    {"expanderstyle", "text", "TvgText"},
+    {"popupboxstyle", "text", "TvgText"},
+    {"hudpopupboxstyle", "text", "TvgText"},
+    {"tabcontrolstyle", "background", "TvgVisualObject"},
+    {"hudtabcontrolstyle", "background", "TvgVisualObject"},
+    {"tabitemstyle", "text", "TvgText"},
+    {"hudtabitemstyle", "text", "TvgText"},
     {"scrollboxstyle", "content", "TvgVisualObject"},
-    {"scrollboxstyle", "sizegrip", "TvgVisualObject"},
+    {"scrollboxstyle", "vscrollbar", "TvgScrollBar"},
+    {"scrollboxstyle", "hscrollbar", "TvgScrollBar"},
+    {"scrollboxstyle", "vsmallscrollbar", "TvgSmallScrollBar"},
+    {"scrollboxstyle", "hsmallscrollbar", "TvgSmallScrollBar"},
+    {"scrollboxstyle", "sizegrip", "TvgSizeGrip"},
     {"framedscrollboxstyle", "content", "TvgVisualObject"},
-    {"framedscrollboxstyle", "sizegrip", "TvgVisualObject"},
+    {"framedscrollboxstyle", "vscrollbar", "TvgScrollBar"},
+    {"framedscrollboxstyle", "hscrollbar", "TvgScrollBar"},
+    {"framedscrollboxstyle", "vsmallscrollbar", "TvgSmallScrollBar"},
+    {"framedscrollboxstyle", "hsmallscrollbar", "TvgSmallScrollBar"},
+    {"framedscrollboxstyle", "sizegrip", "TvgSizeGrip"},
     {"messagepopupstyle", "", "TvgVisualObject"},
 };
 
@@ -177,12 +259,16 @@ TEST_F(DefaultStyle, ButtonStyleAsDesigned) {
   EXPECT_EQ(text->Property("Align"), "vaClient");
 }
 
-// Parts are locked and let the pointer through to the control; their animations and effects
-// start on the same trigger texts as the button's.
+// Parts are locked and let the pointer through to the control, but for the controls among them
+// (thumbs, step buttons, close buttons, grips) that take it themselves; their animations and
+// effects start on the states the controls report.
 TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
   const TStyleNode root = ReadDefaultStyleData();
-  const std::set<std::string> triggers = {"IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false",
-                                          "IsPressed=true", "IsPressed=false", "IsFocused=true"};
+  const std::set<std::string> triggers = {
+      "IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false", "IsPressed=true", "IsPressed=false",
+      "IsFocused=true", "IsMouseOver=true", "IsMouseOver=false", "IsChecked=true", "IsChecked=false",
+      "IsExpanded=true", "IsExpanded=false", "IsSelected=true", "IsSelected=false",
+      "IsMouseOver=true;IsSelected=false", "IsMouseOver=false;IsSelected=false"};
   for (const TStyleNode& style : root.Children) {
     std::vector<const TStyleNode*> pending = {&style};
     while (!pending.empty()) {
@@ -192,7 +278,8 @@ TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
       SCOPED_TRACE(style.Property("ResourceName") + " " + node->ClassName + " " + node->Property("ResourceName"));
       if (node != &style && !node->Property("ResourceName").empty()) {
         EXPECT_EQ(node->Property("Locked"), "True");
-        EXPECT_EQ(node->Property("HitTest"), "False");
+        TClass partClass = GetClass(node->ClassName);
+        if (!partClass || !ClassDerivesFrom(partClass, "TvgControl")) EXPECT_EQ(node->Property("HitTest"), "False");
       }
       for (const char* property : {"Trigger", "TriggerInverse"})
         if (!node->Property(property).empty()) EXPECT_TRUE(triggers.count(node->Property(property)));

@@ -28,15 +28,7 @@ fail() {
   output >&2
   exit 1
 }
-# wait_for SECONDS COMMAND...: polls the command until it succeeds.
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-# The demo's output without the carriage returns of its Windows line ends.
-output() { tr -d '\r' <"$log"; }
-logged() { output | grep -qx "$1"; }
+. "$(dirname "$0")/../../../support/script_helpers.sh"
 popups() { output | grep -c '^popup ' || true; }
 # The visible window with this exact name that is not the zero-size application window.
 visible_window() {

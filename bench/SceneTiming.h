@@ -1,0 +1,23 @@
+#pragma once
+// What the scene benchmarks share: a millisecond clock and a scene that counts its paint passes,
+// so that a benchmark can wait for the repaint it caused.
+#include "classlib/desktop/Win32.h"
+
+#include "engine/scene/Scene.h"
+
+inline double NowMs() {
+  LARGE_INTEGER frequency, counter;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&counter);
+  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+class TCountingScene : public TvgWindowScene {
+public:
+  using TvgWindowScene::TvgWindowScene;
+  int draws = 0;
+  void Draw() override {
+    TvgWindowScene::Draw();
+    ++draws;
+  }
+};

@@ -1,0 +1,4 @@
+#include "controls/windows/SizeGrip.h"
+
+CL_PUBLISHED(TvgSizeGrip) {}
+CL_PUBLISHED(TvgHudSizeGrip) {}
