@@ -289,8 +289,7 @@ std::string HttpGetText(const std::string& url, const TPostFields* postFields, c
     TInetClient client;
     client.SetTimeouts(timeouts);
     std::string text;
-    if (!client.FetchText(url, text, postFields)) return {};
-    return text;
+    return client.FetchText(url, text, postFields) ? text : std::string();
   } catch (const std::exception&) {
     return {};
   }

@@ -8,14 +8,12 @@
 #include "up/UpdateCheck.h"
 #include "up/untMsg.h"
 
-#include <utility>
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TvgToolkit toolkit;
-  TUpdateDecision decision = CheckForUpdate();
+  const TUpdateDecision decision = CheckForUpdate();
   if (decision.Due) {
-    InstallerAddress = std::move(decision.InstallerAddress);
-    UpdateNotes = std::move(decision.Notes);
+    InstallerAddress = decision.InstallerAddress;
+    UpdateNotes = decision.Notes;
     InstallerTimeouts = DownloadTimeouts(DeployConfig());
     Application->Initialize();
     Application->CreateForm<TfrmMsg>();

@@ -28,7 +28,4 @@ public:
   void Button2Click(TObject* Sender);
 
   void Loaded() override;
-
-private:
-  void ShowNotes();
 };

@@ -142,9 +142,7 @@ public:
   // Each character takes a cell of 10 x 20; wrapped lines hold as many cells as the width takes.
   void MeasureText(TvgRect& rect, const TvgRect&, const std::wstring& text, bool wordWrap, TvgTextAlign align,
                    TvgTextAlign valign) override {
-    TShapeCall& call = Record("MeasureText");
-    call.WordWrap = wordWrap;
-    call.Text = text;
+    Record("MeasureText").WordWrap = wordWrap;
     if (!wordWrap) rect.Right = rect.Left;
     if (text.empty()) return;
     const float chars = float(text.size());
