@@ -1,7 +1,6 @@
 #include "engine/gdiplus/GdiPlus.h"
 
 #include <cwchar>
-#include <map>
 
 GpStatus TGdiplusBase::SetStatus(GpStatus status) {
   if (status != gpOk) lastStatus_ = status;
@@ -398,7 +397,6 @@ TGPFont::~TGPFont() {
 
 namespace {
 std::unique_ptr<TGPFontFamily> genericSansSerif;
-std::map<std::wstring, std::unique_ptr<TGPFontFamily>> installedFamilies;
 }
 
 std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
@@ -409,19 +407,7 @@ std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
   return genericSansSerif->Clone();
 }
 
-std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name) {
-  std::unique_ptr<TGPFontFamily>& kept = installedFamilies[name];
-  if (!kept) kept = std::make_unique<TGPFontFamily>(name);
-  if (kept->Handle()) return kept->Clone();
-  std::unique_ptr<TGPFontFamily> missing(new TGPFontFamily());
-  missing->SetStatus(kept->GetLastStatus());
-  return missing;
-}
-
-void FreeKeptFontFamilies() {
-  genericSansSerif.reset();
-  installedFamilies.clear();
-}
+void FreeGenericSansSerifFamily() { genericSansSerif.reset(); }
 
 // --- Paths -----------------------------------------------------------------------------------
 

@@ -1,4 +1,0 @@
-#include "bench/PaintTimer.h"
-
-CL_PUBLISHED(TTimedCanvas) {}
-CL_PUBLISHED(TTimedFilter) {}
