@@ -1,4 +1,5 @@
 # Shell helpers of the tests that look at the shared Xvfb display, sourced by their scripts.
+source "$(dirname "${BASH_SOURCE[0]}")/script_helpers.sh"
 
 # Fails unless the tools are installed and the prefix's display is up; then uses that display.
 screen_test_setup() {  # WINEPREFIX TOOLS...
@@ -8,13 +9,6 @@ screen_test_setup() {  # WINEPREFIX TOOLS...
   done
   [ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
   export DISPLAY=$(cat "$prefix.display")
-}
-
-# Runs the command every tenth of a second until it succeeds, for at most SECONDS.
-wait_for() {  # SECONDS COMMAND...
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
 }
 
 # The colour of one pixel of a screenshot as "r,g,b".

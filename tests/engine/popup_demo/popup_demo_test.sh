@@ -8,13 +8,11 @@
 set -euo pipefail
 prefix=$1; demo=$2; shift 2
 wine_run=("$@")
-for tool in xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
-done
-[ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
-export DISPLAY=$(cat "$prefix.display")
+source "$(dirname "$0")/../../support/screen_test.sh"
+screen_test_setup "$prefix" xdotool import convert
 
 work=$(mktemp -d)
+log=$work/log
 demo_pid=
 cleanup() {
   touch "$work/stop"
@@ -27,19 +25,7 @@ fail() {
   [ -f "$work/log" ] && { echo "--- demo output:" >&2; tr -d '\r' <"$work/log" >&2; }
   exit 1
 }
-wait_for() {
-  local tries=$(($1 * 10)); shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-output() { tr -d '\r' <"$work/log"; }
-said() { output | grep -qx "$1"; }
 count() { output | grep -c "$1" || true; }
-pixel() {
-  local hex
-  hex=$(convert "$1" -crop "1x1+$2+$3" +repage -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1)
-  [ -n "$hex" ] && printf '%d,%d,%d' "0x${hex:1:2}" "0x${hex:3:2}" "0x${hex:5:2}"
-}
 shows_red_at() {
   import -window root "$work/shot.png"
   [ "$(pixel "$work/shot.png" "$1" "$2")" = "255,0,0" ]
@@ -61,7 +47,7 @@ open_at() {
 x=620; y=420
 "${wine_run[@]}" "$demo" $x $y "Z:${work//\//\\}\\stop" >"$work/log" 2>&1 &
 demo_pid=$!
-wait_for 60 said ready || fail "the scene did not report itself on screen"
+wait_for 60 logged ready || fail "the scene did not report itself on screen"
 sleep 0.3
 
 open_at $((x + 90)) $((y + 80))
@@ -80,5 +66,5 @@ sleep 0.5
 touch "$work/stop"
 wait "$demo_pid" || fail "the demo ended with an error"
 demo_pid=
-said done || fail "the demo did not end its loop"
+logged done || fail "the demo did not end its loop"
 echo "pop-up checks passed"
