@@ -38,6 +38,8 @@ move() { xdotool mousemove $(at "$1" "$2"); sleep 0.05; }
 click() { move "$1" "$2"; xdotool click 1; sleep 0.2; }
 # A left drag from one scene point to another in small steps.
 drag() {  # X1 Y1 X2 Y2
+  # A press within the double-click time of the last click at that place would be a double click.
+  sleep 0.6
   move "$1" "$2"; xdotool mousedown 1; sleep 0.1
   for i in 1 2 3 4 5 6 7 8; do move $(($1 + ($3 - $1) * i / 8)) $(($2 + ($4 - $2) * i / 8)); done
   sleep 0.1; xdotool mouseup 1; sleep 0.2
