@@ -1,6 +1,8 @@
 #include "controls/textboxes/TextBoxesUnit.h"
 
 #include "classlib/core/UnitGuard.h"
+#include "controls/textboxes/NumberBox.h"
+#include "controls/textboxes/SpinBox.h"
 #include "controls/textboxes/TextBox.h"
 #include "engine/tree/ObjectRegistry.h"
 
@@ -11,6 +13,8 @@ TUnitGuard unit;
 void vgInitializeTextBoxesUnit() {
   if (!unit.Initializing()) return;
   vgRegisterObjects("Text Edits", {TvgTextBox::StaticClass(), TvgRoundTextBox::StaticClass(),
+                                   TvgNumberBox::StaticClass(), TvgSpinBox::StaticClass(),
                                    TvgTextBoxClearBtn::StaticClass()});
-  vgRegisterObjects("HUD", {TvgHudTextBox::StaticClass(), TvgHudRoundTextBox::StaticClass()});
+  vgRegisterObjects("HUD", {TvgHudTextBox::StaticClass(), TvgHudNumberBox::StaticClass(),
+                            TvgHudRoundTextBox::StaticClass(), TvgHudSpinBox::StaticClass()});
 }

@@ -12,17 +12,19 @@ protected:
   template <class T = TvgTextBox>
   T* AddBox(const std::wstring& text = L"", float width = 100) {
     T* made = Add<T>(20, 20, width, 22);
-    made->SetText(text);
+    if (!text.empty()) made->SetText(text);
     made->OnTyping = [this](TObject*) { ++typings; };
     made->OnChange = [this](TObject*) { ++changes; };
     made->OnChangeTracking = [this](TObject*) { ++trackings; };
     box = made;
     return made;
   }
-  TvgCustomTextBox* Focused(const std::wstring& text = L"", float width = 100) {
-    AddBox(text, width)->SetFocus();
+  template <class T = TvgTextBox>
+  T* Focused(const std::wstring& text = L"", float width = 100) {
+    T* made = AddBox<T>(text, width);
+    made->SetFocus();
     typings = changes = trackings = 0;
-    return box;
+    return made;
   }
   void Type(const std::wstring& text) {
     for (wchar_t c : text) Send(WM_CHAR, c, 1);

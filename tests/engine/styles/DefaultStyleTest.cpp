@@ -192,6 +192,22 @@ const TExpectedPart kControlParts[] = {
     {"textboxclearbtnstyle", "selection", "TvgBrushObject"},
     {"textboxclearbtnstyle", "foreground", "TvgBrushObject"},
     {"textboxclearbtnstyle", "clearbutton", "TvgCustomButton"},
+    {"numberboxstyle", "content", "TvgContent"},
+    {"numberboxstyle", "selection", "TvgBrushObject"},
+    {"numberboxstyle", "foreground", "TvgBrushObject"},
+    {"hudnumberboxstyle", "content", "TvgContent"},
+    {"hudnumberboxstyle", "selection", "TvgBrushObject"},
+    {"hudnumberboxstyle", "foreground", "TvgBrushObject"},
+    {"spinboxstyle", "content", "TvgContent"},
+    {"spinboxstyle", "selection", "TvgBrushObject"},
+    {"spinboxstyle", "foreground", "TvgBrushObject"},
+    {"hudspinboxstyle", "content", "TvgContent"},
+    {"hudspinboxstyle", "selection", "TvgBrushObject"},
+    {"hudspinboxstyle", "foreground", "TvgBrushObject"},
+    {"spinboxstyle", "minusbutton", "TvgCustomButton"},
+    {"spinboxstyle", "plusbutton", "TvgCustomButton"},
+    {"hudspinboxstyle", "minusbutton", "TvgCustomButton"},
+    {"hudspinboxstyle", "plusbutton", "TvgCustomButton"},
 };
 
 class DefaultStyle : public testing::Test {
