@@ -91,6 +91,7 @@ bool TvgCustomValueBox::StepByKey(uint16_t key) {
   constexpr uint16_t kUp = 38, kDown = 40;
   if (key != kUp && key != kDown) return false;
   SetValue(value_ + (key == kUp ? Step() : -Step()));
+  SetModified(true);  // so that Return and the focus leaving report the stepped value
   return true;
 }
 

@@ -41,9 +41,10 @@ public:
   void Loaded() override;
 
 protected:
-  // Up and Down and the wheel step by this.
+  // Up and Down and the wheel step by this; a wheel step is reported at once.
   virtual float Step() const = 0;
-  // Up adds the step, Down takes it away; true when the key was one of them.
+  // Up adds the step, Down takes it away, both reported by the next Change; true when the key
+  // was one of them.
   bool StepByKey(uint16_t key);
   void MouseWheel(TShiftState shift, int wheelDelta, bool& handled) override;
 

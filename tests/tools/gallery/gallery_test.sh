@@ -3,7 +3,8 @@
 # what the gallery reports: check boxes, radio groups, tracks, scroll bars and a scroll box, the
 # pop-up box's menu, expanders, tabs, the splitter, text boxes (typing, caret keys, mouse
 # selection, the real clipboard read by a second program, the input method, the context menu,
-# password, length limit, read-only, clear button), the size grip, the HUD window moved, resized
+# password, length limit, read-only, clear button), number and spin boxes (limits, keys, the
+# wheel, dragging, the repeating spin button), the size grip, the HUD window moved, resized
 # and closed by its own frame, and the close button that closes only on a release over it. The
 # settled gallery's screenshot stays in SHOT_DIR.
 # Usage: gallery_test.sh WINEPREFIX GALLERY_EXE PROBE_EXE SHOT_DIR WINE_RUN...
@@ -253,7 +254,7 @@ clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-typed() { xdotool type --delay 80 "$1"; sleep 0.3; }
+typed() { xdotool type --delay 80 -- "$1"; sleep 0.3; }
 
 click $(point DarkTextBox 30 11)
 typed "abc"
@@ -361,6 +362,49 @@ read -r left top width height <<<"$(rect_of DarkClearTextBox)"
 click $((left + width - 11)) $((top + 11))
 expect_text DarkClearTextBox "" "the clear button"
 import -window root -crop 1000x120+10+720 "$shot_dir/gallery_textboxes.png"
+
+# --- Number and spin boxes -----------------------------------------------------------------------
+# Typed values meet Max and Min on Return; letters do not go in; Up, the wheel and a drag step.
+# (Ctrl+A's letter does not pass a number box's filter: Shift+Home selects instead.)
+click $(point DarkNumberBox 50 11)
+keys End shift+Home
+typed "2x5"
+keys Return
+expect DarkNumberBox 25 "typing 2x5 and Return"
+keys End shift+Home
+typed "250"
+keys Return
+expect DarkNumberBox 100 "typing 250 over Max 100"
+keys End shift+Home
+typed "-5"
+keys Return
+expect DarkNumberBox 0 "typing -5 under Min 0"
+keys Up Up Up Return
+expect DarkNumberBox 3 "Up three times and Return"
+move $(point DarkNumberBox 50 11)
+xdotool click 4; sleep 0.4
+expect DarkNumberBox 4 "the wheel up"
+read -r x y <<<"$(point DarkNumberBox 30 11)"
+drag "$x" "$y" $((x + 40)) "$y"
+# One step per move that arrives (the display may merge moves): at least one, never a fraction.
+dragged() { local v; v=$(value_of DarkNumberBox); [[ "$v" =~ ^[0-9]+$ ]] && [ "$v" -gt 4 ] && [ "$v" -le 8 ]; }
+wait_for 10 dragged || fail "a drag to the right gives $(value_of DarkNumberBox), not a step or more up from 4"
+move $(point DarkFloatNumberBox 50 11)
+xdotool click 5; sleep 0.4
+expect DarkFloatNumberBox 2.25 "the wheel down on a float box stepping by 0.25"
+# The spin box's plus button repeats while held; its minus button stops at Min.
+read -r left top width height <<<"$(rect_of DarkSpinBox)"
+move $((left + width - 10)) $((top + 11))
+xdotool mousedown 1; sleep 2; xdotool mouseup 1; sleep 0.5
+held=$(value_of DarkSpinBox)
+[ "${held:-0}" -ge 4 ] || fail "holding the plus button stepped to ${held:-nothing}, not on and on"
+[ "$(count 'change DarkSpinBox Value=.*')" = "$held" ] || fail "each repeated step is reported once"
+click $((left + 10)) $((top + 11))
+expect DarkSpinBox $((held - 1)) "the minus button"
+read -r left top width height <<<"$(rect_of DarkFloatSpinBox)"
+click $((left + 10)) $((top + 11))
+expect DarkFloatSpinBox 0.4 "the minus button of a float box stepping by 0.1"
+import -window root -crop 1000x70+10+800 "$shot_dir/gallery_numbers.png"
 
 # --- The size grip resizes the gallery ------------------------------------------------------------
 read -r left top width height <<<"$(rect_of StatusBar)"
