@@ -208,6 +208,10 @@ const TExpectedPart kControlParts[] = {
     {"spinboxstyle", "plusbutton", "TvgCustomButton"},
     {"hudspinboxstyle", "minusbutton", "TvgCustomButton"},
     {"hudspinboxstyle", "plusbutton", "TvgCustomButton"},
+    {"spinboxminusbutton", "background", "TvgVisualObject"},
+    {"spinboxplusbutton", "background", "TvgVisualObject"},
+    {"hudspinboxminusbutton", "background", "TvgVisualObject"},
+    {"hudspinboxplusbutton", "background", "TvgVisualObject"},
 };
 
 class DefaultStyle : public testing::Test {
