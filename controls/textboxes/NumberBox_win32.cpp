@@ -8,15 +8,8 @@
 
 CL_PUBLISHED(TvgNumberBox) {
   using B = TvgNumberBox;
-  // Min and Max come before Value, so that a value read from a stream meets its own limits.
-  published.Property("Min", &B::Min, &B::SetMin).Default(0.0f);
-  published.Property("Max", &B::Max, &B::SetMax).Default(10.0f);
-  published.Property("Value", &B::Value, &B::SetValue).Default(0.0f);
-  published.Property("ValueType", &B::ValueType, &B::SetValueType).Default(vgValueInteger);
   published.Property("HorzIncrement", &B::HorzIncrement, &B::SetHorzIncrement).Default(1.0f);
   published.Property("VertIncrement", &B::VertIncrement, &B::SetVertIncrement).Default(5.0f);
-  published.Property("DecimalDigits", &B::DecimalDigits, &B::SetDecimalDigits).Default(2);
-  published.Property("ShowCaret", &B::ShowsCaret, &B::SetShowsCaret).Default(true);
 }
 CL_PUBLISHED(TvgHudNumberBox) {}
 

@@ -7,14 +7,7 @@
 
 CL_PUBLISHED(TvgSpinBox) {
   using B = TvgSpinBox;
-  // Min and Max come before Value, so that a value read from a stream meets its own limits.
-  published.Property("Min", &B::Min, &B::SetMin).Default(0.0f);
-  published.Property("Max", &B::Max, &B::SetMax).Default(10.0f);
-  published.Property("Value", &B::Value, &B::SetValue).Default(0.0f);
-  published.Property("ValueType", &B::ValueType, &B::SetValueType).Default(vgValueInteger);
   published.Property("Increment", &B::Increment, &B::SetIncrement).Default(1.0f);
-  published.Property("DecimalDigits", &B::DecimalDigits, &B::SetDecimalDigits).Default(2);
-  published.Property("ShowCaret", &B::ShowsCaret, &B::SetShowsCaret).Default(true);
   published.Property("TextAlign", &B::TextAlign, &B::SetTextAlign).Default(vgTextAlignCenter);
 }
 CL_PUBLISHED(TvgHudSpinBox) {}

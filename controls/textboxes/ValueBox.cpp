@@ -9,7 +9,16 @@
 #include "classlib/desktop/Locale.h"
 #include "engine/tree/ObjectRegistry.h"
 
-CL_PUBLISHED(TvgCustomValueBox) {}
+CL_PUBLISHED(TvgCustomValueBox) {
+  using B = TvgCustomValueBox;
+  // Min and Max come before Value, so that a value read from a stream meets its own limits.
+  published.Property("Min", &B::Min, &B::SetMin).Default(0.0f);
+  published.Property("Max", &B::Max, &B::SetMax).Default(10.0f);
+  published.Property("Value", &B::Value, &B::SetValue).Default(0.0f);
+  published.Property("ValueType", &B::ValueType, &B::SetValueType).Default(vgValueInteger);
+  published.Property("DecimalDigits", &B::DecimalDigits, &B::SetDecimalDigits).Default(2);
+  published.Property("ShowCaret", &B::ShowsCaret, &B::SetShowsCaret).Default(true);
+}
 
 namespace {
 
@@ -18,14 +27,19 @@ const wchar_t* const kNumberCharacters = L"0123456789.,-+";
 
 bool HasFraction(float value) { return value != std::trunc(value); }
 
+// A number's text with the user's decimal separator in place of the point.
+std::wstring Localised(const std::string& text) {
+  std::wstring wide = Utf8ToUtf16(text);
+  std::replace(wide.begin(), wide.end(), L'.', LocaleDecimalSeparator());
+  return wide;
+}
+
 }  // namespace
 
 std::wstring vgValueText(float value, TvgValueType type, int32_t decimalDigits) {
   if (type != vgValueFloat || !HasFraction(value)) return Utf8ToUtf16(IntToStr(Trunc(value)));
   const int32_t digits = std::clamp(decimalDigits, 0, kMostDecimalDigits);
-  std::wstring text = Utf8ToUtf16(Format("%.*f", int(digits), double(value)));
-  std::replace(text.begin(), text.end(), L'.', LocaleDecimalSeparator());
-  return text;
+  return Localised(Format("%.*f", int(digits), double(value)));
 }
 
 bool vgTryTextToValue(const std::wstring& text, float& value) {
@@ -69,9 +83,7 @@ void TvgCustomValueBox::Change() {
     if (valueType_ == vgValueFloat && HasFraction(value_)) {
       char buffer[32];
       const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value_, std::chars_format::fixed);
-      std::wstring text = Utf8ToUtf16(std::string(buffer, error == std::errc() ? end : buffer));
-      std::replace(text.begin(), text.end(), L'.', LocaleDecimalSeparator());
-      StoreText(text);
+      StoreText(Localised(std::string(buffer, error == std::errc() ? end : buffer)));
     } else {
       StoreText(vgValueText(value_, vgValueInteger, 0));
     }
