@@ -3,7 +3,9 @@
 // spin buttons (and their repeat while held), and data binding.
 #include "tests/controls/textboxes/TextBoxFixture.h"
 //
+#include "classlib/core/StringStream.h"
 #include "classlib/desktop/Locale.h"
+#include "engine/tree/ObjectStreaming.h"
 #include "controls/buttons/Button.h"
 #include "controls/textboxes/NumberBox.h"
 #include "controls/textboxes/SpinBox.h"
@@ -189,6 +191,20 @@ TEST_F(ValueBoxTest, AnIntegerSpinBoxDropsAFractionalIncrement) {
   EXPECT_EQ(spin->Increment(), 0.5f);
   spin->SetValueType(vgValueInteger);
   EXPECT_EQ(spin->Increment(), 1);
+}
+
+TEST_F(ValueBoxTest, AValueReadBeforeItsMaxMeetsTheMaxReadAfterIt) {
+  TStringStream input("object N: TvgNumberBox\r\n  Value = 50\r\n  Max = 100\r\nend\r\n");
+  auto* number = dynamic_cast<TvgNumberBox*>(vgLoadObjectFromText(nullptr, input));
+  ASSERT_NE(number, nullptr);
+  EXPECT_EQ(number->Value(), 50);
+  EXPECT_EQ(number->Text(), L"50");
+  number->Free();
+  TStringStream over("object N: TvgNumberBox\r\n  Value = 500\r\n  Max = 100\r\nend\r\n");
+  number = dynamic_cast<TvgNumberBox*>(vgLoadObjectFromText(nullptr, over));
+  ASSERT_NE(number, nullptr);
+  EXPECT_EQ(number->Value(), 100);
+  number->Free();
 }
 
 TEST_F(ValueBoxTest, DataIsTheValue) {
