@@ -5,6 +5,7 @@
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
 #include "controls/text/TextUnit.h"
+#include "controls/textboxes/TextBoxesUnit.h"
 #include "controls/tracks/TracksUnit.h"
 #include "controls/windows/WindowsUnit.h"
 #include "engine/animation/AnimationUnit.h"
@@ -22,7 +23,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_ani", {&vgInitializeAnimationUnit}, &vgFinalizeAnimationUnit},
       {"vg_controls",
        {&vgInitializeTextUnit, &vgInitializePanelsUnit, &vgInitializeButtonsUnit, &vgInitializeBoxesUnit,
-        &vgInitializeTracksUnit, &vgInitializeWindowsUnit}},
+        &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},

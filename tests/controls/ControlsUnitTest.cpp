@@ -47,6 +47,8 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
         "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
       {"Items", {"TvgTabItem", "TvgHudTabItem"}},
+      {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn"}},
+      {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {

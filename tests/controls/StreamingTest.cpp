@@ -8,6 +8,9 @@
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
+#include "controls/textboxes/NumberBox.h"
+#include "controls/textboxes/SpinBox.h"
+#include "controls/textboxes/TextBox.h"
 #include "controls/buttons/BitmapButton.h"
 #include "controls/buttons/BitmapStateButton.h"
 #include "controls/buttons/Button.h"
@@ -305,6 +308,24 @@ const std::vector<TStreamCase>& StreamCases() {
        {"Text = 'General'", "VertTextAlign = vgTextAlignFar"}},
       {"TvgHudTabItem", SetUp<TvgHudTabItem>([](TvgHudTabItem& t) { t.SetTextAlign(vgTextAlignNear); }),
        {"TextAlign = vgTextAlignNear"}},
+      {"TvgTextBox", SetUp<TvgTextBox>([](TvgTextBox& t) {
+         t.SetText(L"typed");
+         t.SetPassword(true);
+         t.SetReadOnly(true);
+       }),
+       {"Text = 'typed'", "Password = True", "ReadOnly = True"}},
+      {"TvgNumberBox", SetUp<TvgNumberBox>([](TvgNumberBox& n) {
+         n.SetMax(100);
+         n.SetValue(50);
+         n.SetValueType(vgValueFloat);
+         n.SetVertIncrement(2);
+       }),
+       {"Max = 100", "Value = 50", "ValueType = vgValueFloat", "VertIncrement = 2"}},
+      {"TvgSpinBox", SetUp<TvgSpinBox>([](TvgSpinBox& n) {
+         n.SetIncrement(2);
+         n.SetTextAlign(vgTextAlignNear);
+       }),
+       {"Increment = 2", "TextAlign = vgTextAlignNear"}},
   };
   return cases;
 }

@@ -176,6 +176,42 @@ const TExpectedPart kControlParts[] = {
     {"framedscrollboxstyle", "hsmallscrollbar", "TvgSmallScrollBar"},
     {"framedscrollboxstyle", "sizegrip", "TvgSizeGrip"},
     {"messagepopupstyle", "", "TvgVisualObject"},
+    {"textboxstyle", "content", "TvgContent"},
+    {"textboxstyle", "selection", "TvgBrushObject"},
+    {"textboxstyle", "foreground", "TvgBrushObject"},
+    {"roundtextboxstyle", "content", "TvgContent"},
+    {"roundtextboxstyle", "selection", "TvgBrushObject"},
+    {"roundtextboxstyle", "foreground", "TvgBrushObject"},
+    {"hudtextboxstyle", "content", "TvgContent"},
+    {"hudtextboxstyle", "selection", "TvgBrushObject"},
+    {"hudtextboxstyle", "foreground", "TvgBrushObject"},
+    {"hudroundtextboxstyle", "content", "TvgContent"},
+    {"hudroundtextboxstyle", "selection", "TvgBrushObject"},
+    {"hudroundtextboxstyle", "foreground", "TvgBrushObject"},
+    {"textboxclearbtnstyle", "content", "TvgContent"},
+    {"textboxclearbtnstyle", "selection", "TvgBrushObject"},
+    {"textboxclearbtnstyle", "foreground", "TvgBrushObject"},
+    {"textboxclearbtnstyle", "clearbutton", "TvgCustomButton"},
+    {"numberboxstyle", "content", "TvgContent"},
+    {"numberboxstyle", "selection", "TvgBrushObject"},
+    {"numberboxstyle", "foreground", "TvgBrushObject"},
+    {"hudnumberboxstyle", "content", "TvgContent"},
+    {"hudnumberboxstyle", "selection", "TvgBrushObject"},
+    {"hudnumberboxstyle", "foreground", "TvgBrushObject"},
+    {"spinboxstyle", "content", "TvgContent"},
+    {"spinboxstyle", "selection", "TvgBrushObject"},
+    {"spinboxstyle", "foreground", "TvgBrushObject"},
+    {"hudspinboxstyle", "content", "TvgContent"},
+    {"hudspinboxstyle", "selection", "TvgBrushObject"},
+    {"hudspinboxstyle", "foreground", "TvgBrushObject"},
+    {"spinboxstyle", "minusbutton", "TvgCustomButton"},
+    {"spinboxstyle", "plusbutton", "TvgCustomButton"},
+    {"hudspinboxstyle", "minusbutton", "TvgCustomButton"},
+    {"hudspinboxstyle", "plusbutton", "TvgCustomButton"},
+    {"spinboxminusbutton", "background", "TvgVisualObject"},
+    {"spinboxplusbutton", "background", "TvgVisualObject"},
+    {"hudspinboxminusbutton", "background", "TvgVisualObject"},
+    {"hudspinboxplusbutton", "background", "TvgVisualObject"},
 };
 
 class DefaultStyle : public testing::Test {
@@ -276,9 +312,11 @@ TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
       pending.pop_back();
       for (const TStyleNode& child : node->Children) pending.push_back(&child);
       SCOPED_TRACE(style.Property("ResourceName") + " " + node->ClassName + " " + node->Property("ResourceName"));
-      if (node != &style && !node->Property("ResourceName").empty()) {
+      TClass partClass = GetClass(node->ClassName);
+      // Brush objects and other non-visual parts have no place to lock or to hit.
+      const bool visual = !partClass || ClassDerivesFrom(partClass, "TvgVisualObject");
+      if (node != &style && visual && !node->Property("ResourceName").empty()) {
         EXPECT_EQ(node->Property("Locked"), "True");
-        TClass partClass = GetClass(node->ClassName);
         if (!partClass || !ClassDerivesFrom(partClass, "TvgControl")) EXPECT_EQ(node->Property("HitTest"), "False");
       }
       for (const char* property : {"Trigger", "TriggerInverse"})

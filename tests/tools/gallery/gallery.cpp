@@ -4,7 +4,8 @@
 //   at NAME LEFT TOP WIDTH HEIGHT    the screen rect of a named scene object of the gallery (or
 //                                    "hidden"), at the start and whenever it changes
 //   form NAME LEFT TOP WIDTH HEIGHT  a form's rect, likewise
-//   change NAME PROPERTY=VALUE       a control reported a change of its value
+//   change NAME PROPERTY=VALUE       a control reported a change of its value (texts in UTF-8)
+//   ime at X Y                       the composition window was placed at screen point (X, Y)
 //   closed NAME                      a form closed
 //   ready                            both forms show
 #include <cstdio>
@@ -12,9 +13,12 @@
 #include <string>
 
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/textboxes/TextBox.h"
+#include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
 #include "toolkit/Toolkit.h"
@@ -32,11 +36,12 @@ std::string Rect(int left, int top, int width, int height) {
 
 // The first of the value properties a control has, as the streams write it.
 std::string Value(TObject* control) {
-  for (const char* name : {"IsChecked", "ItemIndex", "Value"}) {
+  for (const char* name : {"IsChecked", "ItemIndex", "Value", "Text"}) {
     const TPropInfo* prop = FindPropInfo(control, name);
     if (!prop) continue;
     const TPropValue value = prop->Get(*control);
     if (const double* number = std::get_if<double>(&value)) return Format("%s=%g", name, *number);
+    if (const std::wstring* text = std::get_if<std::wstring>(&value)) return name + std::string("=") + Utf16ToUtf8(*text);
     if (const int64_t* ordinal = std::get_if<int64_t>(&value))
       return name + std::string("=") + (prop->EnumType ? prop->EnumType->NameOf(*ordinal) : std::to_string(*ordinal));
   }
@@ -78,6 +83,18 @@ private:
 
 TPlacements placements;
 
+class TScriptedIme : public TvgIme {
+public:
+  std::wstring ResultString(HWND) override { return L"\u4e2d\u6587"; }
+  void SetCompositionFont(HWND, const LOGFONTW&) override {}
+  void SetCompositionWindow(HWND window, const COMPOSITIONFORM& form) override {
+    POINT at = form.ptCurrentPos;
+    ClientToScreen(window, &at);
+    Log(Format("ime at %d %d", int(at.x), int(at.y)));
+  }
+  LANGID KeyboardLanguage() override { return MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED); }
+};
+
 }  // namespace
 
 // The handlers both forms bind by name.
@@ -116,6 +133,11 @@ int main() try {
   Application->SetTitle("Controls gallery");
   auto* gallery = Application->CreateForm<TfrmGallery>();
   auto* hudWindow = Application->CreateForm<TfrmHudWindow>();
+  TScriptedIme ime;
+  vgSetIme(&ime);
+  // The length limit is set by code: it is not a streamed property.
+  for (const char* name : {"DarkMaxLengthBox", "HudMaxLengthBox"})
+    if (auto* box = dynamic_cast<TvgCustomTextBox*>(gallery->FindComponent(name))) box->SetMaxLength(8);
   TTimer watch(nullptr);
   watch.SetInterval(100);
   watch.SetOnTimer([&](TObject*) {
@@ -129,6 +151,7 @@ int main() try {
   placements.Report(*hudWindow, false);
   Log("ready");
   Application->Run();
+  vgSetIme(nullptr);
   return 0;
 } catch (const std::exception& e) {
   Log(std::string("failed: ") + e.what());
