@@ -176,6 +176,18 @@ const TExpectedPart kControlParts[] = {
     {"framedscrollboxstyle", "hsmallscrollbar", "TvgSmallScrollBar"},
     {"framedscrollboxstyle", "sizegrip", "TvgSizeGrip"},
     {"messagepopupstyle", "", "TvgVisualObject"},
+    {"memostyle", "background", "TvgShape"},
+    {"memostyle", "content", "TvgVisualObject"},
+    {"memostyle", "foreground", "TvgBrushObject"},
+    {"memostyle", "selection", "TvgBrushObject"},
+    {"memostyle", "vscrollbar", "TvgScrollBar"},
+    {"memostyle", "hscrollbar", "TvgScrollBar"},
+    {"hudmemostyle", "background", "TvgShape"},
+    {"hudmemostyle", "content", "TvgVisualObject"},
+    {"hudmemostyle", "foreground", "TvgBrushObject"},
+    {"hudmemostyle", "selection", "TvgBrushObject"},
+    {"hudmemostyle", "vscrollbar", "TvgScrollBar"},
+    {"hudmemostyle", "hscrollbar", "TvgScrollBar"},
 };
 
 class DefaultStyle : public testing::Test {
@@ -259,7 +271,7 @@ TEST_F(DefaultStyle, ButtonStyleAsDesigned) {
   EXPECT_EQ(text->Property("Align"), "vaClient");
 }
 
-// Parts are locked and let the pointer through to the control, but for the controls among them
+// Visual parts are locked and let the pointer through to the control, but for the controls among them
 // (thumbs, step buttons, close buttons, grips) that take it themselves; their animations and
 // effects start on the states the controls report.
 TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
@@ -276,9 +288,10 @@ TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
       pending.pop_back();
       for (const TStyleNode& child : node->Children) pending.push_back(&child);
       SCOPED_TRACE(style.Property("ResourceName") + " " + node->ClassName + " " + node->Property("ResourceName"));
-      if (node != &style && !node->Property("ResourceName").empty()) {
+      TClass partClass = GetClass(node->ClassName);
+      const bool visual = partClass && ClassDerivesFrom(partClass, "TvgVisualObject");
+      if (node != &style && visual && !node->Property("ResourceName").empty()) {
         EXPECT_EQ(node->Property("Locked"), "True");
-        TClass partClass = GetClass(node->ClassName);
         if (!partClass || !ClassDerivesFrom(partClass, "TvgControl")) EXPECT_EQ(node->Property("HitTest"), "False");
       }
       for (const char* property : {"Trigger", "TriggerInverse"})
