@@ -315,7 +315,8 @@ void TvgMemo::GetContentBounds(TvgRect& rect) {
   float width = viewportWidth;
   if (!wordWrap_ && widestLine_ < int(lineWidths_.size()) && lineWidths_[size_t(widestLine_)] > viewportWidth)
     width = lineWidths_[size_t(widestLine_)] + 10;
-  rect = {0, 0, width, float(LineCount()) * GetLineHeight()};
+  // Never smaller than the view: an empty or short memo needs no bars.
+  rect = {0, 0, width, std::max(float(LineCount()) * GetLineHeight(), GetViewportHeight())};
 }
 
 // --- Geometry ----------------------------------------------------------------------------------

@@ -4,7 +4,8 @@
 //   at NAME LEFT TOP WIDTH HEIGHT    the screen rect of a named scene object of the gallery (or
 //                                    "hidden"), at the start and whenever it changes
 //   form NAME LEFT TOP WIDTH HEIGHT  a form's rect, likewise
-//   change NAME PROPERTY=VALUE       a control reported a change of its value
+//   change NAME PROPERTY=VALUE       a control reported a change of its value (a text control's
+//                                    as Text=..., its line breaks written \r and \n)
 //   closed NAME                      a form closed
 //   ready                            both forms show
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "classlib/core/SysUtils.h"
+#include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
@@ -30,6 +32,12 @@ std::string Rect(int left, int top, int width, int height) {
   return Format("%d %d %d %d", left, top, width, height);
 }
 
+std::string Escaped(const std::wstring& text) {
+  std::string escaped;
+  for (char c : Utf16ToUtf8(text)) escaped += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+  return escaped;
+}
+
 // The first of the value properties a control has, as the streams write it.
 std::string Value(TObject* control) {
   for (const char* name : {"IsChecked", "ItemIndex", "Value"}) {
@@ -40,6 +48,7 @@ std::string Value(TObject* control) {
     if (const int64_t* ordinal = std::get_if<int64_t>(&value))
       return name + std::string("=") + (prop->EnumType ? prop->EnumType->NameOf(*ordinal) : std::to_string(*ordinal));
   }
+  if (auto* object = dynamic_cast<TvgVisualObject*>(control)) return "Text=" + Escaped(object->GetData().ToWideString());
   return "";
 }
 

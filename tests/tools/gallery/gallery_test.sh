@@ -94,7 +94,7 @@ xdotool mousemove 1270 1010
 "${wine_run[@]}" "$gallery" >"$log" 2>&1 &
 gallery_pid=$!
 wait_for 60 logged ready || fail "the gallery did not show"
-[ "$(form_of frmGallery)" = "10 10 1000 740" ] || fail "the gallery is not at (10,10) with 1000 x 740: $(form_of frmGallery)"
+[ "$(form_of frmGallery)" = "10 10 1000 880" ] || fail "the gallery is not at (10,10) with 1000 x 880: $(form_of frmGallery)"
 # Styles are applied at the first paint and their state animations run after it: the gallery has
 # settled when the checked box shows its mark.
 # (The window shows light grey before its first paint: the marks' own colours count.)
@@ -103,7 +103,7 @@ lit() { [ "$(pixel $(mark_of "$1"))" = "${2:-E8E8E8}" ]; }
 wait_for 30 lit DarkCheckBoxOn || fail "the checked box shows no mark"
 wait_for 30 lit HudCheckBoxOn FFFFFF || fail "the checked HUD box shows no mark"
 sleep 1
-import -window root -crop 1260x760+0+0 "$shot_dir/gallery.png"
+import -window root -crop 1260x900+0+0 "$shot_dir/gallery.png"
 [ "$(brightness $(mark_of DarkCheckBox))" -lt 100 ] || fail "the unchecked box shows a mark"
 read -r x y <<<"$(point DarkProgress 10 10)"
 [[ "$(pixel "$x" "$y")" =~ ^[2-5][0-9A-F][5-9A-F][0-9A-F][B-F][0-9A-F]$ ]] || fail "the progress bar's indicator is not blue: $(pixel "$x" "$y")"
@@ -242,10 +242,68 @@ read -r x y <<<"$(middle DarkSplitter)"
 drag "$x" "$y" $((x - 300)) "$y"
 wait_for 10 becomes 20 width_of DarkSplitLeft || fail "the splitter passed MinSize: $(width_of DarkSplitLeft)"
 
+# --- The memos: typing, word wrap, scrolling to the caret, undo, the clipboard -----------------
+# The number of colours in a strip of a memo's display line LINE: text brings antialiased ink, an
+# empty line only the background's gradient.
+memo_line_colours() {
+  local left top _
+  read -r left top _ <<<"$(rect_of "$1")"
+  import -window root -crop 440x8+$((left + 6))+$((top + 3 + 14 * $2 + 3)) -format %k info:
+}
+inked_line() { [ "$(memo_line_colours "$1" "$2")" -gt 12 ]; }
+blank_line() { [ "$(memo_line_colours "$1" "$2")" -le 12 ]; }
+words="the quick brown fox jumps over the lazy dog and keeps on running far beyond the edge of the memo"
+for memo in DarkMemo HudMemo; do
+  click $(point $memo 40 10)
+  xdotool type --delay 20 "hello world"; sleep 0.3
+  key Return
+  xdotool type --delay 20 "$words"; sleep 0.3
+  expect $memo "hello world\\r\\n$words" "typing into $memo"
+done
+# The HUD memo wraps the long line onto a third display line; the dark one keeps it on one.
+wait_for 5 inked_line HudMemo 2 || fail "the word-wrapping memo shows nothing on its third line"
+wait_for 5 blank_line DarkMemo 2 || fail "the memo without word wrap broke its long line"
+
+# Ten more lines push the caret below the dark memo's view: it scrolls, and the first line leaves.
+click $(point DarkMemo 40 10)
+key ctrl+End
+for i in 1 2 3 4 5 6 7 8 9 10; do xdotool key Return; done
+sleep 0.5
+xdotool type --delay 20 "bottom"; sleep 0.3
+wait_for 5 blank_line DarkMemo 0 || fail "the memo did not scroll to its caret"
+key ctrl+Home
+wait_for 5 inked_line DarkMemo 0 || fail "Ctrl+Home did not scroll back to the first line"
+expect DarkMemo "hello world\\r\\n$words\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\nbottom" \
+  "Return and typing at the end"
+
+# Typing at the start is one undo step, taken back by the context menu's "Undo".
+xdotool type --delay 20 "new "; sleep 0.3
+expect DarkMemo "new hello world\\r\\n$words\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\nbottom" \
+  "typing at the start"
+read -r x y <<<"$(point DarkMemo 200 20)"
+move "$x" "$y"
+xdotool click 3; sleep 0.5
+key Down
+key Return
+expect DarkMemo "hello world\\r\\n$words\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\n\\r\\nbottom" \
+  "the context menu's Undo"
+
+# Copying the HUD memo's text is seen by another program; what another program puts there pastes.
+click $(point HudMemo 40 10)
+key ctrl+a
+key ctrl+c
+clipboard=$("${wine_run[@]}" "$probe" clipboard | tr -d '\r')
+[ "$clipboard" = "hello world\\r\\n$words" ] || fail "the clipboard holds '$clipboard' after Ctrl+C"
+"${wine_run[@]}" "$probe" setclipboard "pasted" || fail "the probe could not set the clipboard"
+key ctrl+End
+key ctrl+v
+expect HudMemo "hello world\\r\\n${words}pasted" "pasting another program's text"
+import -window root -crop 1010x240+0+660 "$shot_dir/gallery-memos.png"
+
 # --- The size grip resizes the gallery ------------------------------------------------------------
 read -r left top width height <<<"$(rect_of StatusBar)"
 drag $((left + width - 5)) $((top + height - 5)) $((left + width + 35)) $((top + height + 25))
-wait_for 10 becomes "10 10 1040 770" form_of frmGallery || fail "the size grip gave the form $(form_of frmGallery)"
+wait_for 10 becomes "10 10 1040 910" form_of frmGallery || fail "the size grip gave the form $(form_of frmGallery)"
 
 # --- The HUD window: moved by its caption, resized by its grip, closed by its button ---------------
 read -r left top width height <<<"$(form_of frmHudWindow)"
