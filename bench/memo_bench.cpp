@@ -20,13 +20,6 @@ namespace {
 constexpr int kWidth = 480, kHeight = 400, kLines = 10000, kRuns = 100;
 constexpr double kTickMs = 33;
 
-void WaitForDraw(TCountingScene& scene, int before) {
-  while (scene.draws == before) {
-    Application->ProcessMessages();
-    if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
 std::wstring LongText() {
   std::wstring text;
   for (int i = 0; i < kLines; ++i)
