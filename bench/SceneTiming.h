@@ -3,6 +3,7 @@
 // so that a benchmark can wait for the repaint it caused.
 #include "classlib/desktop/Win32.h"
 
+#include "classlib/desktop/Application.h"
 #include "engine/scene/Scene.h"
 
 inline double NowMs() {
@@ -21,3 +22,11 @@ public:
     ++draws;
   }
 };
+
+// Runs the message loop until the scene has painted once more than `before`.
+inline void WaitForDraw(TCountingScene& scene, int before) {
+  while (scene.draws == before) {
+    Application->ProcessMessages();
+    if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+  }
+}

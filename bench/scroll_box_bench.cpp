@@ -25,13 +25,6 @@ constexpr int kWidth = 320, kHeight = 400, kRows = 2000, kSteps = 200;
 constexpr float kRowHeight = 20;
 constexpr double kTickMs = 33;
 
-void WaitForDraw(TCountingScene& scene, int before) {
-  while (scene.draws == before) {
-    Application->ProcessMessages();
-    if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
 TvgVertScrollBox* ShowBox(TCountingScene*& scene) {
   auto* form = new TForm(nullptr);
   form->SetBorderStyle(bsNone);

@@ -2,6 +2,7 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
 #include "controls/text/TextUnit.h"
@@ -26,6 +27,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
         &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
+      {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };

@@ -47,8 +47,8 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
         "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
       {"Items", {"TvgTabItem", "TvgHudTabItem"}},
-      {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn"}},
-      {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox"}},
+      {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
+      {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -88,6 +88,7 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgProgressBar", 100, 20, false, true, vaNone},     {"TvgAngleButton", 30, 30, false, true, vaNone},
       {"TvgHudWindow", 200, 200, false, false, vaNone},     {"TvgExpander", 130, 130, false, true, vaNone},
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
+      {"TvgMemo", 100, 50, true, true, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -169,6 +170,8 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgHudTabItem", "hudtabitemstyle"},
       {"TvgScrollBox", "scrollboxstyle"},
       {"TvgFramedScrollBox", "framedscrollboxstyle"},
+      {"TvgMemo", "memostyle"},
+      {"TvgHudMemo", "hudmemostyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

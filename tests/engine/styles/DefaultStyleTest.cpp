@@ -212,6 +212,18 @@ const TExpectedPart kControlParts[] = {
     {"spinboxplusbutton", "background", "TvgVisualObject"},
     {"hudspinboxminusbutton", "background", "TvgVisualObject"},
     {"hudspinboxplusbutton", "background", "TvgVisualObject"},
+    {"memostyle", "background", "TvgShape"},
+    {"memostyle", "content", "TvgVisualObject"},
+    {"memostyle", "foreground", "TvgBrushObject"},
+    {"memostyle", "selection", "TvgBrushObject"},
+    {"memostyle", "vscrollbar", "TvgScrollBar"},
+    {"memostyle", "hscrollbar", "TvgScrollBar"},
+    {"hudmemostyle", "background", "TvgShape"},
+    {"hudmemostyle", "content", "TvgVisualObject"},
+    {"hudmemostyle", "foreground", "TvgBrushObject"},
+    {"hudmemostyle", "selection", "TvgBrushObject"},
+    {"hudmemostyle", "vscrollbar", "TvgScrollBar"},
+    {"hudmemostyle", "hscrollbar", "TvgScrollBar"},
 };
 
 class DefaultStyle : public testing::Test {
@@ -295,7 +307,7 @@ TEST_F(DefaultStyle, ButtonStyleAsDesigned) {
   EXPECT_EQ(text->Property("Align"), "vaClient");
 }
 
-// Parts are locked and let the pointer through to the control, but for the controls among them
+// Visual parts are locked and let the pointer through to the control, but for the controls among them
 // (thumbs, step buttons, close buttons, grips) that take it themselves; their animations and
 // effects start on the states the controls report.
 TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
