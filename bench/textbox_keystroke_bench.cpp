@@ -54,21 +54,13 @@ void Report(const char* what, const std::vector<double>& times) {
 int main() {
   TvgToolkit toolkit;
   Application->Initialize();
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(100, 100, kWidth, kHeight);
-  auto* scene = new TCountingScene(form);
-  scene->SetParent(form);
-  scene->SetAlign(alClient);
   auto* box = new TvgTextBox(nullptr);
-  scene->AddObject(box);
   box->SetBounds(10, 19, 300, 22);
-  form->Show();
-  WaitForDraw(*scene, 0);
+  TCountingScene& scene = ShowInCountingScene(box, kWidth, kHeight);
   std::wstring longText;
   for (int i = 0; i < 2000; ++i) longText += wchar_t(L'a' + i % 26);
-  Report("keystroke to repaint, 20 characters", TimeKeystrokes(*scene, *box, L"twenty characters ab"));
-  Report("keystroke to repaint, 2,000 characters at the end", TimeKeystrokes(*scene, *box, longText));
+  Report("keystroke to repaint, 20 characters", TimeKeystrokes(scene, *box, L"twenty characters ab"));
+  Report("keystroke to repaint, 2,000 characters at the end", TimeKeystrokes(scene, *box, longText));
   std::fflush(stdout);
   ExitProcess(0);
 }
