@@ -172,7 +172,7 @@ expect DarkSpinBox $((held - 1)) "the minus button"
 read -r left top width height <<<"$(rect_of DarkFloatSpinBox)"
 click $((left + 10)) $((top + 11))
 expect DarkFloatSpinBox 0.4 "the minus button of a float box stepping by 0.1"
-import -window root -crop 1000x50+10+146 "$shot_dir/gallery_numbers.png"
+import -window root -crop 1000x64+10+146 "$shot_dir/gallery_numbers.png"
 
 
 # --- Memos: typing, word wrap, scrolling to the caret, undo, the clipboard ------------------------
