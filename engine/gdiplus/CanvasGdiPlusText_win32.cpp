@@ -52,7 +52,7 @@ void TvgCanvasGdiPlus::FontChanged(TObject*) {
     if (!fontFamily_->Handle()) fontFamily_.reset();
   }
   if (!fontFamily_) {
-    fontFamily_ = std::make_unique<TGPFontFamily>(name);
+    fontFamily_ = InstalledFontFamily(name);
     if (!fontFamily_->Handle()) fontFamily_ = GenericSansSerifFontFamily();
   }
   if (graphics_) SetTextHint();

@@ -254,6 +254,7 @@ public:
 private:
   TGPFontFamily() = default;
   friend std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily();
+  friend std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name);
   GpFontFamily* handle_ = nullptr;
 };
 
@@ -298,7 +299,12 @@ private:
 
 // A copy of the generic sans-serif family, which is created once and kept until shut-down.
 std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily();
-void FreeGenericSansSerifFamily();
+// A copy of the installed font family of that name, which is looked up once and kept until
+// shut-down: a lookup walks the platform's whole font list. Without a handle when no installed
+// font has the name.
+std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name);
+// Frees the kept families, before GDI+ shuts down.
+void FreeKeptFontFamilies();
 
 // The platform encoder whose MIME type is exactly the given one (the last match wins).
 bool GetEncoderClsid(const std::wstring& mimeType, CLSID& clsid);

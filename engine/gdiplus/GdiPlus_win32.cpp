@@ -1,6 +1,7 @@
 #include "engine/gdiplus/GdiPlus.h"
 
 #include <cwchar>
+#include <map>
 
 GpStatus TGdiplusBase::SetStatus(GpStatus status) {
   if (status != gpOk) lastStatus_ = status;
@@ -397,6 +398,7 @@ TGPFont::~TGPFont() {
 
 namespace {
 std::unique_ptr<TGPFontFamily> genericSansSerif;
+std::map<std::wstring, std::unique_ptr<TGPFontFamily>> installedFamilies;
 }
 
 std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
@@ -407,7 +409,19 @@ std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
   return genericSansSerif->Clone();
 }
 
-void FreeGenericSansSerifFamily() { genericSansSerif.reset(); }
+std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name) {
+  std::unique_ptr<TGPFontFamily>& kept = installedFamilies[name];
+  if (!kept) kept = std::make_unique<TGPFontFamily>(name);
+  if (kept->Handle()) return kept->Clone();
+  std::unique_ptr<TGPFontFamily> missing(new TGPFontFamily());
+  missing->SetStatus(kept->GetLastStatus());
+  return missing;
+}
+
+void FreeKeptFontFamilies() {
+  genericSansSerif.reset();
+  installedFamilies.clear();
+}
 
 // --- Paths -----------------------------------------------------------------------------------
 

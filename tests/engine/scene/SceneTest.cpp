@@ -274,6 +274,61 @@ TEST_F(SceneHost, ARootTouchingTwoRectanglesPaintsOnce) {
   EXPECT_EQ(root->paints, paints + 1);
 }
 
+TEST_F(SceneHost, ASmallInvalidationRepaintsOnlyInsideItsRectangle) {
+  constexpr TvgColor kUntouched = 0xFF123456;
+  const struct {
+    TvgColor color;
+    TvgRect bounds;
+  } probes[] = {{0xFFFF0000, {10, 10, 40, 40}}, {0xFF0000FF, {60, 10, 90, 40}}, {0xFF00FF00, {110, 10, 190, 90}}};
+  const struct {
+    TvgRect invalidated;
+    std::vector<bool> painted;  // per probe
+  } cases[] = {
+      {{115, 15, 125, 25}, {false, false, true}},   // inside one probe
+      {{35, 35, 45, 45}, {true, false, false}},     // across a probe's corner
+      {{45, 60, 55, 70}, {false, false, false}},    // only the root beneath
+      {{85, 20, 115, 30}, {false, true, true}},     // across two probes
+  };
+  ShowScene(true);
+  std::vector<TCountingProbe*> children;
+  for (const auto& p : probes) {
+    auto* child = new TCountingProbe(nullptr);
+    child->color = p.color;
+    child->SetBounds(p.bounds.Left, p.bounds.Top, vgRectWidth(p.bounds), vgRectHeight(p.bounds));
+    root->AddObject(child);
+    children.push_back(child);
+  }
+  Application->ProcessMessages();
+  auto sceneColour = [&](int x, int y) {
+    TvgColor colour = kWhite;
+    for (const auto& p : probes)
+      if (x >= p.bounds.Left && x < p.bounds.Right && y >= p.bounds.Top && y < p.bounds.Bottom) colour = p.color;
+    return colour;
+  };
+  TvgCanvas* canvas = scene->GetCanvas();
+  for (const auto& c : cases) {
+    std::fill_n(canvas->BufferBits(), canvas->Width() * canvas->Height(), kUntouched);
+    std::vector<int> paintsBefore;
+    for (TCountingProbe* child : children) paintsBefore.push_back(child->paints);
+    const int rootPaints = root->paints;
+    Repaint(c.invalidated);
+    ASSERT_EQ(scene->passes.back().size(), 1u);
+    const TvgRect area = scene->passes.back().front();  // the rect snapped outward to whole pixels
+    EXPECT_EQ(area, (TvgRect{c.invalidated.Left, c.invalidated.Top, c.invalidated.Right + 1, c.invalidated.Bottom + 1}));
+    int wrong = 0;
+    for (int y = 0; y < canvas->Height(); ++y)
+      for (int x = 0; x < canvas->Width(); ++x) {
+        const bool inside = x >= area.Left && x < area.Right && y >= area.Top && y < area.Bottom;
+        if (Pixel(x, y) != (inside ? sceneColour(x, y) : kUntouched)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << "pixels wrong after invalidating " << c.invalidated.Left << "," << c.invalidated.Top;
+    EXPECT_EQ(root->paints, rootPaints + 1);
+    for (size_t i = 0; i < children.size(); ++i)
+      EXPECT_EQ(children[i]->paints - paintsBefore[i], c.painted[i] ? 1 : 0)
+          << "probe " << i << " after invalidating " << c.invalidated.Left << "," << c.invalidated.Top;
+  }
+}
+
 TEST_F(SceneHost, AQuarterTurnedRootIsLaidOutTurnedAndCentred) {
   ShowScene(false);
   const struct {
