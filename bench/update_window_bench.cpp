@@ -16,10 +16,13 @@
 //       layered-window update.
 //   update_window_bench start PROGRAM X Y RRGGBB
 //       starts PROGRAM and prints "on-screen MS": milliseconds from the process's creation until
-//       the screen pixel at (X, Y) shows the colour (polled about every millisecond), then closes
-//       the program's message window and waits for the program to end.
+//       the screen pixel at (X, Y) shows the colour (polled about every millisecond), "memory MB"
+//       and "peak MB": the memory the process holds then and the most it has held (working sets),
+//       then closes the program's message window and prints "closed MS": milliseconds from asking
+//       it to close until the program has ended.
 #include "classlib/desktop/Win32.h"
 #include <ole2.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -220,16 +223,24 @@ int Start(const std::string& program, int x, int y, unsigned long colour) {
     else Sleep(1);
   }
   ReleaseDC(nullptr, screen);
+  PROCESS_MEMORY_COUNTERS memory{};
+  GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+  const auto closing = std::chrono::steady_clock::now();
   EnumWindows(CloseMessageWindow, LPARAM(process.dwProcessId));
-  if (WaitForSingleObject(process.hProcess, 10000) == WAIT_TIMEOUT) TerminateProcess(process.hProcess, 1);
+  const bool ended = WaitForSingleObject(process.hProcess, 60000) != WAIT_TIMEOUT;
+  const double closed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - closing).count();
+  if (!ended) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   if (!seen) {
     std::fprintf(stderr, "%s showed no window\n", program.c_str());
     return 1;
   }
-  std::printf("on-screen %.1f\n", onScreen);
-  return 0;
+  auto megabytes = [](SIZE_T bytes) { return double(bytes) / (1024 * 1024); };
+  std::printf("on-screen %.1f\nmemory %.1f\npeak %.1f\n", onScreen, megabytes(memory.WorkingSetSize),
+              megabytes(memory.PeakWorkingSetSize));
+  if (ended) std::printf("closed %.1f\n", closed);
+  return ended ? 0 : 1;
 }
 
 }  // namespace

@@ -85,10 +85,17 @@ private:
                                               TvgCorners Corners, TvgCornerType CornerType) const;
   std::unique_ptr<TGPGraphicsPath> MappedPath(TvgPathData& Path, const TvgRect& Rect) const;
   std::unique_ptr<TGPFont> MakeFont();
+  std::unique_ptr<TGPFont> MakeFontOf(const TGPFontFamily& Family, int Style);
   std::unique_ptr<TGPStringFormat> MakeStringFormat(int Flags, TvgTextAlign TextAlign, TvgTextAlign VTextAlign);
   bool FractionalScale() const;
-  static GpRectF MeasureRange(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
-                              const GpRectF& Layout, TGPStringFormat& Format);
+  void DrawSurrogateGlyphs(const std::wstring& Text, const std::wstring& Cells, const TGPFont& TextFont,
+                           const GpRectF& Layout, int Flags, TvgTextAlign TextAlign, TvgTextAlign VTextAlign);
+  std::vector<GpRectF> LaidOutBounds(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                                     const GpRectF& Layout, int Flags, TvgTextAlign TextAlign,
+                                     TvgTextAlign VTextAlign, std::vector<GpCharacterRange> Ranges);
+  static std::vector<GpRectF> MeasureRanges(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                                            const GpRectF& Layout, TGPStringFormat& Format,
+                                            std::span<const GpCharacterRange> Ranges);
 
   HBITMAP dib_ = nullptr;
   BITMAPINFO bitmapInfo_{};

@@ -63,6 +63,9 @@ public:
   // length -1: up to the terminating zero.
   GpStatus DrawString(const wchar_t* text, int length, const TGPFont& font, const GpRectF& layout,
                       const TGPStringFormat& format, const TGPBrush& brush);
+  // Glyph indices of the font, each with the origin of its baseline.
+  GpStatus DrawDriverGlyphs(std::span<const UINT16> glyphs, const TGPFont& font, const TGPBrush& brush,
+                            const GpPointF* origins);
   GpStatus MeasureCharacterRanges(const wchar_t* text, int length, const TGPFont& font, const GpRectF& layout,
                                   const TGPStringFormat& format, std::span<TGPRegion* const> regions);
   GpStatus DrawImage(TGPImage& image, const GpRectF& dest);
@@ -249,6 +252,8 @@ public:
   ~TGPFontFamily() override;
   GpFontFamily* Handle() const { return handle_; }
   bool IsStyleAvailable(int style);
+  // The height above the baseline, in ems.
+  float AscentPerEm(int style);
   std::unique_ptr<TGPFontFamily> Clone();
 
 private:

@@ -89,6 +89,12 @@ GpStatus TGPGraphics::DrawString(const wchar_t* text, int length, const TGPFont&
   return SetStatus(Gdip.GdipDrawString(handle_, text, length, font.Handle(), &layout, format.Handle(), brush.Handle()));
 }
 
+GpStatus TGPGraphics::DrawDriverGlyphs(std::span<const UINT16> glyphs, const TGPFont& font, const TGPBrush& brush,
+                                       const GpPointF* origins) {
+  return SetStatus(Gdip.GdipDrawDriverString(handle_, glyphs.data(), int(glyphs.size()), font.Handle(),
+                                             brush.Handle(), origins, 0, nullptr));
+}
+
 GpStatus TGPGraphics::MeasureCharacterRanges(const wchar_t* text, int length, const TGPFont& font,
                                              const GpRectF& layout, const TGPStringFormat& format,
                                              std::span<TGPRegion* const> regions) {
@@ -380,6 +386,13 @@ bool TGPFontFamily::IsStyleAvailable(int style) {
   BOOL available = FALSE;
   SetStatus(Gdip.GdipIsStyleAvailable(handle_, style, &available));
   return available != FALSE;
+}
+
+float TGPFontFamily::AscentPerEm(int style) {
+  UINT16 ascent = 0, em = 0;
+  SetStatus(Gdip.GdipGetCellAscent(handle_, style, &ascent));
+  SetStatus(Gdip.GdipGetEmHeight(handle_, style, &em));
+  return em ? float(ascent) / em : 0;
 }
 
 std::unique_ptr<TGPFontFamily> TGPFontFamily::Clone() {
