@@ -100,7 +100,7 @@ turned() {
   last=$(tail -n 1 "$1" | cut -d' ' -f2)
   cut -d' ' -f2 "$1" | grep -qvx -e "$first" -e "$last" || painted_slowly "$1"
 }
-# The light pixels of a W x H rect around a point, read for a while: "T MASK" at each change.
+# shapes X Y W H MS: the light pixels of the W x H rect at (X, Y), read for MS ms: "T MASK" at each change.
 shapes() { "${wine_run[@]}" "$probe" shape "$@" | tr -d '\r'; }
 
 # --- The gallery as it appears ------------------------------------------------------------------
