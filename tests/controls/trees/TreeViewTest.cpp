@@ -121,6 +121,7 @@ TEST_F(TreeViewTest, AThirdLevelItemIsFiftySevenNarrowerAndItemHeightEvensTheRow
   a2x->SetIsExpanded(true);
   EXPECT_EQ(A->Width() - deep->Width(), 57);
   a1->SetHeight(30);
+  tree->Realign();
   EXPECT_EQ(tree->GetItemRect(a2).Top, 19 + 30) << "each item keeps its own height";
   tree->SetItemHeight(25);
   for (TvgTreeViewItem* item : {A, a1, a2, deep}) EXPECT_EQ(item->Height(), 25);
@@ -290,11 +291,13 @@ TEST_F(TreeViewTest, TheSelectionHidesWhileTheTreeIsUnfocused) {
 }
 
 // The selection is painted in the style's colour on the selected row, behind the item's text.
+// Unfocused: a screenshot does not show what lies under the focus glow's own snapshot.
 TEST_F(TreeViewTest, TheSelectedRowIsPaintedInTheSelectionColour) {
-  ClickRow(1);
-  std::unique_ptr<TvgBitmap> shot = tree->MakeScreenshot();
+  tree->SetHideSelectionUnfocused(false);
+  tree->SetSelected(B);
+  std::unique_ptr<TvgBitmap> shot = root->MakeScreenshot();
   ASSERT_NE(shot, nullptr);
-  auto at = [&](int x, int y) { return shot->GetScanline(y)[x]; };
+  auto at = [&](int x, int y) { return shot->GetScanline(10 + y)[10 + x]; };
   EXPECT_EQ(at(190, 2 + 19 + 9), 0xFF936639u) << "selected row";
   EXPECT_NE(at(190, 2 + 9), 0xFF936639u) << "row above";
   EXPECT_NE(at(190, 2 + 38 + 9), 0xFF936639u) << "row below";
