@@ -23,25 +23,6 @@
 namespace {
 
 constexpr int kWidth = 300, kHeight = 400, kTopLevel = 100, kSubItems = 99, kRuns = 100, kPages = 30;
-constexpr double kTickMs = 33;
-
-void Report(const char* what, std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  double mean = 0;
-  for (double t : times) mean += t / double(times.size());
-  const double median = times[times.size() / 2], p95 = times[times.size() * 95 / 100];
-  std::printf("%s: mean %.2f ms, median %.2f ms, 95th percentile %.2f ms, worst %.2f ms (median %.0f%% of the %.0f ms tick)\n",
-              what, mean, median, p95, times.back(), 100 * median / kTickMs, kTickMs);
-}
-
-template <class Action>
-double Timed(TCountingScene& scene, Action action) {
-  const int before = scene.draws;
-  const double start = NowMs();
-  action();
-  WaitForDraw(scene, before);
-  return NowMs() - start;
-}
 
 double CommittedBytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
@@ -98,11 +79,11 @@ int main() {
 
   std::vector<double> expanding, collapsing;
   for (int i = 0; i < 10; ++i) {
-    expanding.push_back(Timed(scene, [&] { ExpandAll(*tree, true); }));
-    collapsing.push_back(Timed(scene, [&] { ExpandAll(*tree, false); }));
+    expanding.push_back(TimedToRepaint(scene, [&] { ExpandAll(*tree, true); }));
+    collapsing.push_back(TimedToRepaint(scene, [&] { ExpandAll(*tree, false); }));
   }
-  Report("expanding every top-level item (all rows shown), to the repaint", expanding);
-  Report("collapsing them again (the top-level rows only), to the repaint", collapsing);
+  ReportTimes("expanding every top-level item (all rows shown), to the repaint", expanding);
+  ReportTimes("collapsing them again (the top-level rows only), to the repaint", collapsing);
 
   ExpandAll(*tree, true);
   auto* bar = dynamic_cast<TvgScrollBar*>(tree->VScrollBar());
@@ -114,19 +95,19 @@ int main() {
   tree->SetAnimated(false);
   std::vector<double> wheel;
   for (int i = 0; i < kRuns; ++i)
-    wheel.push_back(Timed(scene, [&] {
+    wheel.push_back(TimedToRepaint(scene, [&] {
       bool handled = false;
       tree->MouseWheel({}, -120, handled);
     }));
-  Report("a wheel step down, to its repaint", wheel);
+  ReportTimes("a wheel step down, to its repaint", wheel);
   std::vector<double> paging;
   for (int i = 0; i < kPages; ++i)
-    paging.push_back(Timed(scene, [&] { bar->SetValue(bar->Value() + tree->GetViewportHeight()); }));
-  Report("a page down by the bar onto rows not yet shown, to its repaint", paging);
+    paging.push_back(TimedToRepaint(scene, [&] { bar->SetValue(bar->Value() + tree->GetViewportHeight()); }));
+  ReportTimes("a page down by the bar onto rows not yet shown, to its repaint", paging);
   std::vector<double> again;
   for (int i = 0; i < kRuns; ++i)
-    again.push_back(Timed(scene, [&] { bar->SetValue(bar->Value() + (i % 2 ? 1 : -1) * tree->GetViewportHeight()); }));
-  Report("a page up or down over rows shown before, to its repaint", again);
+    again.push_back(TimedToRepaint(scene, [&] { bar->SetValue(bar->Value() + (i % 2 ? 1 : -1) * tree->GetViewportHeight()); }));
+  ReportTimes("a page up or down over rows shown before, to its repaint", again);
   const double memoryPainted = CommittedBytes();
   std::printf("memory: %.0f bytes per item as built (unstyled); %d items styled after scrolling, "
               "%.0f KB more in all (%.0f bytes per styled item)\n",
