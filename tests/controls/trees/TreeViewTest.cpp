@@ -11,8 +11,10 @@
 #include "controls/buttons/Button.h"
 #include "controls/trees/TreeView.h"
 #include "engine/paint/Bitmap.h"
+#include "classlib/core/StringStream.h"
 #include "engine/scene/DragDrop.h"
 #include "engine/shapes/Shapes.h"
+#include "engine/tree/ObjectStreaming.h"
 #include "engine/values/WideTextCompare.h"
 
 namespace {
@@ -338,6 +340,33 @@ TEST_F(TreeViewTest, SortedOrdersTheTopLevelIgnoringCaseAndKeepsSubItems) {
   tree->Realign();
   EXPECT_EQ(tree->ItemByIndex(0), C);
   EXPECT_EQ(tree->ItemByIndex(1), lower);
+}
+
+// The items travel as the tree's children, nested as they are, with their states.
+TEST_F(TreeViewTest, AStreamKeepsTheNestingAndTheItemsStates) {
+  tree->SetShowCheckboxes(true);
+  tree->SetItemHeight(21);
+  A->SetIsExpanded(true);
+  a2->SetIsChecked(true);
+  TStringStream text;
+  vgSaveObjectToText(tree, text);
+  TStringStream input(text.DataString());
+  auto* loaded = dynamic_cast<TvgTreeView*>(vgLoadObjectFromText(nullptr, input));
+  ASSERT_NE(loaded, nullptr);
+  root->AddObject(loaded);
+  loaded->SetBounds(10, 10, 200, 150);
+  loaded->ApplyResource();
+  EXPECT_TRUE(loaded->ShowCheckboxes());
+  EXPECT_EQ(loaded->ItemHeight(), 21);
+  ASSERT_EQ(loaded->Count(), 3);
+  TvgTreeViewItem* first = loaded->ItemByIndex(0);
+  EXPECT_TRUE(first->IsExpanded());
+  ASSERT_EQ(first->Count(), 2);
+  EXPECT_TRUE(first->Items(1)->IsChecked());
+  EXPECT_EQ(first->Items(1)->Items(0)->Text(), L"a2x");
+  EXPECT_EQ(loaded->GlobalCount(), 5) << "A, a1, a2, B, C";
+  EXPECT_EQ(loaded->ItemByGlobalIndex(3)->Text(), L"B");
+  loaded->Free();
 }
 
 // --- Dragging --------------------------------------------------------------------------------------
