@@ -85,7 +85,11 @@ int main() {
   ReportTimes("expanding every top-level item (all rows shown), to the repaint", expanding);
   ReportTimes("collapsing them again (the top-level rows only), to the repaint", collapsing);
 
-  ExpandAll(*tree, true);
+  // Without BeginUpdate every item's expansion lays the whole tree out again.
+  const double oneByOneStart = NowMs();
+  for (int i = 0; i < tree->Count(); ++i) tree->ItemByIndex(i)->SetIsExpanded(true);
+  std::printf("expanding the top-level items one by one, without BeginUpdate: %.0f ms in all\n",
+              NowMs() - oneByOneStart);
   auto* bar = dynamic_cast<TvgScrollBar*>(tree->VScrollBar());
   if (!bar) {
     std::printf("failed: the tree has no vertical scroll bar\n");
