@@ -46,7 +46,8 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudTrackBar", "TvgHudScrollBar", "TvgHudPopupBox", "TvgHudLabel", "TvgHudCheckBox", "TvgHudRadioButton",
         "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
         "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
-      {"Items", {"TvgTabItem", "TvgHudTabItem"}},
+      {"Items", {"TvgTabItem", "TvgHudTabItem", "TvgTreeViewItem"}},
+      {"Trees", {"TvgTreeView"}},
       {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
       {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
   };
@@ -89,6 +90,7 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgHudWindow", 200, 200, false, false, vaNone},     {"TvgExpander", 130, 130, false, true, vaNone},
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
       {"TvgMemo", 100, 50, true, true, vaNone},
+      {"TvgTreeView", 100, 100, true, true, vaNone},       {"TvgTreeViewItem", 50, 19, false, false, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -172,6 +174,8 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgFramedScrollBox", "framedscrollboxstyle"},
       {"TvgMemo", "memostyle"},
       {"TvgHudMemo", "hudmemostyle"},
+      {"TvgTreeView", "treeviewstyle"},
+      {"TvgTreeViewItem", "treeviewitemstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

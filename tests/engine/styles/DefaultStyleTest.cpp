@@ -224,6 +224,16 @@ const TExpectedPart kControlParts[] = {
     {"hudmemostyle", "selection", "TvgBrushObject"},
     {"hudmemostyle", "vscrollbar", "TvgScrollBar"},
     {"hudmemostyle", "hscrollbar", "TvgScrollBar"},
+    {"treeviewstyle", "content", "TvgVisualObject"},
+    {"treeviewstyle", "selection", "TvgRectangle"},
+    {"treeviewstyle", "vscrollbar", "TvgScrollBar"},
+    {"treeviewstyle", "hscrollbar", "TvgScrollBar"},
+    {"treeviewstyle", "vsmallscrollbar", "TvgSmallScrollBar"},
+    {"treeviewstyle", "hsmallscrollbar", "TvgSmallScrollBar"},
+    {"treeviewitemstyle", "button", "TvgSpeedButton"},
+    {"treeviewitemstyle", "check", "TvgCheckBox"},
+    {"treeviewitemstyle", "text", "TvgText"},
+    {"treeviewexpanderbuttonstyle", "", "TvgVisualObject"},
 };
 
 class DefaultStyle : public testing::Test {

@@ -22,6 +22,7 @@
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
 #include "controls/textboxes/TextBox.h"
+#include "controls/trees/TreeView.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
@@ -140,6 +141,21 @@ public:
   using TGalleryForm::TGalleryForm;
 };
 
+// The tree page reports the selected item of a tree and the check box of an item.
+class TfrmGalleryTree : public TGalleryForm {
+  CL_CLASS(TfrmGalleryTree, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void TreeChange(TObject* sender) {
+    auto* tree = static_cast<TvgTreeView*>(sender);
+    Log("change " + tree->Name() + " Selected=" + (tree->Selected() ? Escaped(tree->Selected()->Text()) : ""));
+  }
+  void TreeCheck(TObject* sender) {
+    auto* item = static_cast<TvgTreeViewItem*>(sender);
+    Log("change " + item->Name() + " IsChecked=" + (item->IsChecked() ? "True" : "False"));
+  }
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
@@ -147,6 +163,10 @@ CL_PUBLISHED(TGalleryForm) {
 CL_PUBLISHED(TfrmGallery) {}
 CL_PUBLISHED(TfrmHudWindow) {}
 CL_PUBLISHED(TfrmGalleryText) {}
+CL_PUBLISHED(TfrmGalleryTree) {
+  CL_METHOD(TfrmGalleryTree, TreeChange);
+  CL_METHOD(TfrmGalleryTree, TreeCheck);
+}
 
 namespace {
 
@@ -159,6 +179,7 @@ TCustomForm* CreatePage() {
 const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"", CreatePage<TfrmGallery>},
     {"text", CreatePage<TfrmGalleryText>},
+    {"tree", CreatePage<TfrmGalleryTree>},
 };
 
 }  // namespace
