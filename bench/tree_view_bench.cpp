@@ -17,7 +17,7 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "controls/tracks/ScrollBar.h"
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 #include "toolkit/Toolkit.h"
 
 namespace {

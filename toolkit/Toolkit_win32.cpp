@@ -8,7 +8,7 @@
 #include "controls/text/TextUnit.h"
 #include "controls/textboxes/TextBoxesUnit.h"
 #include "controls/tracks/TracksUnit.h"
-#include "controls/trees/TreesUnit.h"
+#include "controls/treeview/TreeViewUnit.h"
 #include "controls/windows/WindowsUnit.h"
 #include "engine/animation/AnimationUnit.h"
 #include "engine/effects/EffectsUnit.h"
@@ -28,7 +28,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
         &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
-      {"vg_treeview", {&vgInitializeTreesUnit}},
+      {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},

@@ -22,7 +22,7 @@
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
 #include "controls/textboxes/TextBox.h"
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"

@@ -1,8 +1,8 @@
-#include "controls/trees/TreeViewItem.h"
+#include "controls/treeview/TreeViewItem.h"
 
 #include "controls/boxes/CheckBox.h"
 #include "controls/buttons/Button.h"
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 #include "engine/design/DesignOutline.h"
 #include "engine/tree/Content.h"
 

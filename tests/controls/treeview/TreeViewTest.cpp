@@ -9,7 +9,7 @@
 
 #include "controls/boxes/CheckBox.h"
 #include "controls/buttons/Button.h"
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 #include "engine/paint/Bitmap.h"
 #include "classlib/core/StringStream.h"
 #include "engine/scene/DragDrop.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/trees/TreeViewItem.h"
+#include "controls/treeview/TreeViewItem.h"
 #include "engine/layouts/ScrollBox.h"
 
 using TOnTreeViewDragChange = TEvent<TvgTreeViewItem*, TvgTreeViewItem*, bool&>;

@@ -1,4 +1,4 @@
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 
 #include <algorithm>
 

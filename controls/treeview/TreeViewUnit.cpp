@@ -1,14 +1,14 @@
-#include "controls/trees/TreesUnit.h"
+#include "controls/treeview/TreeViewUnit.h"
 
 #include "classlib/core/UnitGuard.h"
-#include "controls/trees/TreeView.h"
+#include "controls/treeview/TreeView.h"
 #include "engine/tree/ObjectRegistry.h"
 
 namespace {
 TUnitGuard unit;
 }  // namespace
 
-void vgInitializeTreesUnit() {
+void vgInitializeTreeViewUnit() {
   if (!unit.Initializing()) return;
   vgRegisterObjects("Trees", {TvgTreeView::StaticClass()});
   vgRegisterObjects("Items", {TvgTreeViewItem::StaticClass()});
