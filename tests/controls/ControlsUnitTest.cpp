@@ -49,9 +49,10 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
       {"Items", {"TvgTabItem", "TvgHudTabItem"}},
       {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
       {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
-      {"Lists", {"TvgListBox"}},
-      {"Items", {"TvgListBoxItem"}},
-      {"HUD", {"TvgHudListBox"}},
+      {"Lists", {"TvgListBox", "TvgStringListBox", "TvgHorzListBox", "TvgImageListBox", "TvgHorzImageListBox"}},
+      {"Items", {"TvgListBoxItem", "TvgImageListBoxItem"}},
+      {"HUD",
+       {"TvgHudListBox", "TvgHudHorzListBox", "TvgHudStringListBox", "TvgHudImageListBox", "TvgHudHorzImageListBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -93,6 +94,7 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
       {"TvgMemo", 100, 50, true, true, vaNone},
       {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
+      {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -179,6 +181,7 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgListBox", "listboxstyle"},
       {"TvgHudListBox", "hudlistboxstyle"},
       {"TvgListBoxItem", "listboxitemstyle"},
+      {"TvgImageListBoxItem", "imagelistboxitemstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
