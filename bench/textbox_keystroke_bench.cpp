@@ -22,13 +22,6 @@ namespace {
 constexpr int kWidth = 320, kHeight = 60, kKeystrokes = 300;
 constexpr double kTickMs = 33;
 
-void WaitForDraw(TCountingScene& scene, int before) {
-  while (scene.draws == before) {
-    Application->ProcessMessages();
-    if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
 std::vector<double> TimeKeystrokes(TCountingScene& scene, TvgCustomTextBox& box, const std::wstring& text) {
   box.SetText(text);
   box.SetFocus();
