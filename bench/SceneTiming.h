@@ -3,6 +3,10 @@
 // so that a benchmark can wait for the repaint it caused.
 #include "classlib/desktop/Win32.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 #include "classlib/desktop/Application.h"
 #include "engine/scene/Scene.h"
 
@@ -29,4 +33,24 @@ inline void WaitForDraw(TCountingScene& scene, int before) {
     Application->ProcessMessages();
     if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
   }
+}
+
+// The time from an action to the end of the repaint it causes.
+template <class Action>
+double TimedToRepaint(TCountingScene& scene, Action action) {
+  const int before = scene.draws;
+  const double start = NowMs();
+  action();
+  WaitForDraw(scene, before);
+  return NowMs() - start;
+}
+
+// One line: mean, median, 95th percentile and worst of the times, the median against the tick.
+inline void ReportTimes(const char* what, std::vector<double> times, double tickMs = 33) {
+  std::sort(times.begin(), times.end());
+  double mean = 0;
+  for (double t : times) mean += t / double(times.size());
+  const double median = times[times.size() / 2], p95 = times[times.size() * 95 / 100];
+  std::printf("%s: mean %.2f ms, median %.2f ms, 95th percentile %.2f ms, worst %.2f ms (median %.0f%% of the %.0f ms tick)\n",
+              what, mean, median, p95, times.back(), 100 * median / tickMs, tickMs);
 }
