@@ -61,9 +61,8 @@ double TimedToRepaint(TCountingScene& scene, Action action) {
   return NowMs() - start;
 }
 
-// Mean, median, 95th percentile and worst of the times, against the 33 ms animation tick.
-inline void ReportTimes(const char* what, std::vector<double> times) {
-  constexpr double tickMs = 33;
+// One line: mean, median, 95th percentile and worst of the times, the median against the tick.
+inline void ReportTimes(const char* what, std::vector<double> times, double tickMs = 33) {
   std::sort(times.begin(), times.end());
   double mean = 0;
   for (double t : times) mean += t / double(times.size());

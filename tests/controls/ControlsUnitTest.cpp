@@ -50,6 +50,10 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
       {"Trees", {"TvgTreeView"}},
       {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
       {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
+      {"Lists", {"TvgListBox", "TvgStringListBox", "TvgHorzListBox", "TvgImageListBox", "TvgHorzImageListBox"}},
+      {"Items", {"TvgListBoxItem", "TvgImageListBoxItem"}},
+      {"HUD",
+       {"TvgHudListBox", "TvgHudHorzListBox", "TvgHudStringListBox", "TvgHudImageListBox", "TvgHudHorzImageListBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -91,6 +95,8 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
       {"TvgMemo", 100, 50, true, true, vaNone},
       {"TvgTreeView", 100, 100, true, true, vaNone},       {"TvgTreeViewItem", 50, 19, false, false, vaNone},
+      {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
+      {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -176,6 +182,10 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgHudMemo", "hudmemostyle"},
       {"TvgTreeView", "treeviewstyle"},
       {"TvgTreeViewItem", "treeviewitemstyle"},
+      {"TvgListBox", "listboxstyle"},
+      {"TvgHudListBox", "hudlistboxstyle"},
+      {"TvgListBoxItem", "listboxitemstyle"},
+      {"TvgImageListBoxItem", "imagelistboxitemstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

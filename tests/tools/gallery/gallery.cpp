@@ -21,8 +21,10 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/lists/ImageListBox.h"
 #include "controls/textboxes/TextBox.h"
 #include "controls/treeview/TreeView.h"
+#include "engine/paint/Bitmap.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
@@ -156,6 +158,63 @@ public:
   }
 };
 
+// The image lists show pictures the page paints and saves as files of its own at its start.
+class TfrmGalleryLists : public TGalleryForm {
+  CL_CLASS(TfrmGalleryLists, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  // A list's OnChange tells the item now selected: the line names the list and its index.
+  void ListChange(TObject* sender) {
+    auto* item = dynamic_cast<TvgListBoxItem*>(sender);
+    if (TvgListBox* list = item ? item->ListBox() : nullptr)
+      Log(Format("change %s ItemIndex=%d", list->Name().c_str(), int(list->ItemIndex())));
+  }
+  void Loaded() override {
+    TGalleryForm::Loaded();
+    const char* const lists[] = {"ImageList", "HorzImageList", "HudImageList"};
+    for (const char* listName : lists)
+      if (auto* list = dynamic_cast<TvgImageListBox*>(FindComponent(listName)))
+        for (const TPicture& picture : kPictures) AddPicture(*list, picture);
+  }
+
+private:
+  struct TPicture {
+    const char* name;
+    TvgColor top, bottom;
+  };
+  static constexpr TPicture kPictures[] = {
+      {"sunrise", 0xFFFFC04A, 0xFFD0402A}, {"sea", 0xFF7FD4FF, 0xFF1A4A9A},
+      {"forest", 0xFFA8E070, 0xFF1E5A24}, {"dusk", 0xFFB070D0, 0xFF20183A}};
+
+  // A picture of a sky over a dark ground, top colour to bottom colour.
+  static std::string SavedPicture(const TPicture& picture) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "kest_gallery";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\" + picture.name + ".png";
+    TvgBitmap bitmap(64, 64);
+    for (int y = 0; y < 64; ++y) {
+      const float t = float(y) / 63;
+      TvgColor color = 0xFF000000;
+      for (int shift : {0, 8, 16}) {
+        const float a = float((picture.top >> shift) & 0xFF), b = float((picture.bottom >> shift) & 0xFF);
+        color |= TvgColor(a + (b - a) * t) << shift;
+      }
+      for (int x = 0; x < 64; ++x) bitmap.GetScanline(y)[x] = y > 44 + (x % 16 < 8 ? x % 8 : 8 - x % 8) ? 0xFF202020 : color;
+    }
+    bitmap.SaveToFile(path);
+    return path;
+  }
+  void AddPicture(TvgImageListBox& list, const TPicture& picture) {
+    auto* item = new TvgImageListBoxItem(this);
+    item->SetName(list.Name() + "_" + picture.name);
+    item->SetText(AnsiToWide(SavedPicture(picture)));
+    item->SetStored(false);
+    list.AddObject(item);
+  }
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
@@ -167,6 +226,7 @@ CL_PUBLISHED(TfrmGalleryTree) {
   CL_METHOD(TfrmGalleryTree, TreeChange);
   CL_METHOD(TfrmGalleryTree, TreeCheck);
 }
+CL_PUBLISHED(TfrmGalleryLists) { CL_METHOD(TfrmGalleryLists, ListChange); }
 
 namespace {
 
@@ -180,6 +240,7 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"", CreatePage<TfrmGallery>},
     {"text", CreatePage<TfrmGalleryText>},
     {"tree", CreatePage<TfrmGalleryTree>},
+    {"lists", CreatePage<TfrmGalleryLists>},
 };
 
 }  // namespace
