@@ -2,6 +2,7 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/grids/GridsUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
@@ -29,6 +30,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_grid", {&vgInitializeGridsUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

@@ -1,0 +1,22 @@
+#include "controls/grids/GridsUnit.h"
+
+#include "classlib/core/UnitGuard.h"
+#include "controls/grids/Column.h"
+#include "controls/grids/Grid.h"
+#include "controls/grids/Header.h"
+#include "engine/tree/ObjectRegistry.h"
+
+namespace {
+TUnitGuard unit;
+}  // namespace
+
+void vgInitializeGridsUnit() {
+  if (!unit.Initializing()) return;
+  vgRegisterObjects("Grid", {TvgGrid::StaticClass(), TvgStringGrid::StaticClass(), TvgHeader::StaticClass()});
+  vgRegisterObjects("Grid Columns", {TvgColumn::StaticClass(), TvgCheckColumn::StaticClass(),
+                                     TvgProgressColumn::StaticClass(), TvgPopupColumn::StaticClass(),
+                                     TvgImageColumn::StaticClass()});
+  vgRegisterObjects("Items", {TvgHeaderItem::StaticClass()});
+  RegisterClasses({TvgTextCell::StaticClass(), TvgCheckCell::StaticClass(), TvgProgressCell::StaticClass(),
+                   TvgPopupCell::StaticClass(), TvgImageCell::StaticClass(), TvgStringColumn::StaticClass()});
+}
