@@ -3,6 +3,7 @@
 // rows, string storage, and what happens to an edit when its rows or columns go.
 #include "tests/support/ControlsFixture.h"
 //
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -436,12 +437,21 @@ TEST_F(GridTest, LinesAndTheSelectionAreDrawn) {
   grid->SetSelected(1);
   auto shot = grid->MakeScreenshot();
   const TvgPoint origin = grid->AbsoluteToLocal(grid->Content()->LocalToAbsolute({0, 0}));
-  const TvgColor line = shot->GetScanline(int(origin.Y + 4 * 21 - 1))[40];
-  const TvgColor selection = shot->GetScanline(int(origin.Y + 21 + 10))[120];
-  const TvgColor plain = shot->GetScanline(int(origin.Y + 3 * 21 + 10))[120];
-  EXPECT_EQ(line & 0xFFFFFF, 0x202020u);
-  EXPECT_GT((selection >> 16) & 0xFF, (plain >> 16) & 0xFF) << "the selected row is lit";
-  EXPECT_EQ(shot->GetScanline(int(origin.Y + 3 * 21 + 10))[int(origin.X + 80)] & 0xFFFFFF, 0x202020u) << "a column edge";
+  auto pixel = [&](float x, float y) { return shot->GetScanline(int(y))[int(x)] & 0xFFFFFF; };
+  // The darkest of the pixels about a line's place is the line's own colour.
+  auto darkestAbout = [&](float x, float y, bool vertical) {
+    uint32_t darkest = 0xFFFFFF;
+    for (int d = -2; d <= 1; ++d) darkest = std::min(darkest, vertical ? pixel(x + d, y) : pixel(x, y + d));
+    return darkest;
+  };
+  EXPECT_EQ(darkestAbout(origin.X + 40, origin.Y + 4 * 21, false), 0x202020u) << "a row boundary";
+  EXPECT_EQ(darkestAbout(origin.X + 80, origin.Y + 3 * 21 + 10, true), 0x202020u) << "a column edge";
+  EXPECT_EQ(pixel(origin.X + 120, origin.Y + 21 + 10), 0x936639u) << "the selected row";
+  grid->SetShowHorzLines(false);
+  grid->SetShowVertLines(false);
+  shot = grid->MakeScreenshot();
+  EXPECT_NE(darkestAbout(origin.X + 40, origin.Y + 4 * 21, false), 0x202020u);
+  EXPECT_NE(darkestAbout(origin.X + 80, origin.Y + 3 * 21 + 10, true), 0x202020u);
 }
 
 }  // namespace
