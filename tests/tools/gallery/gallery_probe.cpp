@@ -1,21 +1,29 @@
-// gallery_probe: what gallery_test.sh needs to see of the screen faster than a screenshot gives it.
-//   gallery_probe sample X Y MS   reads the screen pixel at (X, Y) for MS milliseconds; prints
-//                                 "T RRGGBB" (T in ms) whenever it changes
-//   gallery_probe clipboard       prints the clipboard's wide text in UTF-8 (a program of its own,
-//                                 to see what the gallery put there)
-//   gallery_probe setclipboard S  puts the ASCII text S on the clipboard
-//   gallery_probe compose         has the gallery's input method finish a composition, as a
-//                                 user choosing characters in an input method window does
-// Exit code 0, or 2 on a usage error.
+// gallery_probe: what the gallery's scripts need of the screen, the clipboard and the input method
+// that xdotool and screenshots do not give.
+//   gallery_probe sample X Y MS     reads the screen pixel at (X, Y) for MS milliseconds; prints
+//                                   "T RRGGBB" (T in ms) whenever it changes
+//   gallery_probe shape X Y W H MS  reads the W x H screen rect at (X, Y) for MS milliseconds;
+//                                   prints "T MASK" whenever a pixel of it changes, MASK giving
+//                                   row by row '#' for each light pixel (red at least 0xB0) and
+//                                   '.' for each other one
+//   gallery_probe clipboard         prints the clipboard's wide text in UTF-8, its line breaks written
+//                                   \r and \n (a program of its own, to see what the gallery put there)
+//   gallery_probe setclipboard S    puts the text S (UTF-8) on the clipboard
+//   gallery_probe compose           has the gallery's input method finish a composition, as a
+//                                   user choosing characters in an input method window does
+// Exit code 0, 1 when the screen, the clipboard or the gallery cannot be reached, or 2 on a usage
+// error.
 #include "classlib/desktop/Win32.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <imm.h>
 #include <string>
+#include <vector>
 
 namespace {
+
+constexpr unsigned kLightRed = 0xB0;
 
 double NowMs() {
   LARGE_INTEGER frequency, counter;
@@ -51,25 +59,34 @@ int PrintClipboard() {
     }
   }
   CloseClipboard();
-  std::string utf8(size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), int(utf8.size()), nullptr, nullptr);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::string line;
+  for (wchar_t c : text) {
+    if (c == L'\r') line += "\\r";
+    else if (c == L'\n') line += "\\n";
+    else {
+      char bytes[8];
+      const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, sizeof bytes, nullptr, nullptr);
+      line.append(bytes, size_t(n));
+    }
+  }
+  std::fwrite(line.data(), 1, line.size(), stdout);
   std::printf("\n");
   return 0;
 }
 
-int SetClipboard(const std::string& text) {
-  const std::wstring wide(text.begin(), text.end());
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+// The owner is a window of the probe's own, as another program's copy has one.
+int SetClipboard(const char* utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, SIZE_T(length) * sizeof(wchar_t));
   if (!block) return 1;
-  std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, static_cast<wchar_t*>(GlobalLock(block)), length);
   GlobalUnlock(block);
-  if (!OpenClipboard(nullptr)) return 1;
-  EmptyClipboard();
-  const bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  const bool done = OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
   CloseClipboard();
-  if (!set) GlobalFree(block);
-  return set ? 0 : 1;
+  if (!done) GlobalFree(block);
+  DestroyWindow(owner);
+  return done ? 0 : 1;
 }
 
 // The gallery's scene window: the child of the top-level window titled "Controls gallery" that
@@ -93,6 +110,40 @@ int Compose() {
   return 0;
 }
 
+std::string LightMask(const std::vector<DWORD>& pixels) {
+  std::string mask;
+  for (DWORD pixel : pixels) mask += ((pixel >> 16) & 0xFF) >= kLightRed ? '#' : '.';
+  return mask;
+}
+
+// The rect is copied whole at each read (one read of the screen), into a top-down 32-bit DIB.
+int Shape(int x, int y, int width, int height, double ms) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dib || !bits) return 1;
+  HGDIOBJ previous = SelectObject(memory, dib);
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  const size_t count = size_t(width) * size_t(height);
+  std::vector<DWORD> last;
+  const double start = NowMs();
+  while (NowMs() - start < ms) {
+    BitBlt(memory, 0, 0, width, height, screen, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<DWORD> now(pixels, pixels + count);
+    if (now != last) std::printf("%.1f %s\n", NowMs() - start, LightMask(now).c_str());
+    last = std::move(now);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +152,9 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "clipboard") return PrintClipboard();
   if (argc == 3 && std::string(argv[1]) == "setclipboard") return SetClipboard(argv[2]);
   if (argc == 2 && std::string(argv[1]) == "compose") return Compose();
-  std::fprintf(stderr, "usage: gallery_probe sample X Y MS | clipboard | setclipboard TEXT | compose\n");
+  if (argc == 7 && std::string(argv[1]) == "shape" && std::atoi(argv[4]) > 0 && std::atoi(argv[5]) > 0)
+    return Shape(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                 std::strtod(argv[6], nullptr));
+  std::fprintf(stderr, "usage: gallery_probe sample X Y MS | shape X Y W H MS | clipboard | setclipboard TEXT | compose\n");
   return 2;
 }
