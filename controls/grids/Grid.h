@@ -97,6 +97,7 @@ private:
   bool MoveByKey(uint16_t key, TShiftState shift);
   void TypeIntoSelectedCell(wchar_t& keyChar, TShiftState shift);
   TvgControl* SelectedCell() const;
+  TvgControl* SelectedCellInView();
   void ScrollRowIntoView(int32_t row);
   void ScrollColumnIntoView(const TvgColumn& column);
   void SetScrollValue(TvgControl* bar, float value);

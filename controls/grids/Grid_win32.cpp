@@ -196,6 +196,15 @@ TvgControl* TvgCustomGrid::SelectedCell() const {
   return column ? column->CellByRow(selected_) : nullptr;
 }
 
+// The selected row may have been scrolled out of view (by the wheel or the bar): an edit brings
+// it back, as the user's typing or F2 is meant for it.
+TvgControl* TvgCustomGrid::SelectedCellInView() {
+  if (selected_ < 0 || selected_ >= rowCount_) return nullptr;
+  ScrollRowIntoView(selected_);
+  if (TvgColumn* column = Columns(columnIndex_)) ScrollColumnIntoView(*column);
+  return SelectedCell();
+}
+
 TvgPoint TvgCustomGrid::ContentOriginIn(TvgVisualObject& object) {
   return object.AbsoluteToLocal(Content()->LocalToAbsolute({0, 0}));
 }
@@ -443,8 +452,9 @@ void TvgCustomGrid::MouseMove(TShiftState shift, float x, float y, float dx, flo
 // character of the Enter that ended one does not open it again.
 void TvgCustomGrid::TypeIntoSelectedCell(wchar_t& keyChar, TShiftState shift) {
   TvgColumn* column = Columns(columnIndex_);
-  TvgControl* cell = SelectedCell();
-  if (keyChar < 32 || readOnly_ || !column || column->ReadOnly() || !cell) return;
+  if (keyChar < 32 || readOnly_ || !column || column->ReadOnly()) return;
+  TvgControl* cell = SelectedCellInView();
+  if (!cell) return;
   cell->SetFocus();
   if (!cell->IsFocused()) return;
   uint16_t noKey = 0;
@@ -482,7 +492,7 @@ bool TvgCustomGrid::MoveByKey(uint16_t key, TShiftState shift) {
       if (selected_ < rowCount_ - 1) SetSelected(selected_ + 1);
       return true;
     case VK_F2:
-      if (TvgControl* cell = SelectedCell()) cell->SetFocus();
+      if (TvgControl* cell = SelectedCellInView()) cell->SetFocus();
       return true;
   }
   return false;

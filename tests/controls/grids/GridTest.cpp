@@ -4,6 +4,7 @@
 #include "tests/support/ControlsFixture.h"
 //
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -117,6 +118,45 @@ TEST_F(GridTest, ScrollingRebindsThePoolInsteadOfMakingCells) {
   EXPECT_EQ(BoundRows(column).back(), 999) << "the last row is bound at the end";
 }
 
+// In a shown window the cells are styled by their first paint, and each scroll paints again: the
+// grid must settle after every way of scrolling past a page.
+TEST_F(GridTest, AShownGridScrollsByItsBarTheWheelAndKeysAndPaintsTheRowsInView) {
+  TvgGrid* grid = NewGrid(4);
+  grid->SetRowCount(1000);
+  form->Show();
+  auto painted = [&] { return PumpUntil([&] { return !GetUpdateRect(Window(), nullptr, FALSE); }); };
+  ASSERT_TRUE(painted());
+  TvgColumn* column = grid->Columns(1);
+  ASSERT_NE(column->Cells().front()->StyleObject(), nullptr) << "the paint styles the cells";
+  const int32_t page = grid->BoundRows();
+  struct Scroll {
+    const char* how;
+    std::function<void()> scroll;
+    int32_t top;
+  } scrolls[] = {
+      {"the bar past a page", [&] { VBar(grid)->SetValue(21.0f * (page + 3)); }, page + 3},
+      {"the bar back to the top", [&] { VBar(grid)->SetValue(0); }, 0},
+      {"the wheel", [&] { grid->SetAnimated(false); Move(50, 50); Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -120 * 4), MAKELPARAM(kFormLeft + 50, kFormTop + 50)); }, -1},
+      {"Page Down twice", [&] { grid->SetFocus(); grid->SetSelected(grid->TopRow()); Key(VK_NEXT); Key(VK_NEXT); }, -1},
+      {"Ctrl+End", [&] { HoldKeys({VK_CONTROL}); Key(VK_END); HoldKeys({}); }, -1},
+  };
+  int32_t lastTop = 0;
+  for (const Scroll& s : scrolls) {
+    SCOPED_TRACE(s.how);
+    s.scroll();
+    ASSERT_TRUE(painted()) << "the grid settles and paints";
+    if (s.top >= 0) EXPECT_EQ(grid->TopRow(), s.top);
+    else EXPECT_GT(grid->TopRow(), lastTop) << "the view moved down";
+    lastTop = grid->TopRow();
+    const std::vector<int32_t> rows = BoundRows(column);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front(), grid->TopRow());
+    EXPECT_EQ(static_cast<TvgTextCell*>(column->CellByRow(rows.front()))->Text(), L"1," + std::to_wstring(rows.front()));
+  }
+  EXPECT_EQ(BoundRows(column).back(), 999) << "Ctrl+End shows the last row";
+  EXPECT_EQ(grid->Selected(), 999);
+}
+
 TEST_F(GridTest, RowHeightNeverGoesBelowFive) {
   TvgGrid* grid = NewGrid();
   for (auto [given, kept] : {std::pair{3.0f, 5.0f}, {-1.0f, 5.0f}, {5.0f, 5.0f}, {30.0f, 30.0f}}) {
@@ -185,6 +225,28 @@ TEST_F(GridTest, TypingALetterEditsTheSelectedCellAndEscapeRestoresIt) {
   EXPECT_EQ(Focused(), grid);
   EXPECT_TRUE(sets.empty());
   EXPECT_TRUE(done.empty());
+}
+
+// The wheel or the bar can take the selected row out of view; typing or F2 is still meant for it.
+TEST_F(GridTest, AnEditOfTheSelectedRowScrolledOutOfViewBringsItBack) {
+  for (WPARAM start : {WPARAM('q'), WPARAM(VK_F2)}) {
+    SCOPED_TRACE(start);
+    TvgGrid* grid = NewGrid(3);
+    grid->SetRowCount(1000);
+    grid->SetFocus();
+    grid->SetSelected(4);
+    grid->SetColumnIndex(1);
+    VBar(grid)->SetValue(21 * 300);
+    ASSERT_EQ(grid->Columns(1)->CellByRow(4), nullptr);
+    if (start == VK_F2) Key(start);
+    else Type(L"q");
+    auto* cell = dynamic_cast<TvgTextCell*>(grid->Columns(1)->CellByRow(4));
+    ASSERT_NE(cell, nullptr) << "the selected row is in view again";
+    EXPECT_EQ(Focused(), cell);
+    EXPECT_EQ(cell->Text(), start == VK_F2 ? L"1,4" : L"q");
+    Key(VK_ESCAPE);
+    grid->Free();
+  }
 }
 
 TEST_F(GridTest, EnterWritesTheEditBackOnceAndReturnsToTheGrid) {
