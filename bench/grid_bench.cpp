@@ -1,8 +1,8 @@
 // grid_bench: a grid of the default style with 10 columns in an ordinary 640 x 480 window, its
 // values asked for through OnGetValue. Prints, against the 33 ms animation tick, a repaint with
-// nothing changed (the cost of paint alone), a scroll by one
-// row and by one page, and the start of an edit by typing (each to the end of its repaint), for
-// 1,000 and for 100,000 rows; and the cells made and the memory they take.
+// nothing changed (the cost of paint alone), a scroll by one row and by one page, and the start
+// of an edit by typing (each to the end of its repaint), for 1,000 and for 100,000 rows; and the
+// cells made and the memory they take.
 #include "classlib/desktop/Win32.h"
 #include <psapi.h>
 
