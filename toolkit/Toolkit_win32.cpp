@@ -3,6 +3,7 @@
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
 #include "controls/lists/ListsUnit.h"
+#include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
@@ -33,6 +34,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_grid", {&vgInitializeGridUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

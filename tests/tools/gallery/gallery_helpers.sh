@@ -138,3 +138,8 @@ expect() { wait_for 10 value_is "$1" "$2" || fail "$3 gives $(value_of "$1"), no
 text_of() { output | grep "^change $1 Text=" | tail -n 1 | sed 's/^[^=]*=//'; }
 has_text() { [ "$(text_of "$1")" = "$2" ]; }
 expect_text() { wait_for 10 has_text "$1" "$2" || fail "$3 gives \"$(text_of "$1")\", not \"$2\""; }
+
+# The clipboard as a program of its own reads it.
+clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }
