@@ -86,11 +86,7 @@ void TvgColorPicker::Paint() {
   if (!canvas) return;
   const int width = int(Trunc(Width()));
   const int height = int(Trunc(Height()));
-  if (strip_ && (strip_->Width() != width || strip_->Height() != height)) strip_.reset();
-  if (!strip_) {
-    strip_ = std::make_unique<TvgBitmap>(width, height);
-    vgFillPixels(*strip_, [&](int, int y) { return vgHSLtoRGB(float(y) / float(height), 0.9f, 0.5f); });
-  }
+  vgKeepRamp(strip_, width, height, [&](int, int y) { return vgHSLtoRGB(float(y) / float(height), 0.9f, 0.5f); });
   const float opacity = GetAbsoluteOpacity();
   canvas->DrawBitmap(strip_.get(), {0, 0, float(width), float(height)}, GetLocalRect(), opacity, false);
   vgPaintColorMarker(*canvas, {Width() / 2, hue_ * Height()}, vgHSLtoRGB(hue_, 0.9f, 0.5f), opacity);

@@ -106,13 +106,9 @@ void TvgColorQuad::Paint() {
   if (!canvas) return;
   const int width = int(Trunc(Width()));
   const int height = int(Trunc(Height()));
-  if (square_ && (square_->Width() != width || square_->Height() != height)) square_.reset();
-  if (!square_) {
-    square_ = std::make_unique<TvgBitmap>(width, height);
-    vgFillPixels(*square_, [&](int x, int y) {
-      return vgHSLtoRGB(hue_, float(x) / float(width), 1 - float(y) / float(height));
-    });
-  }
+  vgKeepRamp(square_, width, height, [&](int x, int y) {
+    return vgHSLtoRGB(hue_, float(x) / float(width), 1 - float(y) / float(height));
+  });
   const float opacity = GetAbsoluteOpacity();
   canvas->DrawBitmap(square_.get(), {0, 0, float(width), float(height)}, GetLocalRect(), opacity, false);
   vgPaintColorMarker(*canvas, {sat_ * Width(), (1 - lum_) * Height()}, Color(), opacity);

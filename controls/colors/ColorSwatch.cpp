@@ -54,3 +54,11 @@ void vgFillPixels(TvgBitmap& bitmap, const std::function<TvgColor(int x, int y)>
     for (int x = 0; x < bitmap.Width(); ++x) row[x] = vgColorToPixel(colorAt(x, y));
   }
 }
+
+void vgKeepRamp(std::unique_ptr<TvgBitmap>& ramp, int width, int height,
+                const std::function<TvgColor(int x, int y)>& colorAt) {
+  if (ramp && (ramp->Width() != width || ramp->Height() != height)) ramp.reset();
+  if (ramp) return;
+  ramp = std::make_unique<TvgBitmap>(width, height);
+  vgFillPixels(*ramp, colorAt);
+}
