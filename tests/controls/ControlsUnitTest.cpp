@@ -11,6 +11,7 @@
 #include "controls/boxes/PopupBox.h"
 #include "controls/buttons/Button.h"
 #include "controls/text/TextControl.h"
+#include "engine/paint/Bitmap.h"
 #include "engine/shapes/Background.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/shapes/Shapes.h"
@@ -221,6 +222,42 @@ TEST_F(DefaultStyleControls, TheDefaultButtonStyleAnimatesAPress) {
   Release(90, 50);
   TickFor(300);
   EXPECT_EQ(background->Fill()->SolidColor(), 0xFF707070u);
+}
+
+// Over whatever lies beneath it the transparent button shows nothing of its own until the pointer
+// is over it or presses it: a light veil and rim on hover, a dark one while pressed.
+TEST_F(DefaultStyleControls, TheTransparentButtonShowsABackgroundOnlyWhenHoveredOrPressed) {
+  ASSERT_NE(vgDefaultStyle(), nullptr) << "the default style does not load";
+  // Without the focus glow, which would tint the veil once the press has focused the button.
+  auto* button = Add<TvgButton>(50, 40, 80, 22, "transparentbuttonstyle",
+                                [](TvgButton& b) { b.SetDisableFocusEffect(true); });
+  ASSERT_NE(dynamic_cast<TvgRectangle*>(button->FindResource("background")), nullptr);
+  ASSERT_NE(dynamic_cast<TvgText*>(button->FindResource("text")), nullptr);
+  // (6, 11) lies inside the rim, clear of the centred text; (1, 11) on the rim.
+  auto pixel = [button](int x, int y) {
+    std::unique_ptr<TvgBitmap> shot = button->MakeScreenshot();
+    return shot->Bits()[y * shot->Width() + x];
+  };
+  TickFor(300);
+  EXPECT_EQ(pixel(6, 11), 0u);
+  EXPECT_EQ(pixel(1, 11), 0u);
+
+  Move(90, 50);
+  TickFor(300);
+  EXPECT_EQ(pixel(6, 11), 0x28282828u) << "white at alpha 0x28, premultiplied";
+  EXPECT_GT(pixel(1, 11) >> 24, 0x28u) << "the rim shows over the veil";
+
+  Press(90, 50);
+  TickFor(300);
+  EXPECT_EQ(pixel(6, 11), 0x40000000u) << "black at alpha 0x40";
+
+  Release(90, 50);
+  TickFor(300);
+  EXPECT_EQ(pixel(6, 11), 0x28282828u) << "released under the pointer, the hover look is back";
+  Move(200, 150);
+  TickFor(300);
+  EXPECT_EQ(pixel(6, 11), 0u) << "left alone it is transparent again";
+  EXPECT_EQ(pixel(1, 11), 0u);
 }
 
 }  // namespace

@@ -2,12 +2,21 @@
 // look up, "buttonstyle" as designed, and loading it as scene objects.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <memory>
 #include <set>
+#include <string>
+#include <utility>
 
 #include "tests/support/StyleTree.h"
 #include "classlib/desktop/ResourceStream.h"
 #include "engine/layouts/ScrollBox.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/paint/Brush.h"
+#include "engine/paint/Canvas.h"
 #include "engine/shapes/Background.h"
+#include "engine/shapes/Image.h"
 #include "engine/styles/Style.h"
 #include "toolkit/Toolkit.h"
 
@@ -72,6 +81,8 @@ const TExpectedPart kControlParts[] = {
     {"hudbuttonstyle", "text", "TvgText"},
     {"hudroundbuttonstyle", "text", "TvgText"},
     {"hudcirclebuttonstyle", "text", "TvgText"},
+    {"transparentbuttonstyle", "background", "TvgShape"},
+    {"transparentbuttonstyle", "text", "TvgText"},
     {"cornerbuttonstyle", "Background", "TvgRectangle"},
     {"cornerbuttonstyle", "text", "TvgText"},
     {"hudcornerbuttonstyle", "Background", "TvgRectangle"},
@@ -278,6 +289,58 @@ const TExpectedPart kControlParts[] = {
     {"imagecellstyle", "image", "TvgImage"},
 };
 
+// Every style of the default style by its name, compared exactly ("droptargetstyle" stands in the
+// style twice: the first found serves).
+const char* const kStyleNames[] = {
+    "CloseButtonStyle", "anglebuttonstyle", "backgroundstyle", "bitmapbuttonstyle", "buttonstyle",
+    "calloutpanelstyle", "checkboxstyle", "checkcellstyle", "circlebuttonstyle", "colorbuttonstyle",
+    "comboboxstyle", "combolistboxstyle", "combopopupstyle", "combotextboxstyle", "cornerbuttonstyle",
+    "droptargetstyle", "expanderbuttonstyle", "expandercheckboxstyle", "expanderstyle", "framedscrollboxstyle",
+    "grad", "gridstyle", "groupboxstyle", "headeritemstyle", "hthumbstyle", "hudCloseButtonStyle",
+    "hudSizeGripStyle", "hudanglebuttonstyle", "hudbuttonstyle", "hudcheckboxstyle", "hudcirclebuttonstyle",
+    "hudcomboboxstyle", "hudcombolistboxstyle", "hudcombopopupstyle", "hudcombotextboxstyle",
+    "hudcornerbuttonstyle", "hudgroupboxstyle", "hudhthumbstyle", "hudlabelstyle", "hudlistboxitemstyle",
+    "hudlistboxstyle", "hudmemostyle", "hudnumberboxstyle", "hudpanelstyle", "hudpopupboxstyle",
+    "hudradiobuttonstyle", "hudroundbuttonstyle", "hudroundtextboxstyle", "hudscrollbarbottombutton",
+    "hudscrollbarhtrackstyle", "hudscrollbarleftbutton", "hudscrollbarrightbutton", "hudscrollbarstyle",
+    "hudscrollbartopbutton", "hudscrollbarvtrackstyle", "hudspinboxstyle", "hudstatusbarstyle",
+    "hudtabcontrolstyle", "hudtabitemstyle", "hudtextboxstyle", "hudthumbbarstyle", "hudtrackbarstyle",
+    "hudtrackstyle", "hudvthumbstyle", "hudwindowstyle", "iconconfirmation", "iconerror", "iconinformation",
+    "iconwarning", "imagecellstyle", "imagecontrolstyle", "imagelistboxitemstyle", "iphonebuttonstyle",
+    "labelstyle", "listboxitemstyle", "listboxstyle", "memostyle", "messagepopupstyle", "numberboxstyle",
+    "panelstyle", "pathbuttonstyle", "pathcheckboxstyle", "popupboxstyle", "popupbuttonstyle", "popupcellstyle",
+    "progressbarstyle", "progresscellstyle", "radiobuttonstyle", "roundbuttonstyle", "roundtextboxstyle",
+    "scrollbarbottombutton", "scrollbarhtrackstyle", "scrollbarleftbutton", "scrollbarrightbutton",
+    "scrollbarstyle", "scrollbartopbutton", "scrollbarvtrackstyle", "scrollboxstyle", "sizegripstyle",
+    "smallscrollbarhtrackstyle", "smallscrollbarstyle", "smallscrollbarvtrackstyle", "speedbuttonstyle",
+    "spinboxstyle", "splitterstyle", "statusbarstyle", "tabcontrolstyle", "tabitemstyle", "textboxclearbtnstyle",
+    "textboxstyle", "textcellstyle", "thumbbarstyle", "toolbarstyle", "toolbuttonstyle", "toolpathbuttonstyle",
+    "trackbarstyle", "trackstyle", "transparentbuttonstyle", "transparentcirclebuttonstyle",
+    "transparentlistboxstyle", "treeviewexpanderbuttonstyle", "treeviewitemstyle", "treeviewstyle",
+    "valuelabelstyle", "vthumbstyle",
+};
+
+// The top objects whose class is fixed; the others may be any of kStyleClasses.
+const std::pair<const char*, const char*> kFixedStyleClasses[] = {
+    {"grad", "TvgBrushObject"}, {"iconconfirmation", "TvgImage"}, {"iconerror", "TvgImage"},
+    {"iconinformation", "TvgImage"}, {"iconwarning", "TvgImage"}, {"buttonstyle", "TvgLayout"},
+    {"calloutpanelstyle", "TvgCalloutRectangle"},
+};
+const std::set<std::string> kStyleClasses = {"TvgLayout",    "TvgRectangle",      "TvgImage",       "TvgEllipse",
+                                             "TvgRoundRect", "TvgSidesRectangle", "TvgBrushObject", "TvgCalloutRectangle"};
+
+struct TFreeStyle {
+  void operator()(TvgObject* style) const { style->Free(); }
+};
+using TLoadedStyle = std::unique_ptr<TvgObject, TFreeStyle>;
+
+TLoadedStyle LoadDefaultStyle() { return TLoadedStyle(vgLoadStyleResource("DEFAULTVGSTYLE")); }
+
+bool IsVisualClass(const std::string& className) {
+  TClass c = GetClass(className);
+  return c && ClassDerivesFrom(c, "TvgVisualObject");
+}
+
 class DefaultStyle : public testing::Test {
 protected:
   static void SetUpTestSuite() {
@@ -295,8 +358,44 @@ TEST_F(DefaultStyle, RootGroupsNamedStylesHiddenInTheDesigner) {
   ASSERT_FALSE(root.Children.empty());
   for (const TStyleNode& style : root.Children) {
     EXPECT_FALSE(style.Property("ResourceName").empty()) << style.ClassName;
-    EXPECT_EQ(style.Property("DesignHide"), "True") << style.Property("ResourceName");
+    // A brush has no place in the designer to hide from.
+    if (IsVisualClass(style.ClassName)) EXPECT_EQ(style.Property("DesignHide"), "True") << style.Property("ResourceName");
   }
+}
+
+TEST_F(DefaultStyle, HoldsEveryStyleByNameWithItsClass) {
+  TLoadedStyle style = LoadDefaultStyle();
+  ASSERT_NE(style, nullptr);
+  std::map<std::string, const TvgObject*> styles;
+  for (int i = 0; i < style->ChildrenCount(); ++i) styles.emplace(style->Children(i)->ResourceName(), style->Children(i));
+
+  std::string missing;
+  for (const char* name : kStyleNames)
+    if (!styles.count(name)) missing += std::string(" ") + name;
+  EXPECT_EQ(missing, "") << "styles missing from the default style:" << missing;
+
+  for (const auto& [name, className] : kFixedStyleClasses)
+    if (styles.count(name)) EXPECT_EQ(styles[name]->ClassName(), className) << name;
+  for (const auto& [name, object] : styles) {
+    EXPECT_TRUE(kStyleClasses.count(object->ClassName())) << name << " is a " << object->ClassName();
+    if (!object->IsVisual()) EXPECT_EQ(name, "grad") << "the one style that is no visual object is the brush";
+  }
+}
+
+// Styles are found by name without regard to case, depth first: a second style of a name, or a
+// part of an earlier style named like a later style, would hide that style.
+TEST_F(DefaultStyle, EachStyleIsWhatItsNameFinds) {
+  TLoadedStyle style = LoadDefaultStyle();
+  ASSERT_NE(style, nullptr);
+  std::map<std::string, TvgObject*> first;
+  std::string repeated;
+  for (int i = 0; i < style->ChildrenCount(); ++i) {
+    TvgObject* child = style->Children(i);
+    const std::string name = LowerCase(child->ResourceName());
+    if (!first.emplace(name, child).second && name != "droptargetstyle") repeated += " " + child->ResourceName();
+  }
+  EXPECT_EQ(repeated, "") << "styles named twice:" << repeated;
+  for (const auto& [name, object] : first) EXPECT_EQ(style->FindResource(name), object) << name;
 }
 
 TEST_F(DefaultStyle, HoldsEveryStyleAndPartTheControlsLookUp) {
@@ -313,6 +412,59 @@ TEST_F(DefaultStyle, HoldsEveryStyleAndPartTheControlsLookUp) {
     else EXPECT_TRUE(ClassDerivesFrom(partClass, expected.BaseClass)) << part->ClassName;
   }
   EXPECT_TRUE(unregistered.empty()) << "classes not registered:" << Unregistered(unregistered);
+}
+
+// The message icons are pictures of their own: a sign on a disc or triangle of their colour, with
+// transparent corners.
+TEST_F(DefaultStyle, MessageIconsShowTheirSignOnTheirColour) {
+  TLoadedStyle style = LoadDefaultStyle();
+  ASSERT_NE(style, nullptr);
+  struct TIcon {
+    const char* Name;
+    int SignX, SignY;
+    TvgColor Sign;
+    int BodyX, BodyY;
+    TvgColor Body;
+  };
+  const TIcon icons[] = {
+      {"iconinformation", 16, 20, 0xFFFFFFFF, 8, 16, 0xFF458ED7},
+      {"iconconfirmation", 16, 23, 0xFFFFFFFF, 8, 20, 0xFF499D49},
+      {"iconwarning", 16, 14, 0xFF2B2B2B, 10, 25, 0xFFE8A123},
+      {"iconerror", 16, 16, 0xFFFFFFFF, 16, 5, 0xFFE9665E},
+  };
+  for (const TIcon& icon : icons) {
+    SCOPED_TRACE(icon.Name);
+    auto* image = dynamic_cast<TvgImage*>(style->FindResource(icon.Name));
+    ASSERT_NE(image, nullptr);
+    const TvgBitmap* bitmap = image->Bitmap();
+    ASSERT_EQ(bitmap->Width(), 32);
+    ASSERT_EQ(bitmap->Height(), 32);
+    auto pixel = [&](int x, int y) { return bitmap->Bits()[y * bitmap->Width() + x]; };
+    EXPECT_EQ(pixel(icon.SignX, icon.SignY), icon.Sign);
+    EXPECT_EQ(pixel(icon.BodyX, icon.BodyY), icon.Body);
+    for (const auto& [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}}) EXPECT_EQ(pixel(x, y), 0u) << x << "," << y;
+  }
+}
+
+// A brush anywhere that names "grad" paints the style's blue gradient from top to bottom.
+TEST_F(DefaultStyle, ResourceBrushesNamingGradPaintItsGradient) {
+  ASSERT_NE(vgDefaultStyle(), nullptr);
+  TvgBitmap bitmap(10, 100);
+  TvgCanvas* canvas = bitmap.GetCanvas();
+  ASSERT_TRUE(canvas && canvas->BeginScene());
+  canvas->Fill()->SetStyle(vgBrushResource);
+  canvas->Fill()->Resource()->SetResourceName("grad");
+  canvas->FillRect({0, 0, 10, 100}, 0, 0, {}, 1, vgCornerRound);
+  canvas->EndScene();
+  auto near = [](TvgColor actual, TvgColor expected) {
+    for (int shift = 0; shift < 32; shift += 8)
+      if (std::abs(int(actual >> shift & 0xFF) - int(expected >> shift & 0xFF)) > 4) return false;
+    return true;
+  };
+  const TvgColor top = bitmap.Bits()[5], bottom = bitmap.Bits()[99 * 10 + 5];
+  EXPECT_TRUE(near(top, 0xFF4A9BE8)) << std::hex << top;
+  EXPECT_TRUE(near(bottom, 0xFF2F74C0)) << std::hex << bottom;
+  vgFreeDefaultStyle();
 }
 
 TEST_F(DefaultStyle, ButtonStyleAsDesigned) {
@@ -403,10 +555,8 @@ TEST_F(DefaultStyle, LoadsWholeAsSceneObjects) {
   std::erase_if(objects, [](TvgObject* object) { return !object->Stored(); });
   EXPECT_EQ(int(objects.size()), CountNodes(data));
   EXPECT_EQ(style->ChildrenCount(), int(data.Children.size()));
-  for (int i = 0; i < style->ChildrenCount(); ++i) {
-    ASSERT_TRUE(style->Children(i)->IsVisual());
-    EXPECT_TRUE(style->Children(i)->Visual()->DesignHide());
-  }
+  for (int i = 0; i < style->ChildrenCount(); ++i)
+    if (style->Children(i)->IsVisual()) EXPECT_TRUE(style->Children(i)->Visual()->DesignHide());
   style->Free();
 }
 
