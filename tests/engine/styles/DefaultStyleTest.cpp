@@ -51,6 +51,58 @@ bool ClassDerivesFrom(TClass c, const std::string& baseName) {
   return false;
 }
 
+// Every style of the default style by its name, compared exactly ("droptargetstyle" stands in the
+// style twice: the first found serves).
+const char* const kStyleNames[] = {
+    "CloseButtonStyle", "anglebuttonstyle", "backgroundstyle", "bitmapbuttonstyle", "buttonstyle",
+    "calloutpanelstyle", "checkboxstyle", "checkcellstyle", "circlebuttonstyle", "colorbuttonstyle",
+    "comboboxstyle", "combolistboxstyle", "combopopupstyle", "combotextboxstyle", "cornerbuttonstyle",
+    "droptargetstyle", "expanderbuttonstyle", "expandercheckboxstyle", "expanderstyle", "framedscrollboxstyle",
+    "grad", "gridstyle", "groupboxstyle", "headeritemstyle", "hthumbstyle", "hudCloseButtonStyle",
+    "hudSizeGripStyle", "hudanglebuttonstyle", "hudbuttonstyle", "hudcheckboxstyle", "hudcirclebuttonstyle",
+    "hudcomboboxstyle", "hudcombolistboxstyle", "hudcombopopupstyle", "hudcombotextboxstyle",
+    "hudcornerbuttonstyle", "hudgroupboxstyle", "hudhthumbstyle", "hudlabelstyle", "hudlistboxitemstyle",
+    "hudlistboxstyle", "hudmemostyle", "hudnumberboxstyle", "hudpanelstyle", "hudpopupboxstyle",
+    "hudradiobuttonstyle", "hudroundbuttonstyle", "hudroundtextboxstyle", "hudscrollbarbottombutton",
+    "hudscrollbarhtrackstyle", "hudscrollbarleftbutton", "hudscrollbarrightbutton", "hudscrollbarstyle",
+    "hudscrollbartopbutton", "hudscrollbarvtrackstyle", "hudspinboxstyle", "hudstatusbarstyle",
+    "hudtabcontrolstyle", "hudtabitemstyle", "hudtextboxstyle", "hudthumbbarstyle", "hudtrackbarstyle",
+    "hudtrackstyle", "hudvthumbstyle", "hudwindowstyle", "iconconfirmation", "iconerror", "iconinformation",
+    "iconwarning", "imagecellstyle", "imagecontrolstyle", "imagelistboxitemstyle", "iphonebuttonstyle",
+    "labelstyle", "listboxitemstyle", "listboxstyle", "memostyle", "messagepopupstyle", "numberboxstyle",
+    "panelstyle", "pathbuttonstyle", "pathcheckboxstyle", "popupboxstyle", "popupbuttonstyle", "popupcellstyle",
+    "progressbarstyle", "progresscellstyle", "radiobuttonstyle", "roundbuttonstyle", "roundtextboxstyle",
+    "scrollbarbottombutton", "scrollbarhtrackstyle", "scrollbarleftbutton", "scrollbarrightbutton",
+    "scrollbarstyle", "scrollbartopbutton", "scrollbarvtrackstyle", "scrollboxstyle", "sizegripstyle",
+    "smallscrollbarhtrackstyle", "smallscrollbarstyle", "smallscrollbarvtrackstyle", "speedbuttonstyle",
+    "spinboxstyle", "splitterstyle", "statusbarstyle", "tabcontrolstyle", "tabitemstyle", "textboxclearbtnstyle",
+    "textboxstyle", "textcellstyle", "thumbbarstyle", "toolbarstyle", "toolbuttonstyle", "toolpathbuttonstyle",
+    "trackbarstyle", "trackstyle", "transparentbuttonstyle", "transparentcirclebuttonstyle",
+    "transparentlistboxstyle", "treeviewexpanderbuttonstyle", "treeviewitemstyle", "treeviewstyle",
+    "valuelabelstyle", "vthumbstyle",
+};
+
+// The top objects whose class is fixed; the others may be any of kStyleClasses.
+const std::pair<const char*, const char*> kFixedStyleClasses[] = {
+    {"grad", "TvgBrushObject"}, {"iconconfirmation", "TvgImage"}, {"iconerror", "TvgImage"},
+    {"iconinformation", "TvgImage"}, {"iconwarning", "TvgImage"}, {"buttonstyle", "TvgLayout"},
+    {"calloutpanelstyle", "TvgCalloutRectangle"},
+};
+const std::set<std::string> kStyleClasses = {"TvgLayout",    "TvgRectangle",      "TvgImage",       "TvgEllipse",
+                                             "TvgRoundRect", "TvgSidesRectangle", "TvgBrushObject", "TvgCalloutRectangle"};
+
+struct TFreeStyle {
+  void operator()(TvgObject* style) const { style->Free(); }
+};
+using TLoadedStyle = std::unique_ptr<TvgObject, TFreeStyle>;
+
+TLoadedStyle LoadDefaultStyle() { return TLoadedStyle(vgLoadStyleResource("DEFAULTVGSTYLE")); }
+
+bool IsVisualClass(const std::string& className) {
+  TClass c = GetClass(className);
+  return c && ClassDerivesFrom(c, "TvgVisualObject");
+}
+
 // What the controls find in their styles. An empty part means the style's top object itself.
 struct TExpectedPart {
   const char* Style;
@@ -288,58 +340,6 @@ const TExpectedPart kControlParts[] = {
     {"popupcellstyle", "text", "TvgText"},
     {"imagecellstyle", "image", "TvgImage"},
 };
-
-// Every style of the default style by its name, compared exactly ("droptargetstyle" stands in the
-// style twice: the first found serves).
-const char* const kStyleNames[] = {
-    "CloseButtonStyle", "anglebuttonstyle", "backgroundstyle", "bitmapbuttonstyle", "buttonstyle",
-    "calloutpanelstyle", "checkboxstyle", "checkcellstyle", "circlebuttonstyle", "colorbuttonstyle",
-    "comboboxstyle", "combolistboxstyle", "combopopupstyle", "combotextboxstyle", "cornerbuttonstyle",
-    "droptargetstyle", "expanderbuttonstyle", "expandercheckboxstyle", "expanderstyle", "framedscrollboxstyle",
-    "grad", "gridstyle", "groupboxstyle", "headeritemstyle", "hthumbstyle", "hudCloseButtonStyle",
-    "hudSizeGripStyle", "hudanglebuttonstyle", "hudbuttonstyle", "hudcheckboxstyle", "hudcirclebuttonstyle",
-    "hudcomboboxstyle", "hudcombolistboxstyle", "hudcombopopupstyle", "hudcombotextboxstyle",
-    "hudcornerbuttonstyle", "hudgroupboxstyle", "hudhthumbstyle", "hudlabelstyle", "hudlistboxitemstyle",
-    "hudlistboxstyle", "hudmemostyle", "hudnumberboxstyle", "hudpanelstyle", "hudpopupboxstyle",
-    "hudradiobuttonstyle", "hudroundbuttonstyle", "hudroundtextboxstyle", "hudscrollbarbottombutton",
-    "hudscrollbarhtrackstyle", "hudscrollbarleftbutton", "hudscrollbarrightbutton", "hudscrollbarstyle",
-    "hudscrollbartopbutton", "hudscrollbarvtrackstyle", "hudspinboxstyle", "hudstatusbarstyle",
-    "hudtabcontrolstyle", "hudtabitemstyle", "hudtextboxstyle", "hudthumbbarstyle", "hudtrackbarstyle",
-    "hudtrackstyle", "hudvthumbstyle", "hudwindowstyle", "iconconfirmation", "iconerror", "iconinformation",
-    "iconwarning", "imagecellstyle", "imagecontrolstyle", "imagelistboxitemstyle", "iphonebuttonstyle",
-    "labelstyle", "listboxitemstyle", "listboxstyle", "memostyle", "messagepopupstyle", "numberboxstyle",
-    "panelstyle", "pathbuttonstyle", "pathcheckboxstyle", "popupboxstyle", "popupbuttonstyle", "popupcellstyle",
-    "progressbarstyle", "progresscellstyle", "radiobuttonstyle", "roundbuttonstyle", "roundtextboxstyle",
-    "scrollbarbottombutton", "scrollbarhtrackstyle", "scrollbarleftbutton", "scrollbarrightbutton",
-    "scrollbarstyle", "scrollbartopbutton", "scrollbarvtrackstyle", "scrollboxstyle", "sizegripstyle",
-    "smallscrollbarhtrackstyle", "smallscrollbarstyle", "smallscrollbarvtrackstyle", "speedbuttonstyle",
-    "spinboxstyle", "splitterstyle", "statusbarstyle", "tabcontrolstyle", "tabitemstyle", "textboxclearbtnstyle",
-    "textboxstyle", "textcellstyle", "thumbbarstyle", "toolbarstyle", "toolbuttonstyle", "toolpathbuttonstyle",
-    "trackbarstyle", "trackstyle", "transparentbuttonstyle", "transparentcirclebuttonstyle",
-    "transparentlistboxstyle", "treeviewexpanderbuttonstyle", "treeviewitemstyle", "treeviewstyle",
-    "valuelabelstyle", "vthumbstyle",
-};
-
-// The top objects whose class is fixed; the others may be any of kStyleClasses.
-const std::pair<const char*, const char*> kFixedStyleClasses[] = {
-    {"grad", "TvgBrushObject"}, {"iconconfirmation", "TvgImage"}, {"iconerror", "TvgImage"},
-    {"iconinformation", "TvgImage"}, {"iconwarning", "TvgImage"}, {"buttonstyle", "TvgLayout"},
-    {"calloutpanelstyle", "TvgCalloutRectangle"},
-};
-const std::set<std::string> kStyleClasses = {"TvgLayout",    "TvgRectangle",      "TvgImage",       "TvgEllipse",
-                                             "TvgRoundRect", "TvgSidesRectangle", "TvgBrushObject", "TvgCalloutRectangle"};
-
-struct TFreeStyle {
-  void operator()(TvgObject* style) const { style->Free(); }
-};
-using TLoadedStyle = std::unique_ptr<TvgObject, TFreeStyle>;
-
-TLoadedStyle LoadDefaultStyle() { return TLoadedStyle(vgLoadStyleResource("DEFAULTVGSTYLE")); }
-
-bool IsVisualClass(const std::string& className) {
-  TClass c = GetClass(className);
-  return c && ClassDerivesFrom(c, "TvgVisualObject");
-}
 
 class DefaultStyle : public testing::Test {
 protected:
