@@ -10,3 +10,6 @@ wchar_t LocaleDecimalSeparator();
 // loads the user's at its start; a program or a test may load another.
 inline constexpr uint32_t kUserLocale = 0x0400;
 void LoadLocaleFormats(uint32_t locale = kUserLocale);
+
+// The local date and time of the system clock, to the millisecond.
+double Now();

@@ -49,3 +49,9 @@ void LoadLocaleFormats(uint32_t locale) {
   LoadNames(id, LOCALE_SMONTHNAME1, false, settings.LongMonthNames);
   LoadNames(id, LOCALE_SABBREVMONTHNAME1, false, settings.ShortMonthNames);
 }
+
+double Now() {
+  SYSTEMTIME t;
+  GetLocalTime(&t);
+  return EncodeDate(t.wYear, t.wMonth, t.wDay) + EncodeTime(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
+}
