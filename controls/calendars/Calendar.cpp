@@ -254,11 +254,15 @@ void TvgCalendar::SetDate(TDateTime value) {
 
 // The day is clamped to the new month's length, as the previous and next buttons clamp it.
 void TvgCalendar::ShowMonth(int year, int month) {
+  if (updating_ > 0) return;  // the rebuild setting the boxes to the date itself
   const int day = std::min(DecodeDate(date_).Day, DaysInAMonth(year, month));
   DoDateChange(EncodeDate(year, month, day));
 }
 
+// The list reports a new selection twice (nothing, then the item) and the rebuild's own
+// selection too: only a selected cell outside a rebuild is the user's pick.
 void TvgCalendar::DayClicked() {
+  if (updating_ > 0 || days_->ItemIndex() < 0) return;
   const TDateParts shown = DecodeDate(date_);
   const int day = days_->ItemIndex() + first_ - placement_ + 2;
   if (day >= 1 && day <= DaysInAMonth(shown.Year, shown.Month)) DoDateChange(EncodeDate(shown.Year, shown.Month, day));
