@@ -224,6 +224,14 @@ const TExpectedPart kControlParts[] = {
     {"hudmemostyle", "selection", "TvgBrushObject"},
     {"hudmemostyle", "vscrollbar", "TvgScrollBar"},
     {"hudmemostyle", "hscrollbar", "TvgScrollBar"},
+    {"combotextboxstyle", "content", "TvgContent"},
+    {"combotextboxstyle", "selection", "TvgBrushObject"},
+    {"combotextboxstyle", "foreground", "TvgBrushObject"},
+    {"hudcombotextboxstyle", "content", "TvgContent"},
+    {"hudcombotextboxstyle", "selection", "TvgBrushObject"},
+    {"hudcombotextboxstyle", "foreground", "TvgBrushObject"},
+    {"combopopupstyle", "", "TvgVisualObject"},
+    {"hudcombopopupstyle", "", "TvgVisualObject"},
 };
 
 class DefaultStyle : public testing::Test {
