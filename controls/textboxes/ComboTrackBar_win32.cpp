@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/desktop/Control.h"
+#include "controls/lists/ComboPopup.h"
 #include "controls/textboxes/ValueBox.h"
 #include "controls/tracks/Track.h"
 #include "engine/tree/ObjectRegistry.h"
@@ -32,18 +33,12 @@ std::wstring TrackText(float value) {
 }  // namespace
 
 TvgComboTrackBar::TvgComboTrackBar(TComponent* owner)
-    : TvgCustomTextBox(owner), popup_(new TvgPopup(this)), trackBar_(new TvgTrackBar(this)) {
+    : TvgCustomTextBox(owner), popup_(vgCreateComboPopup(*this)), trackBar_(new TvgTrackBar(this)) {
   SetFilterChar(L"0123456789.,-+");
   StoreText(L"0");
   SetSizeDirect(100, 22);
   SetResource("combotextboxstyle");
   popup_->SetResource("combopopupstyle");
-  popup_->SetPlacementTarget(this);
-  popup_->SetStaysOpen(false);
-  popup_->SetStored(false);
-  popup_->SetParent(this);
-  popup_->SetLocked(true);
-  popup_->SetDesignHide(true);
   popup_->Margins()->SetRect({5, 2, 5, 2});
   popup_->OnClosePopup = [this](TObject*) {
     if (ShowsCaret() && IsFocused()) ShowCaret();
