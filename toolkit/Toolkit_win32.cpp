@@ -2,6 +2,7 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/lists/ListsUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
@@ -26,6 +27,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
        {&vgInitializeTextUnit, &vgInitializePanelsUnit, &vgInitializeButtonsUnit, &vgInitializeBoxesUnit,
         &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
+      {"vg_listbox", {&vgInitializeListsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},

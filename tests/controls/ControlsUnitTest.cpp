@@ -49,6 +49,9 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
       {"Items", {"TvgTabItem", "TvgHudTabItem"}},
       {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
       {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
+      {"Lists", {"TvgListBox"}},
+      {"Items", {"TvgListBoxItem"}},
+      {"HUD", {"TvgHudListBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -89,6 +92,7 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgHudWindow", 200, 200, false, false, vaNone},     {"TvgExpander", 130, 130, false, true, vaNone},
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
       {"TvgMemo", 100, 50, true, true, vaNone},
+      {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -172,6 +176,9 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgFramedScrollBox", "framedscrollboxstyle"},
       {"TvgMemo", "memostyle"},
       {"TvgHudMemo", "hudmemostyle"},
+      {"TvgListBox", "listboxstyle"},
+      {"TvgHudListBox", "hudlistboxstyle"},
+      {"TvgListBoxItem", "listboxitemstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

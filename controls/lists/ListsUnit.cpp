@@ -1,0 +1,17 @@
+#include "controls/lists/ListsUnit.h"
+
+#include "classlib/core/UnitGuard.h"
+#include "controls/lists/ListBox.h"
+#include "controls/lists/ListBoxItem.h"
+#include "engine/tree/ObjectRegistry.h"
+
+namespace {
+TUnitGuard unit;
+}  // namespace
+
+void vgInitializeListsUnit() {
+  if (!unit.Initializing()) return;
+  vgRegisterObjects("Lists", {TvgListBox::StaticClass()});
+  vgRegisterObjects("Items", {TvgListBoxItem::StaticClass()});
+  vgRegisterObjects("HUD", {TvgHudListBox::StaticClass()});
+}
