@@ -47,11 +47,15 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
         "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
       {"Items", {"TvgTabItem", "TvgHudTabItem"}},
-      {"Text Edits", {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgTextBoxClearBtn", "TvgMemo"}},
-      {"HUD", {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudMemo"}},
-      {"Lists", {"TvgListBox"}},
+      {"Text Edits",
+       {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgComboTextBox", "TvgComboTrackBar",
+        "TvgTextBoxClearBtn", "TvgMemo"}},
+      {"HUD",
+       {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudComboTextBox",
+        "TvgHudComboTrackBar", "TvgHudMemo"}},
+      {"Lists", {"TvgListBox", "TvgComboBox", "TvgStringComboBox"}},
       {"Items", {"TvgListBoxItem"}},
-      {"HUD", {"TvgHudListBox"}},
+      {"HUD", {"TvgHudListBox", "TvgHudComboBox", "TvgHudStringComboBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {

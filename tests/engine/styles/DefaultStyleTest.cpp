@@ -251,6 +251,16 @@ const TExpectedPart kControlParts[] = {
     {"hudcombotextboxstyle", "foreground", "TvgBrushObject"},
     {"combopopupstyle", "", "TvgVisualObject"},
     {"hudcombopopupstyle", "", "TvgVisualObject"},
+    {"comboboxstyle", "Content", "TvgContent"},
+    {"hudcomboboxstyle", "Content", "TvgContent"},
+    {"combolistboxstyle", "background", "TvgShape"},
+    {"combolistboxstyle", "selection", "TvgVisualObject"},
+    {"combolistboxstyle", "content", "TvgVisualObject"},
+    {"combolistboxstyle", "vscrollbar", "TvgScrollBar"},
+    {"hudcombolistboxstyle", "background", "TvgShape"},
+    {"hudcombolistboxstyle", "selection", "TvgVisualObject"},
+    {"hudcombolistboxstyle", "content", "TvgVisualObject"},
+    {"hudcombolistboxstyle", "vscrollbar", "TvgScrollBar"},
 };
 
 class DefaultStyle : public testing::Test {
