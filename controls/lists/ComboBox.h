@@ -14,6 +14,7 @@ class TvgComboBox : public TvgControl {
   CL_CLASS(TvgComboBox, TvgControl)
 public:
   explicit TvgComboBox(TComponent* owner);
+  void BeforeDestruction() override;
 
   TvgPopup* DropDownPopup() const { return popup_; }
   TvgComboListBox* ListBox() const { return list_; }

@@ -30,6 +30,12 @@ TvgComboBox::TvgComboBox(TComponent* owner)
   SetSizeDirect(100, 22);
 }
 
+// The pop-up closes as it goes; its hooks must not reach the parts already gone.
+void TvgComboBox::BeforeDestruction() {
+  popup_->OnClosePopup = nullptr;
+  TvgControl::BeforeDestruction();
+}
+
 TvgHudComboBox::TvgHudComboBox(TComponent* owner) : TvgComboBox(owner) {
   ListBox()->SetResource("hudcombolistboxstyle");
 }

@@ -16,6 +16,7 @@ class TvgComboTextBox : public TvgCustomTextBox {
   CL_CLASS(TvgComboTextBox, TvgCustomTextBox)
 public:
   explicit TvgComboTextBox(TComponent* owner);
+  void BeforeDestruction() override;
   ~TvgComboTextBox() override;
 
   TvgPopup* DropDownPopup() const { return popup_; }

@@ -35,6 +35,12 @@ TvgComboTextBox::TvgComboTextBox(TComponent* owner)
   items_->OnChange = [this](TObject*) { RebuildList(); };
 }
 
+// The pop-up closes as it goes; its hooks must not reach the parts already gone.
+void TvgComboTextBox::BeforeDestruction() {
+  popup_->OnClosePopup = nullptr;
+  TvgCustomTextBox::BeforeDestruction();
+}
+
 TvgComboTextBox::~TvgComboTextBox() { items_->OnChange = nullptr; }
 
 TvgHudComboTextBox::TvgHudComboTextBox(TComponent* owner) : TvgComboTextBox(owner) {

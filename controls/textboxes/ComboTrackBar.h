@@ -11,6 +11,7 @@ class TvgComboTrackBar : public TvgCustomTextBox {
   CL_CLASS(TvgComboTrackBar, TvgCustomTextBox)
 public:
   explicit TvgComboTrackBar(TComponent* owner);
+  void BeforeDestruction() override;
 
   TvgPopup* DropDownPopup() const { return popup_; }
   TvgTrackBar* TrackBar() const { return trackBar_; }

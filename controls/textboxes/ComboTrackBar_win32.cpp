@@ -50,6 +50,12 @@ TvgComboTrackBar::TvgComboTrackBar(TComponent* owner)
   trackBar_->OnChange = [this](TObject*) { TrackChanged(); };
 }
 
+// The pop-up closes as it goes; its hooks must not reach the parts already gone.
+void TvgComboTrackBar::BeforeDestruction() {
+  popup_->OnClosePopup = nullptr;
+  TvgCustomTextBox::BeforeDestruction();
+}
+
 float TvgComboTrackBar::Min() const { return trackBar_->Min(); }
 void TvgComboTrackBar::SetMin(float min) { trackBar_->SetMin(min); }
 float TvgComboTrackBar::Max() const { return trackBar_->Max(); }

@@ -23,7 +23,8 @@ protected:
   template <class T = TvgComboTrackBar>
   T* Combo(float width = 100) {
     T* made = AddBox<T>(L"", width);
-    made->SetResource(T(nullptr).Resource());
+    const Owned<T> probe(new T(nullptr));
+    made->SetResource(probe->Resource());
     made->SetFocus();
     changes = trackings = 0;
     return made;
