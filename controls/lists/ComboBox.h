@@ -54,8 +54,9 @@ public:
   void KeyDown(uint16_t& key, wchar_t& keyChar, TShiftState shift) override;
 
 private:
-  TvgPopup* popup_;           // owned as a component
-  TvgComboListBox* list_;     // owned as a component
+  // Owned as components; made in the constructor, which adding them may realign.
+  TvgPopup* popup_ = nullptr;
+  TvgComboListBox* list_ = nullptr;
   TvgContent* content_ = nullptr;
   int32_t loadedIndex_ = -1;
   int32_t dropDownCount_ = 8;

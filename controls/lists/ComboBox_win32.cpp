@@ -22,9 +22,9 @@ CL_PUBLISHED(TvgComboBox) {
 CL_PUBLISHED(TvgHudComboBox) {}
 
 TvgComboBox::TvgComboBox(TComponent* owner)
-    : TvgControl(owner),
-      popup_(vgCreateComboPopup(*this)),
-      list_(vgCreateComboList(*this, *popup_, [this](int32_t index) { SetItemIndex(index); })) {
+    : TvgControl(owner) {
+  popup_ = vgCreateComboPopup(*this);
+  list_ = vgCreateComboList(*this, *popup_, [this](int32_t index) { SetItemIndex(index); });
   SetCanFocused(true);
   popup_->OnClosePopup = [this](TObject*) { list_->ClosedUp(); };
   SetSizeDirect(100, 22);
@@ -125,7 +125,7 @@ void TvgComboBox::DropDown() {
 
 void TvgComboBox::Realign() {
   TvgControl::Realign();
-  if (realigning_) return;
+  if (realigning_ || !popup_) return;
   const TTemporaryChange<bool> guard(realigning_, true);
   popup_->SetWidth(Width());
 }

@@ -18,9 +18,11 @@ namespace {
 constexpr float kStringItemHeight = 19;
 }  // namespace
 
-TvgStringComboBox::TvgStringComboBox(TComponent* owner)
+TvgStringComboBox::TvgStringComboBox(TComponent* owner) : TvgStringComboBox(owner, "comboboxstyle") {}
+
+TvgStringComboBox::TvgStringComboBox(TComponent* owner, const std::string& resource)
     : TvgComboBox(owner), items_(std::make_unique<TvgWideStringList>()) {
-  SetResource("comboboxstyle");
+  SetResource(resource);
   SetAutoTranslate(true);
   TvgComboBox::SetItemHeight(kStringItemHeight);
   items_->OnChange = [this](TObject*) { Rebuild(); };
@@ -28,8 +30,7 @@ TvgStringComboBox::TvgStringComboBox(TComponent* owner)
 
 TvgStringComboBox::~TvgStringComboBox() { items_->OnChange = nullptr; }
 
-TvgHudStringComboBox::TvgHudStringComboBox(TComponent* owner) : TvgStringComboBox(owner) {
-  SetResource("hudcomboboxstyle");
+TvgHudStringComboBox::TvgHudStringComboBox(TComponent* owner) : TvgStringComboBox(owner, "hudcomboboxstyle") {
   ListBox()->SetResource("hudcombolistboxstyle");
   SetItemStyle("hudlistboxitemstyle");
 }

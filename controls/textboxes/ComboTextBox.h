@@ -48,8 +48,9 @@ public:
 private:
   void RebuildList();
 
-  TvgPopup* popup_;           // owned as a component
-  TvgComboListBox* list_;     // owned as a component
+  // Owned as components; made in the constructor, which adding them may realign.
+  TvgPopup* popup_ = nullptr;
+  TvgComboListBox* list_ = nullptr;
   std::unique_ptr<TvgWideStringList> items_;
   float itemHeight_ = 19;
   int32_t dropDownCount_ = 8;

@@ -21,10 +21,9 @@ CL_PUBLISHED(TvgComboTextBox) {
 CL_PUBLISHED(TvgHudComboTextBox) {}
 
 TvgComboTextBox::TvgComboTextBox(TComponent* owner)
-    : TvgCustomTextBox(owner),
-      popup_(vgCreateComboPopup(*this)),
-      list_(vgCreateComboList(*this, *popup_, [this](int32_t index) { SetItemIndex(index); })),
-      items_(std::make_unique<TvgWideStringList>()) {
+    : TvgCustomTextBox(owner), items_(std::make_unique<TvgWideStringList>()) {
+  popup_ = vgCreateComboPopup(*this);
+  list_ = vgCreateComboList(*this, *popup_, [this](int32_t index) { SetItemIndex(index); });
   SetCursor(crDefault);
   popup_->OnClosePopup = [this](TObject*) {
     list_->ClosedUp();
@@ -145,7 +144,7 @@ void TvgComboTextBox::DropDown() {
 
 void TvgComboTextBox::Realign() {
   TvgCustomTextBox::Realign();
-  if (realigning_) return;
+  if (realigning_ || !list_) return;
   const TTemporaryChange<bool> guard(realigning_, true);
   popup_->SetWidth(Width());
   list_->SetWidth(Width());

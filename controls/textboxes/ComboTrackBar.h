@@ -37,8 +37,9 @@ public:
   void ParentChanged() override;
 
 private:
-  TvgPopup* popup_;         // owned as a component
-  TvgTrackBar* trackBar_;   // owned as a component
+  // Owned as components.
+  TvgPopup* popup_ = nullptr;
+  TvgTrackBar* trackBar_ = nullptr;
   TvgPlacement placement_ = vgPlacementBottom;
 };
 

@@ -33,7 +33,9 @@ std::wstring TrackText(float value) {
 }  // namespace
 
 TvgComboTrackBar::TvgComboTrackBar(TComponent* owner)
-    : TvgCustomTextBox(owner), popup_(vgCreateComboPopup(*this)), trackBar_(new TvgTrackBar(this)) {
+    : TvgCustomTextBox(owner) {
+  popup_ = vgCreateComboPopup(*this);
+  trackBar_ = new TvgTrackBar(this);
   SetFilterChar(L"0123456789.,-+");
   StoreText(L"0");
   SetSizeDirect(100, 22);
@@ -102,7 +104,7 @@ void TvgComboTrackBar::DropDown() {
 // The pop-up sits beside the box in its parent rather than among the box's own children.
 void TvgComboTrackBar::ParentChanged() {
   TvgCustomTextBox::ParentChanged();
-  if (!popup_->IsOpen()) popup_->SetParent(Parent());
+  if (popup_ && !popup_->IsOpen()) popup_->SetParent(Parent());
 }
 
 TvgHudComboTrackBar::TvgHudComboTrackBar(TComponent* owner) : TvgComboTrackBar(owner) {
