@@ -4,6 +4,7 @@
 #include "classlib/desktop/Win32.h"
 
 #include "classlib/desktop/Application.h"
+#include "classlib/desktop/Form.h"
 #include "engine/scene/Scene.h"
 
 inline double NowMs() {
@@ -29,4 +30,19 @@ inline void WaitForDraw(TCountingScene& scene, int before) {
     Application->ProcessMessages();
     if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
   }
+}
+
+// Shows the object in a counting scene filling a borderless form of width x height at (100, 100)
+// and waits for the first paint.
+inline TCountingScene& ShowInCountingScene(TvgObject* object, int width, int height) {
+  auto* form = new TForm(nullptr);
+  form->SetBorderStyle(bsNone);
+  form->SetBounds(100, 100, width, height);
+  auto* scene = new TCountingScene(form);
+  scene->SetParent(form);
+  scene->SetAlign(alClient);
+  scene->AddObject(object);
+  form->Show();
+  WaitForDraw(*scene, 0);
+  return *scene;
 }

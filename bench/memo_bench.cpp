@@ -51,17 +51,9 @@ double Timed(TCountingScene& scene, Action action) {
 int main() {
   TvgToolkit toolkit;
   Application->Initialize();
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(100, 100, kWidth, kHeight);
-  auto* scene = new TCountingScene(form);
-  scene->SetParent(form);
-  scene->SetAlign(alClient);
   auto* memo = new TvgMemo(nullptr);
   memo->SetAlign(vaClient);
-  scene->AddObject(memo);
-  form->Show();
-  WaitForDraw(*scene, 0);
+  TCountingScene& scene = ShowInCountingScene(memo, kWidth, kHeight);
   memo->SetFocus();
 
   const std::wstring text = LongText();
@@ -78,7 +70,7 @@ int main() {
   memo->SetCaretPos({kLines / 2, 10});
   std::vector<double> typing;
   for (int i = 0; i < kRuns; ++i)
-    typing.push_back(Timed(*scene, [&] {
+    typing.push_back(Timed(scene, [&] {
       uint16_t key = 0;
       wchar_t c = L'a' + wchar_t(i % 26);
       memo->KeyDown(key, c, {});
@@ -88,7 +80,7 @@ int main() {
   memo->SetCaretPos({0, 0});
   std::vector<double> paging;
   for (int i = 0; i < kRuns; ++i)
-    paging.push_back(Timed(*scene, [&] {
+    paging.push_back(Timed(scene, [&] {
       uint16_t key = VK_NEXT;
       wchar_t c = 0;
       memo->KeyDown(key, c, {});

@@ -22,13 +22,6 @@ namespace {
 constexpr int kWidth = 320, kHeight = 60, kKeystrokes = 300;
 constexpr double kTickMs = 33;
 
-void WaitForDraw(TCountingScene& scene, int before) {
-  while (scene.draws == before) {
-    Application->ProcessMessages();
-    if (scene.draws == before) MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-  }
-}
-
 std::vector<double> TimeKeystrokes(TCountingScene& scene, TvgCustomTextBox& box, const std::wstring& text) {
   box.SetText(text);
   box.SetFocus();
@@ -61,21 +54,13 @@ void Report(const char* what, const std::vector<double>& times) {
 int main() {
   TvgToolkit toolkit;
   Application->Initialize();
-  auto* form = new TForm(nullptr);
-  form->SetBorderStyle(bsNone);
-  form->SetBounds(100, 100, kWidth, kHeight);
-  auto* scene = new TCountingScene(form);
-  scene->SetParent(form);
-  scene->SetAlign(alClient);
   auto* box = new TvgTextBox(nullptr);
-  scene->AddObject(box);
   box->SetBounds(10, 19, 300, 22);
-  form->Show();
-  WaitForDraw(*scene, 0);
+  TCountingScene& scene = ShowInCountingScene(box, kWidth, kHeight);
   std::wstring longText;
   for (int i = 0; i < 2000; ++i) longText += wchar_t(L'a' + i % 26);
-  Report("keystroke to repaint, 20 characters", TimeKeystrokes(*scene, *box, L"twenty characters ab"));
-  Report("keystroke to repaint, 2,000 characters at the end", TimeKeystrokes(*scene, *box, longText));
+  Report("keystroke to repaint, 20 characters", TimeKeystrokes(scene, *box, L"twenty characters ab"));
+  Report("keystroke to repaint, 2,000 characters at the end", TimeKeystrokes(scene, *box, longText));
   std::fflush(stdout);
   ExitProcess(0);
 }

@@ -11,7 +11,7 @@
 #include "classlib/desktop/Control.h"
 #include "classlib/desktop/Win32.h"
 #include "classlib/desktop/Menus.h"
-#include "controls/memo/MemoWords.h"
+#include "controls/text/TextWords.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Font.h"
 #include "engine/styles/ResourceObjects.h"

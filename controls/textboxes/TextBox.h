@@ -109,8 +109,6 @@ protected:
   void StoreText(const std::wstring& text);
   // Moves the caret and drags the selection's moving end with it, the anchor staying.
   void ExtendSelection(int32_t from, int32_t to);
-  int32_t WordLeft(int32_t position) const;
-  int32_t WordRight(int32_t position) const;
 
 private:
   void BuildMenu();

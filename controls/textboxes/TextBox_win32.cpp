@@ -7,6 +7,7 @@
 #include "classlib/desktop/Cursors.h"
 #include "classlib/desktop/Menus.h"
 #include "controls/buttons/Button.h"
+#include "controls/text/TextWords.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Font.h"
 #include "engine/styles/ResourceObjects.h"
@@ -43,8 +44,6 @@ namespace {
 
 constexpr float kCaretHeightPerFontSize = 1.25f;
 constexpr float kMeasureRight = 10000;
-
-bool IsSpace(wchar_t c) { return c == L' '; }
 
 // Ctrl, Shift and Alt of a shift state, without the mouse buttons.
 TShiftState Modifiers(TShiftState shift) { return shift & TShiftState{ssShift, ssAlt, ssCtrl}; }
@@ -312,38 +311,8 @@ void TvgCustomTextBox::SelectAll() {
   Repaint();
 }
 
-// Only the space separates words.
-int32_t TvgCustomTextBox::WordRight(int32_t position) const {
-  int32_t i = position;
-  bool previousSpace = false, seenWord = false;
-  const int32_t length = Length(text_);
-  while (i + 2 <= length) {
-    const wchar_t c = text_[size_t(i)];
-    if (!IsSpace(c) && previousSpace && seenWord) break;
-    previousSpace = IsSpace(c);
-    seenWord = seenWord || !IsSpace(c);
-    ++i;
-  }
-  return previousSpace ? i : i + 1;
-}
-
-int32_t TvgCustomTextBox::WordLeft(int32_t position) const {
-  int32_t i = position;
-  bool seenWord = false;
-  while (i > 0) {
-    const wchar_t c = text_[size_t(i - 1)];
-    if (IsSpace(c) && seenWord) break;
-    if (!IsSpace(c)) seenWord = true;
-    --i;
-  }
-  return i;
-}
-
 void TvgCustomTextBox::SelectWordAt(int32_t position) {
-  int32_t start = std::clamp(position, 0, Length(text_));
-  int32_t end = start;
-  while (start > 0 && !IsSpace(text_[size_t(start - 1)])) --start;
-  while (end < Length(text_) && !IsSpace(text_[size_t(end)])) ++end;
+  const int32_t start = vgWordStartAt(text_, position), end = vgWordEndAt(text_, position);
   selDelta_ = 0;
   SetCaretPosition(end);
   selDelta_ = start - end;
@@ -435,8 +404,8 @@ void TvgCustomTextBox::KeyDown(uint16_t& key, wchar_t& keyChar, TShiftState shif
     case VK_RETURN: Change(); break;
     case VK_END: SetCaretPosition(Length(text_)); break;
     case VK_HOME: SetCaretPosition(0); break;
-    case VK_LEFT: SetCaretPosition(shift.Contains(ssCtrl) ? WordLeft(caretPosition_) : caretPosition_ - 1); break;
-    case VK_RIGHT: SetCaretPosition(shift.Contains(ssCtrl) ? WordRight(caretPosition_) : caretPosition_ + 1); break;
+    case VK_LEFT: SetCaretPosition(shift.Contains(ssCtrl) ? vgWordLeft(text_, caretPosition_) : caretPosition_ - 1); break;
+    case VK_RIGHT: SetCaretPosition(shift.Contains(ssCtrl) ? vgWordRight(text_, caretPosition_) : caretPosition_ + 1); break;
     case VK_INSERT:
       if (CtrlOnly(shift)) {
         CopyToClipboard();

@@ -1,13 +1,17 @@
-// gallery: every control of the toolkit in one window, streamed from its form resource and styled
-// by the default style, the dark styles beside the HUD ones, and a HUD window on a form of its
-// own. gallery_test.sh drives it with real input; it tells what happens on standard output:
+// gallery [PAGE]: the toolkit's controls, a page of them at a time, each page streamed from its form
+// resource TFRMGALLERY<PAGE> and styled by the default style, the dark styles beside the HUD ones.
+// Without a page it shows the first one and a HUD window on a form of its own. The scripts
+// gallery_test.sh and gallery_<page>_test.sh drive it with real input; it tells what happens on
+// standard output:
 //   at NAME LEFT TOP WIDTH HEIGHT    the screen rect of a named scene object of the gallery (or
 //                                    "hidden"), at the start and whenever it changes
 //   form NAME LEFT TOP WIDTH HEIGHT  a form's rect, likewise
-//   change NAME PROPERTY=VALUE       a control reported a change of its value (texts in UTF-8)
+//   change NAME PROPERTY=VALUE       a control reported a change of its value (texts in UTF-8,
+//                                    their line breaks written \r and \n)
 //   ime at X Y                       the composition window was placed at screen point (X, Y)
 //   closed NAME                      a form closed
-//   ready                            both forms show
+//   ready                            the page shows (and the HUD window with the first)
+// An unknown page prints "failed: no page PAGE" and ends with 2.
 #include <cstdio>
 #include <map>
 #include <string>
@@ -34,17 +38,26 @@ std::string Rect(int left, int top, int width, int height) {
   return Format("%d %d %d %d", left, top, width, height);
 }
 
-// The first of the value properties a control has, as the streams write it.
+// A text on one line of the output.
+std::string Escaped(const std::wstring& text) {
+  std::string escaped;
+  for (char c : Utf16ToUtf8(text)) escaped += c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+  return escaped;
+}
+
+// The first of the value properties a control has, as the streams write it. The memo publishes
+// its text as Lines: it reports its data, the whole text.
 std::string Value(TObject* control) {
   for (const char* name : {"IsChecked", "ItemIndex", "Value", "Text"}) {
     const TPropInfo* prop = FindPropInfo(control, name);
     if (!prop) continue;
     const TPropValue value = prop->Get(*control);
     if (const double* number = std::get_if<double>(&value)) return Format("%s=%g", name, *number);
-    if (const std::wstring* text = std::get_if<std::wstring>(&value)) return name + std::string("=") + Utf16ToUtf8(*text);
+    if (const std::wstring* text = std::get_if<std::wstring>(&value)) return name + std::string("=") + Escaped(*text);
     if (const int64_t* ordinal = std::get_if<int64_t>(&value))
       return name + std::string("=") + (prop->EnumType ? prop->EnumType->NameOf(*ordinal) : std::to_string(*ordinal));
   }
+  if (auto* object = dynamic_cast<TvgVisualObject*>(control)) return "Text=" + Escaped(object->GetData().ToWideString());
   return "";
 }
 
@@ -97,7 +110,7 @@ public:
 
 }  // namespace
 
-// The handlers both forms bind by name.
+// The handlers every form of the gallery binds by name.
 class TGalleryForm : public TForm {
   CL_CLASS(TGalleryForm, TForm)
 public:
@@ -120,19 +133,48 @@ public:
   using TGalleryForm::TGalleryForm;
 };
 
+// The pages after the first, each a form class of its own (its resource is named after it).
+class TfrmGalleryText : public TGalleryForm {
+  CL_CLASS(TfrmGalleryText, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
 }
 CL_PUBLISHED(TfrmGallery) {}
 CL_PUBLISHED(TfrmHudWindow) {}
+CL_PUBLISHED(TfrmGalleryText) {}
 
-int main() try {
+namespace {
+
+template <class F>
+TCustomForm* CreatePage() {
+  return Application->CreateForm<F>();
+}
+
+// The pages by the name the command line gives; the first page has none.
+const std::map<std::string, TCustomForm* (*)()> kPages = {
+    {"", CreatePage<TfrmGallery>},
+    {"text", CreatePage<TfrmGalleryText>},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) try {
+  const std::string page = argc > 1 ? argv[1] : "";
+  const auto createPage = kPages.find(page);
+  if (createPage == kPages.end()) {
+    Log("failed: no page " + page);
+    return 2;
+  }
   TvgToolkit toolkit;
   Application->Initialize();
   Application->SetTitle("Controls gallery");
-  auto* gallery = Application->CreateForm<TfrmGallery>();
-  auto* hudWindow = Application->CreateForm<TfrmHudWindow>();
+  TCustomForm* gallery = createPage->second();
+  TCustomForm* hudWindow = page.empty() ? Application->CreateForm<TfrmHudWindow>() : nullptr;
   TScriptedIme ime;
   vgSetIme(&ime);
   // The length limit is set by code: it is not a streamed property.
@@ -141,14 +183,14 @@ int main() try {
   TTimer watch(nullptr);
   watch.SetInterval(100);
   watch.SetOnTimer([&](TObject*) {
-    for (TCustomForm* form : {static_cast<TCustomForm*>(gallery), static_cast<TCustomForm*>(hudWindow)})
-      if (form->Visible()) placements.Report(*form, form == gallery);
+    for (TCustomForm* form : {gallery, hudWindow})
+      if (form && form->Visible()) placements.Report(*form, form == gallery);
   });
   watch.SetEnabled(true);
   gallery->Show();
-  hudWindow->Show();
+  if (hudWindow) hudWindow->Show();
   placements.Report(*gallery, true);
-  placements.Report(*hudWindow, false);
+  if (hudWindow) placements.Report(*hudWindow, false);
   Log("ready");
   Application->Run();
   vgSetIme(nullptr);

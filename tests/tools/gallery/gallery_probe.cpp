@@ -1,17 +1,17 @@
-// gallery_probe: what gallery_test.sh needs to see of the screen faster than a screenshot gives it.
+// gallery_probe: what the gallery's scripts need of the screen, the clipboard and the input method
+// that xdotool and screenshots do not give.
 //   gallery_probe sample X Y MS   reads the screen pixel at (X, Y) for MS milliseconds; prints
 //                                 "T RRGGBB" (T in ms) whenever it changes
-//   gallery_probe clipboard       prints the clipboard's wide text in UTF-8 (a program of its own,
-//                                 to see what the gallery put there)
-//   gallery_probe setclipboard S  puts the ASCII text S on the clipboard
+//   gallery_probe clipboard       prints the clipboard's wide text in UTF-8, its line breaks written
+//                                 \r and \n (a program of its own, to see what the gallery put there)
+//   gallery_probe setclipboard S  puts the text S (UTF-8) on the clipboard
 //   gallery_probe compose         has the gallery's input method finish a composition, as a
 //                                 user choosing characters in an input method window does
-// Exit code 0, or 2 on a usage error.
+// Exit code 0, 1 when the clipboard or the gallery cannot be reached, or 2 on a usage error.
 #include "classlib/desktop/Win32.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <imm.h>
 #include <string>
 
@@ -51,25 +51,34 @@ int PrintClipboard() {
     }
   }
   CloseClipboard();
-  std::string utf8(size_t(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), int(utf8.size()), nullptr, nullptr);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::string line;
+  for (wchar_t c : text) {
+    if (c == L'\r') line += "\\r";
+    else if (c == L'\n') line += "\\n";
+    else {
+      char bytes[8];
+      const int n = WideCharToMultiByte(CP_UTF8, 0, &c, 1, bytes, sizeof bytes, nullptr, nullptr);
+      line.append(bytes, size_t(n));
+    }
+  }
+  std::fwrite(line.data(), 1, line.size(), stdout);
   std::printf("\n");
   return 0;
 }
 
-int SetClipboard(const std::string& text) {
-  const std::wstring wide(text.begin(), text.end());
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+// The owner is a window of the probe's own, as another program's copy has one.
+int SetClipboard(const char* utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, SIZE_T(length) * sizeof(wchar_t));
   if (!block) return 1;
-  std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, static_cast<wchar_t*>(GlobalLock(block)), length);
   GlobalUnlock(block);
-  if (!OpenClipboard(nullptr)) return 1;
-  EmptyClipboard();
-  const bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  const bool done = OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
   CloseClipboard();
-  if (!set) GlobalFree(block);
-  return set ? 0 : 1;
+  if (!done) GlobalFree(block);
+  DestroyWindow(owner);
+  return done ? 0 : 1;
 }
 
 // The gallery's scene window: the child of the top-level window titled "Controls gallery" that

@@ -1,82 +1,13 @@
 #!/usr/bin/env bash
-# Drives the controls gallery with real input (xdotool) under Xvfb and checks what a user sees and
-# what the gallery reports: check boxes, radio groups, tracks, scroll bars and a scroll box, the
-# pop-up box's menu, expanders, tabs, the splitter, text boxes (typing, caret keys, mouse
-# selection, the real clipboard read by a second program, the input method, the context menu,
-# password, length limit, read-only, clear button), number and spin boxes (limits, keys, the
-# wheel, dragging, the repeating spin button), the size grip, the HUD window moved, resized
-# and closed by its own frame, and the close button that closes only on a release over it. The
-# settled gallery's screenshot stays in SHOT_DIR.
+# Drives the gallery's first page with real input (xdotool) under Xvfb and checks what a user sees
+# and what the gallery reports: check boxes, radio groups, tracks, scroll bars and a scroll box,
+# the pop-up box's menu, expanders, tabs, the splitter, the size grip, the HUD window moved,
+# resized and closed by its own frame, and the close button that closes only on a release over
+# it. The settled page's screenshot stays in SHOT_DIR.
 # Usage: gallery_test.sh WINEPREFIX GALLERY_EXE PROBE_EXE SHOT_DIR WINE_RUN...
 set -euo pipefail
-prefix=$1 gallery=$2 probe=$3 shot_dir=$4; shift 4
-wine_run=("$@")
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- gallery output (last lines):" >&2
-  grep -v '^at ' "$log" | tail -n 20 >&2 || true
-  exit 1
-}
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed" >&2; exit 1; }
-command -v import >/dev/null || { echo "FAIL: import (imagemagick) is not installed" >&2; exit 1; }
-[ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
-export DISPLAY=$(cat "$prefix.display")
+. "$(dirname "$0")/gallery_helpers.sh"
 
-work=$(mktemp -d)
-log=$work/gallery.log
-gallery_pid=
-cleanup() {
-  [ -n "$gallery_pid" ] && kill "$gallery_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-. "$(dirname "$0")/../../support/script_helpers.sh"
-count() { output | grep -cx "$1" || true; }
-# The last reported rect of a scene object or form: "LEFT TOP WIDTH HEIGHT" (or "hidden").
-place() { output | grep "^$1 $2 " | tail -n 1 | cut -d' ' -f3-; }
-rect_of() { place at "$1"; }
-form_of() { place form "$1"; }
-# The point DX, DY into an object's rect: "X Y" on the screen.
-point() {
-  local left top _
-  read -r left top _ <<<"$(rect_of "$1")"
-  echo "$((left + $2)) $((top + $3))"
-}
-middle() {
-  local left top width height
-  read -r left top width height <<<"$(rect_of "$1")"
-  echo "$((left + width / 2)) $((top + height / 2))"
-}
-move() { xdotool mousemove "$@"; sleep 0.2; }
-click() { move "$@"; xdotool click 1; sleep 0.3; }
-# drag FROM_X FROM_Y TO_X TO_Y: a press, a move in steps, a release.
-drag() {
-  move "$1" "$2"
-  xdotool mousedown 1; sleep 0.2
-  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)); sleep 0.2
-  xdotool mousemove "$3" "$4"; sleep 0.3
-  xdotool mouseup 1; sleep 0.3
-}
-key() { xdotool key "$1"; sleep 0.3; }
-# The screen pixel at X, Y as RRGGBB.
-pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
-# The brightest channel of the pixel (0-255).
-brightness() {
-  local c; c=$(pixel "$1" "$2")
-  echo $(( $(printf '%d' 0x${c:0:2}) > $(printf '%d' 0x${c:4:2}) ? $(printf '%d' 0x${c:0:2}) : $(printf '%d' 0x${c:4:2}) ))
-}
-# The gallery's own probe samples a pixel for a while faster than screenshots can.
-sample() { "${wine_run[@]}" "$probe" sample "$@" | tr -d '\r'; }
-value_of() { output | grep "^change $1 " | tail -n 1 | sed 's/.*=//'; }
-value_is() { [ "$(value_of "$1")" = "$2" ]; }
-# becomes VALUE COMMAND...: the command prints the value now; below LIMIT COMMAND...: a number under it.
-becomes() { local want=$1; shift; [ "$("$@")" = "$want" ]; }
-below() { local limit=$1; shift; [ "$("$@")" -lt "$limit" ]; }
-height_of() { rect_of "$1" | cut -d' ' -f4; }
-shown() { ! becomes hidden rect_of "$1"; }
-# expect NAME VALUE WHAT: the control reports the value within a few seconds.
-expect() { wait_for 10 value_is "$1" "$2" || fail "$3 gives $(value_of "$1"), not $2"; }
 # animated SAMPLES: the sampled pixel passed through a blend of the dark box (or button) and the
 # light mark (or arrow) that the styles draw, as a 0.2 s animation shows in a frame or more. A
 # display that paints more slowly than the animation runs cannot show one: that is noted, not
@@ -93,11 +24,8 @@ animated() {
 }
 
 # --- The gallery as it appears ------------------------------------------------------------------
-xdotool mousemove 1270 1010
-"${wine_run[@]}" "$gallery" >"$log" 2>&1 &
-gallery_pid=$!
-wait_for 60 logged ready || fail "the gallery did not show"
-[ "$(form_of frmGallery)" = "10 10 1000 940" ] || fail "the gallery is not at (10,10) with 1000 x 940: $(form_of frmGallery)"
+start_gallery
+[ "$(form_of frmGallery)" = "10 10 1000 740" ] || fail "the gallery is not at (10,10) with 1000 x 740: $(form_of frmGallery)"
 # Styles are applied at the first paint and their state animations run after it: the gallery has
 # settled when the checked box shows its mark.
 # (The window shows light grey before its first paint: the marks' own colours count.)
@@ -106,7 +34,7 @@ lit() { [ "$(pixel $(mark_of "$1"))" = "${2:-E8E8E8}" ]; }
 wait_for 30 lit DarkCheckBoxOn || fail "the checked box shows no mark"
 wait_for 30 lit HudCheckBoxOn FFFFFF || fail "the checked HUD box shows no mark"
 sleep 1
-import -window root -crop 1260x960+0+0 "$shot_dir/gallery.png"
+import -window root -crop 1260x760+0+0 "$shot_dir/gallery.png"
 [ "$(brightness $(mark_of DarkCheckBox))" -lt 100 ] || fail "the unchecked box shows a mark"
 read -r x y <<<"$(point DarkProgress 10 10)"
 [[ "$(pixel "$x" "$y")" =~ ^[2-5][0-9A-F][5-9A-F][0-9A-F][B-F][0-9A-F]$ ]] || fail "the progress bar's indicator is not blue: $(pixel "$x" "$y")"
@@ -189,13 +117,6 @@ import -window root -crop 200x120+"$left"+$((top - 40)) "$work/menu.png"
 cp "$work/menu.png" "$shot_dir/gallery_menu.png"
 # The menu opens with its top 29 units above the box (its middle about level with it); its four
 # items share its height. The current item carries the check mark in the left margin.
-window_at() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
-  done
-  return 1
-}
 menu_top=$((top - 29))
 wait_for 10 window_at "$left" "$menu_top" >/dev/null || fail "no menu window at ($left,$menu_top)"
 menu_height=$(xdotool getwindowgeometry "$(window_at "$left" "$menu_top")" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
@@ -234,7 +155,6 @@ key Left
 expect DarkTabs 1 Left
 
 # --- The splitter, within its limits -----------------------------------------------------------
-width_of() { rect_of "$1" | cut -d' ' -f3; }
 read -r x y <<<"$(middle DarkSplitter)"
 drag "$x" "$y" $((x + 30)) "$y"
 wait_for 10 becomes 90 width_of DarkSplitLeft || fail "the splitter gave the left panel $(width_of DarkSplitLeft), not 90"
@@ -245,171 +165,10 @@ read -r x y <<<"$(middle DarkSplitter)"
 drag "$x" "$y" $((x - 300)) "$y"
 wait_for 10 becomes 20 width_of DarkSplitLeft || fail "the splitter passed MinSize: $(width_of DarkSplitLeft)"
 
-# --- Text boxes: typing, caret moves, selection, the real clipboard, the context menu --------------
-# The text a box last reported, and the clipboard as a program of its own reads it.
-text_of() { output | grep "^change $1 Text=" | tail -n 1 | sed 's/^[^=]*=//'; }
-has_text() { [ "$(text_of "$1")" = "$2" ]; }
-expect_text() { wait_for 10 has_text "$1" "$2" || fail "$3 gives \"$(text_of "$1")\", not \"$2\""; }
-clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
-clipboard_is() { [ "$(clipboard)" = "$1" ]; }
-expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }
-keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
-typed() { xdotool type --delay 80 -- "$1"; sleep 0.3; }
-
-click $(point DarkTextBox 30 11)
-typed "abc"
-expect_text DarkTextBox "abc" "typing into the box its first click selected whole"
-keys Home
-typed "X"
-keys End Left
-typed "Y"
-expect_text DarkTextBox "XabYc" "Home, End and Left between typed characters"
-keys ctrl+a
-typed "one two three"
-keys ctrl+Left
-typed "_"
-expect_text DarkTextBox "one two _three" "Ctrl+Left"
-keys Home ctrl+Right
-typed "-"
-expect_text DarkTextBox "one -two _three" "Ctrl+Right"
-keys End shift+Left shift+Left shift+Left ctrl+c
-expect_clipboard "ree" "Shift+Left three times and Ctrl+C"
-keys ctrl+x
-expect_text DarkTextBox "one -two _th" "Ctrl+X"
-expect_clipboard "ree" "Ctrl+X"
-keys Home ctrl+v
-expect_text DarkTextBox "reeone -two _th" "Ctrl+V at the start"
-"${wine_run[@]}" "$probe" setclipboard "from another program"
-keys ctrl+a shift+Insert
-expect_text DarkTextBox "from another program" "Shift+Insert of another program's text"
-keys ctrl+a BackSpace
-expect_text DarkTextBox "" "BackSpace over the whole selection"
-keys BackSpace Delete
-typed "alpha beta"
-expect_text DarkTextBox "alpha beta" "typing"
-# The mouse: a drag from the first character to past the end selects it all; a double click
-# on the second word selects that word.
-read -r left top width height <<<"$(rect_of DarkTextBox)"
-drag $((left + 4)) $((top + 11)) $((left + width + 20)) $((top + 11))
-keys ctrl+c
-expect_clipboard "alpha beta" "dragging across the text and Ctrl+C"
-move $((left + 48)) $((top + 11))
-xdotool click --repeat 2 --delay 80 1; sleep 0.4
-keys ctrl+c
-expect_clipboard "beta" "a double click on the second word"
-# Chinese through the input method: the composition window opens at the caret, the result is typed.
-keys End
-"${wine_run[@]}" "$probe" compose || fail "no gallery scene for the input method"
-expect_text DarkTextBox "alpha beta中文" "a finished composition"
-read -r ime_x ime_y <<<"$(output | grep '^ime at ' | tail -n 1 | cut -d' ' -f3-)"
-[ "${ime_x:-0}" -gt $((left + 40)) ] && [ "$ime_x" -lt $((left + width)) ] && [ "$ime_y" -ge "$top" ] &&
-  [ "$ime_y" -lt $((top + height)) ] || fail "the composition window opened at $ime_x,$ime_y, not at the caret"
-keys ctrl+a ctrl+c
-expect_clipboard "alpha beta中文" "copying Chinese text"
-
-# The context menu: five items of equal height where the right click was.
-menu_item() {  # BOX INDEX: right-clicks the box and chooses the item
-  local x y menu h
-  read -r x y <<<"$(point "$1" 30 11)"
-  move "$x" "$y"; xdotool click 3; sleep 0.6
-  wait_for 10 window_at "$x" "$y" >/dev/null || fail "no context menu at ($x,$y) over $1"
-  menu=$(window_at "$x" "$y")
-  h=$(xdotool getwindowgeometry "$menu" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
-  [ -z "$menu_shot" ] && { import -window root -crop 140x$((h + 4))+$((x - 2))+$((y - 2)) "$shot_dir/gallery_textbox_menu.png"; menu_shot=1; }
-  click $((x + 30)) $((y + h * $2 / 5 + h / 10))
-}
-menu_shot=
-menu_item DarkTextBox 4
-menu_item DarkTextBox 1
-expect_clipboard "alpha beta中文" "the menu's Select All and Copy"
-menu_item DarkTextBox 3
-expect_text DarkTextBox "" "the menu's Delete"
-menu_item DarkTextBox 2
-expect_text DarkTextBox "alpha beta中文" "the menu's Paste"
-keys ctrl+a
-menu_item DarkTextBox 0
-expect_text DarkTextBox "" "the menu's Cut"
-expect_clipboard "alpha beta中文" "the menu's Cut"
-
-# Password mode shows one dot per character and keeps the text off the clipboard.
-read -r left top width height <<<"$(rect_of DarkPasswordBox)"
-dots=0 was=0
-while read -r c; do
-  lit=$(( 16#${c:0:2} > 150 ))
-  [ "$lit" = 1 ] && [ "$was" = 0 ] && dots=$((dots + 1))
-  was=$lit
-done < <(import -window root -crop 60x1+$((left + 3))+$((top + 11)) -depth 8 txt:- |
-         sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p')
-[ "$dots" = 6 ] || fail "the password box of \"secret\" shows $dots dots, not 6"
-click $((left + 30)) $((top + 11))
-keys ctrl+c ctrl+x
-expect_clipboard "alpha beta中文" "Ctrl+C and Ctrl+X in the password box"
-typed "pw"
-expect_text DarkPasswordBox "pw" "typing a password"
-# The length limit of 8, and read-only.
-click $(point DarkMaxLengthBox 30 11)
-typed "123456789"
-expect_text DarkMaxLengthBox "12345678" "typing past MaxLength 8"
-click $(point DarkReadOnlyBox 30 11)
-typed "zz"
-keys BackSpace ctrl+x ctrl+v
-sleep 0.5
-! output | grep -q "^change DarkReadOnlyBox " || fail "the read-only box changed"
-keys ctrl+a ctrl+c
-expect_clipboard "Read only" "copying from the read-only box"
-# The clear button empties its box.
-read -r left top width height <<<"$(rect_of DarkClearTextBox)"
-click $((left + width - 11)) $((top + 11))
-expect_text DarkClearTextBox "" "the clear button"
-import -window root -crop 1000x120+10+720 "$shot_dir/gallery_textboxes.png"
-
-# --- Number and spin boxes -----------------------------------------------------------------------
-# Typed values meet Max and Min on Return; letters do not go in; Up, the wheel and a drag step.
-# (Ctrl+A's letter does not pass a number box's filter: Shift+Home selects instead.)
-click $(point DarkNumberBox 50 11)
-keys End shift+Home
-typed "2x5"
-keys Return
-expect DarkNumberBox 25 "typing 2x5 and Return"
-keys End shift+Home
-typed "250"
-keys Return
-expect DarkNumberBox 100 "typing 250 over Max 100"
-keys End shift+Home
-typed "-5"
-keys Return
-expect DarkNumberBox 0 "typing -5 under Min 0"
-keys Up Up Up Return
-expect DarkNumberBox 3 "Up three times and Return"
-move $(point DarkNumberBox 50 11)
-xdotool click 4; sleep 0.4
-expect DarkNumberBox 4 "the wheel up"
-read -r x y <<<"$(point DarkNumberBox 30 11)"
-drag "$x" "$y" $((x + 40)) "$y"
-# One step per move that arrives (the display may merge moves): at least one, never a fraction.
-dragged() { local v; v=$(value_of DarkNumberBox); [[ "$v" =~ ^[0-9]+$ ]] && [ "$v" -gt 4 ] && [ "$v" -le 8 ]; }
-wait_for 10 dragged || fail "a drag to the right gives $(value_of DarkNumberBox), not a step or more up from 4"
-move $(point DarkFloatNumberBox 50 11)
-xdotool click 5; sleep 0.4
-expect DarkFloatNumberBox 2.25 "the wheel down on a float box stepping by 0.25"
-# The spin box's plus button repeats while held; its minus button stops at Min.
-read -r left top width height <<<"$(rect_of DarkSpinBox)"
-move $((left + width - 10)) $((top + 11))
-xdotool mousedown 1; sleep 3; xdotool mouseup 1; sleep 0.5
-held=$(value_of DarkSpinBox)
-[ "${held:-0}" -ge 3 ] || fail "holding the plus button stepped to ${held:-nothing}, not on and on"
-[ "$(count 'change DarkSpinBox Value=.*')" = "$held" ] || fail "each repeated step is reported once"
-click $((left + 10)) $((top + 11))
-expect DarkSpinBox $((held - 1)) "the minus button"
-read -r left top width height <<<"$(rect_of DarkFloatSpinBox)"
-click $((left + 10)) $((top + 11))
-expect DarkFloatSpinBox 0.4 "the minus button of a float box stepping by 0.1"
-import -window root -crop 1000x70+10+800 "$shot_dir/gallery_numbers.png"
-
 # --- The size grip resizes the gallery ------------------------------------------------------------
 read -r left top width height <<<"$(rect_of StatusBar)"
 drag $((left + width - 5)) $((top + height - 5)) $((left + width + 35)) $((top + height + 25))
-wait_for 10 becomes "10 10 1040 970" form_of frmGallery || fail "the size grip gave the form $(form_of frmGallery)"
+wait_for 10 becomes "10 10 1040 770" form_of frmGallery || fail "the size grip gave the form $(form_of frmGallery)"
 
 # --- The HUD window: moved by its caption, resized by its grip, closed by its button ---------------
 read -r left top width height <<<"$(form_of frmHudWindow)"
@@ -426,14 +185,5 @@ click $((left + 11)) $((top + 11))
 wait_for 5 logged "closed frmHudWindow" || fail "the close button does not close the HUD window"
 
 # --- The gallery's own close button ends it -------------------------------------------------------
-read -r x y <<<"$(middle CloseButton)"
-drag "$x" "$y" $((x - 100)) $((y + 100))
-sleep 0.5
-kill -0 "$gallery_pid" 2>/dev/null && ! logged "closed frmGallery" || fail "a release off the close button closed the gallery"
-click "$x" "$y"
-wait_for 10 logged "closed frmGallery" || fail "the close button does not close the gallery"
-status=0
-wait "$gallery_pid" || status=$?
-gallery_pid=
-[ "$status" = 0 ] || fail "the gallery ended with $status"
+close_gallery frmGallery
 echo "gallery checks passed"

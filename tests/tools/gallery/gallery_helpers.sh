@@ -1,0 +1,112 @@
+# What the scripts driving the gallery's pages share: the gallery started on a page and ended by
+# its close button, what it reports of its objects and values, real input through xdotool, and
+# the screen's pixels. Source it first thing from a script called as
+#   gallery_<page>_test.sh WINEPREFIX GALLERY_EXE PROBE_EXE SHOT_DIR WINE_RUN...
+prefix=$1 gallery=$2 probe=$3 shot_dir=$4; shift 4
+wine_run=("$@")
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- gallery output (last lines):" >&2
+  grep -v '^at ' "$log" | tail -n 20 >&2 || true
+  exit 1
+}
+command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed" >&2; exit 1; }
+command -v import >/dev/null || { echo "FAIL: import (imagemagick) is not installed" >&2; exit 1; }
+[ -s "$prefix.display" ] || { echo "FAIL: no Xvfb display for $prefix" >&2; exit 1; }
+export DISPLAY=$(cat "$prefix.display")
+
+work=$(mktemp -d)
+log=$work/gallery.log
+gallery_pid=
+cleanup() {
+  [ -n "$gallery_pid" ] && kill "$gallery_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+. "$(dirname "${BASH_SOURCE[0]}")/../../support/script_helpers.sh"
+
+# start_gallery [PAGE]: the gallery on the page (the first without one), the pointer out of its way.
+start_gallery() {
+  xdotool mousemove 1270 1010
+  "${wine_run[@]}" "$gallery" "$@" >"$log" 2>&1 &
+  gallery_pid=$!
+  wait_for 60 logged ready || fail "the gallery did not show"
+}
+# close_gallery FORM: a release off the close button keeps the gallery; a click on it ends it.
+close_gallery() {
+  local x y status=0
+  read -r x y <<<"$(middle CloseButton)"
+  drag "$x" "$y" $((x - 100)) $((y + 100))
+  sleep 0.5
+  kill -0 "$gallery_pid" 2>/dev/null && ! logged "closed $1" || fail "a release off the close button closed the gallery"
+  click "$x" "$y"
+  wait_for 10 logged "closed $1" || fail "the close button does not close the gallery"
+  wait "$gallery_pid" || status=$?
+  gallery_pid=
+  [ "$status" = 0 ] || fail "the gallery ended with $status"
+}
+
+count() { output | grep -cx "$1" || true; }
+# The last reported rect of a scene object or form: "LEFT TOP WIDTH HEIGHT" (or "hidden").
+place() { output | grep "^$1 $2 " | tail -n 1 | cut -d' ' -f3-; }
+rect_of() { place at "$1"; }
+form_of() { place form "$1"; }
+# The point DX, DY into an object's rect: "X Y" on the screen.
+point() {
+  local left top _
+  read -r left top _ <<<"$(rect_of "$1")"
+  echo "$((left + $2)) $((top + $3))"
+}
+middle() {
+  local left top width height
+  read -r left top width height <<<"$(rect_of "$1")"
+  echo "$((left + width / 2)) $((top + height / 2))"
+}
+width_of() { rect_of "$1" | cut -d' ' -f3; }
+height_of() { rect_of "$1" | cut -d' ' -f4; }
+shown() { ! becomes hidden rect_of "$1"; }
+
+move() { xdotool mousemove "$@"; sleep 0.2; }
+click() { move "$@"; xdotool click 1; sleep 0.3; }
+# drag FROM_X FROM_Y TO_X TO_Y: a press, a move in steps, a release.
+drag() {
+  move "$1" "$2"
+  xdotool mousedown 1; sleep 0.2
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)); sleep 0.2
+  xdotool mousemove "$3" "$4"; sleep 0.3
+  xdotool mouseup 1; sleep 0.3
+}
+key() { xdotool key "$1"; sleep 0.3; }
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+typed() { xdotool type --delay 80 -- "$1"; sleep 0.3; }
+# The top-level window (a menu, a drop-down) whose top left corner is at X, Y.
+window_at() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
+  done
+  return 1
+}
+
+# The screen pixel at X, Y as RRGGBB.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
+# The brightest channel of the pixel (0-255).
+brightness() {
+  local c; c=$(pixel "$1" "$2")
+  echo $(( $(printf '%d' 0x${c:0:2}) > $(printf '%d' 0x${c:4:2}) ? $(printf '%d' 0x${c:0:2}) : $(printf '%d' 0x${c:4:2}) ))
+}
+# The gallery's own probe samples a pixel for a while faster than screenshots can.
+sample() { "${wine_run[@]}" "$probe" sample "$@" | tr -d '\r'; }
+
+value_of() { output | grep "^change $1 " | tail -n 1 | sed 's/.*=//'; }
+value_is() { [ "$(value_of "$1")" = "$2" ]; }
+# becomes VALUE COMMAND...: the command prints the value now; below LIMIT COMMAND...: a number under it.
+becomes() { local want=$1; shift; [ "$("$@")" = "$want" ]; }
+below() { local limit=$1; shift; [ "$("$@")" -lt "$limit" ]; }
+# expect NAME VALUE WHAT: the control reports the value within a few seconds.
+expect() { wait_for 10 value_is "$1" "$2" || fail "$3 gives $(value_of "$1"), not $2"; }
+# The text a control last reported (all of it, "=" included).
+text_of() { output | grep "^change $1 Text=" | tail -n 1 | sed 's/^[^=]*=//'; }
+has_text() { [ "$(text_of "$1")" = "$2" ]; }
+expect_text() { wait_for 10 has_text "$1" "$2" || fail "$3 gives \"$(text_of "$1")\", not \"$2\""; }
