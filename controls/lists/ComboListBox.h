@@ -27,6 +27,10 @@ public:
   // frame, or, without an ItemHeight, the combo's height less 4 each.
   float DropDownHeight(int32_t dropDownCount, float comboHeight) const;
 
+  // Clears the list and lets addItem make the items anew, keeping the selected index where it
+  // still names an item, else lowering it to the last one.
+  void Rebuild(const std::function<void()>& addItems);
+
   // The pop-up opens: remembers the selected item until a choice is made.
   void DroppedDown();
   // The pop-up closed: without a choice, the remembered item is selected again.

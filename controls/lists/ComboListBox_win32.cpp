@@ -40,6 +40,16 @@ float TvgComboListBox::DropDownHeight(int32_t dropDownCount, float comboHeight) 
   return shown * (comboHeight - kDropDownFrame);
 }
 
+void TvgComboListBox::Rebuild(const std::function<void()>& addItems) {
+  BeginUpdate();
+  const int32_t index = ItemIndex();
+  SetItemIndex(-1);
+  Clear();
+  addItems();
+  EndUpdate();
+  SetItemIndex(std::min(index, GetCount() - 1));
+}
+
 void TvgComboListBox::DroppedDown() {
   indexAtDropDown_ = ItemIndex();
   chosen_ = false;

@@ -56,27 +56,22 @@ void TvgStringComboBox::Loaded() {
   TvgComboBox::Loaded();
 }
 
-// The index stays where it still names an item, else it falls to the last one.
 void TvgStringComboBox::Rebuild() {
   if (HasState(csDestroying)) return;
   TvgComboListBox* list = ListBox();
-  list->BeginUpdate();
-  const int32_t index = list->ItemIndex();
-  list->SetItemIndex(-1);
-  list->Clear();
-  for (int i = 0; i < items_->Count(); ++i) {
-    auto* item = new TvgListBoxItem(list);
-    item->SetAutoTranslate(AutoTranslate());
-    item->SetParent(this);
-    item->SetHeight(ItemHeight());
-    item->SetStored(false);
-    item->SetLocked(true);
-    item->SetText(items_->Get(i));
-    item->SetResource(ItemStyle());
-    item->SetTextAlign(textAlign_);
-  }
-  list->SetItemIndex(std::min(index, Count() - 1));
-  list->EndUpdate();
+  list->Rebuild([this, list] {
+    for (int i = 0; i < items_->Count(); ++i) {
+      auto* item = new TvgListBoxItem(list);
+      item->SetAutoTranslate(AutoTranslate());
+      item->SetParent(this);
+      item->SetHeight(ItemHeight());
+      item->SetStored(false);
+      item->SetLocked(true);
+      item->SetText(items_->Get(i));
+      item->SetResource(ItemStyle());
+      item->SetTextAlign(textAlign_);
+    }
+  });
   Repaint();
 }
 

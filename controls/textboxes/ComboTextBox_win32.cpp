@@ -83,24 +83,19 @@ void TvgComboTextBox::SetItemHeight(float height) {
 const std::string& TvgComboTextBox::ListBoxResource() const { return list_->Resource(); }
 void TvgComboTextBox::SetListBoxResource(const std::string& resource) { list_->SetResource(resource); }
 
-// The index stays where it still names an item, else it falls to the last one.
 void TvgComboTextBox::RebuildList() {
   if (HasState(csDestroying)) return;
-  list_->BeginUpdate();
-  const int32_t index = list_->ItemIndex();
-  list_->SetItemIndex(-1);
-  list_->Clear();
-  for (int i = 0; i < items_->Count(); ++i) {
-    auto* item = new TvgListBoxItem(this);
-    item->SetAutoTranslate(AutoTranslate());
-    item->SetParent(list_);
-    item->SetHeight(itemHeight_);
-    item->SetStored(false);
-    item->SetLocked(true);
-    item->SetText(items_->Get(i));
-  }
-  list_->EndUpdate();
-  list_->SetItemIndex(std::min(index, list_->GetCount() - 1));
+  list_->Rebuild([this] {
+    for (int i = 0; i < items_->Count(); ++i) {
+      auto* item = new TvgListBoxItem(this);
+      item->SetAutoTranslate(AutoTranslate());
+      item->SetParent(list_);
+      item->SetHeight(itemHeight_);
+      item->SetStored(false);
+      item->SetLocked(true);
+      item->SetText(items_->Get(i));
+    }
+  });
 }
 
 void TvgComboTextBox::KeyDown(uint16_t& key, wchar_t& keyChar, TShiftState shift) {
