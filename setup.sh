@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source cmake/arch.sh
 
 APT_PACKAGES=(wine wine32 g++-mingw-w64-i686 cmake make xvfb xauth xdotool imagemagick
-              fonts-wine fonts-wqy-microhei nlohmann-json3-dev googletest fp-compiler
+              fonts-wine fonts-wqy-microhei fonts-symbola nlohmann-json3-dev googletest fp-compiler
               clang libclang-rt-14-dev curl)
 # Where 32-bit programs cannot run, the same sources are built as x86_64 and run under 64-bit Wine.
 APT_PACKAGES_X86_64=(wine64 g++-mingw-w64-x86-64)

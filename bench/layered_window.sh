@@ -2,7 +2,9 @@
 # Time from process start to a 474 x 408 layered window on screen: the toolkit program (a scene
 # with about 10 shapes and texts) against a bare Win32 program that shows a layered window of the
 # same size, run alternately in the same run (median of RUNS each, default 15), and their ratio;
-# then the repaint time of a small invalidation and of a full repaint of that scene.
+# then the repaint time of a small invalidation and of a full repaint of that scene, each split
+# into its parts, and the small invalidation against the bare program's update of the whole
+# window (the floor: what any change costs a layered window of this size here).
 # Run after a build:  bench/layered_window.sh [BUILD_DIR] [RUNS]   (default: build, 15)
 # Not a CTest test: the numbers depend on the machine.
 set -euo pipefail
@@ -34,4 +36,12 @@ echo "process start to layered window on screen (median of $runs):"
 echo "  toolkit scene: $scene_ms ms"
 echo "  bare Win32:    $bare_ms ms"
 awk -v s="$scene_ms" -v b="$bare_ms" 'BEGIN { printf "  ratio:         %.2f\n", s / b }'
-"$root/cmake/wine-run.sh" "$prefix" "$scene_exe" repaint | tr -d '\r'
+bare_update() { "$root/cmake/wine-run.sh" "$prefix" "$bare_exe" update | tr -d '\r' | sed -n 's/^update //p'; }
+read -r floor_before _ < <(bare_update)
+scene_report=$("$root/cmake/wine-run.sh" "$prefix" "$scene_exe" repaint | tr -d '\r')
+read -r floor_after _ < <(bare_update)
+floor_ms=$(awk -v a="$floor_before" -v b="$floor_after" 'BEGIN { printf "%.3f", (a + b) / 2 }')
+echo "$scene_report"
+echo "bare Win32 update of the whole window (UpdateLayeredWindow, before and after): $floor_ms ms"
+small_ms=$(echo "$scene_report" | sed -n 's/^small invalidation.*: mean \([0-9.]*\) ms.*/\1/p')
+awk -v s="$small_ms" -v f="$floor_ms" 'BEGIN { printf "small invalidation / bare update: %.2f (goal: at most 1.5)\n", s / f }'

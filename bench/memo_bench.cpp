@@ -4,7 +4,6 @@
 // its repaint (mean, median, 95th percentile and worst of many).
 #include "classlib/desktop/Win32.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,32 +17,12 @@
 namespace {
 
 constexpr int kWidth = 480, kHeight = 400, kLines = 10000, kRuns = 100;
-constexpr double kTickMs = 33;
 
 std::wstring LongText() {
   std::wstring text;
   for (int i = 0; i < kLines; ++i)
     text += L"Line " + std::to_wstring(i + 1) + L": the quick brown fox jumps over the lazy dog.\r\n";
   return text;
-}
-
-void Report(const char* what, std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  double mean = 0;
-  for (double t : times) mean += t / double(times.size());
-  const double median = times[times.size() / 2], p95 = times[times.size() * 95 / 100];
-  std::printf("%s: mean %.2f ms, median %.2f ms, 95th percentile %.2f ms, worst %.2f ms (median %.0f%% of the %.0f ms tick)\n",
-              what, mean, median, p95, times.back(), 100 * median / kTickMs, kTickMs);
-}
-
-// The time from an action to the end of the repaint it causes.
-template <class Action>
-double Timed(TCountingScene& scene, Action action) {
-  const int before = scene.draws;
-  const double start = NowMs();
-  action();
-  WaitForDraw(scene, before);
-  return NowMs() - start;
 }
 
 }  // namespace
@@ -65,27 +44,27 @@ int main() {
   }
   std::printf("%d lines, %zu characters (%zu KB as UTF-16)\n", memo->LineCount(), memo->Text().size(),
               memo->Text().size() * 2 / 1024);
-  Report("setting the text", setOnly);
+  ReportTimes("setting the text", setOnly);
 
   memo->SetCaretPos({kLines / 2, 10});
   std::vector<double> typing;
   for (int i = 0; i < kRuns; ++i)
-    typing.push_back(Timed(scene, [&] {
+    typing.push_back(TimedToRepaint(scene, [&] {
       uint16_t key = 0;
       wchar_t c = L'a' + wchar_t(i % 26);
       memo->KeyDown(key, c, {});
     }));
-  Report("a keystroke in the middle, to its repaint", typing);
+  ReportTimes("a keystroke in the middle, to its repaint", typing);
 
   memo->SetCaretPos({0, 0});
   std::vector<double> paging;
   for (int i = 0; i < kRuns; ++i)
-    paging.push_back(Timed(scene, [&] {
+    paging.push_back(TimedToRepaint(scene, [&] {
       uint16_t key = VK_NEXT;
       wchar_t c = 0;
       memo->KeyDown(key, c, {});
     }));
-  Report("Page Down, to its repaint", paging);
+  ReportTimes("Page Down, to its repaint", paging);
   std::fflush(stdout);
   ExitProcess(0);
 }

@@ -11,7 +11,13 @@ fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Creates the prefix once (fonts linked, CJK font link added) and keeps its server running.
+# Fonts the prefix sees beside Wine's own: the files linked into its Fonts folder, and the faces
+# linked to Tahoma (CJK, then pictographs and other characters beyond the Basic Multilingual Plane).
+KEST_FONT_FILES=(/usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf)
+KEST_FONT_LINK='wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola'
+
+# Creates the prefix once and keeps its server running; the fonts are set again, through that
+# server, whenever the list above changes, so an older prefix gets them too.
 # Wine's helper processes must not inherit our stdio, or CTest waits for them.
 wine_prefix_ready() {
   (
@@ -20,22 +26,24 @@ wine_prefix_ready() {
       mkdir -p "$WINEPREFIX"
       wineboot -i </dev/null >/dev/null 2>&1 9>&-
       wineserver -w 9>&-
-      fonts="$WINEPREFIX/drive_c/windows/Fonts"
-      mkdir -p "$fonts"
-      for f in /usr/share/wine/fonts/* /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
-        [ -e "$f" ] && ln -sf "$f" "$fonts/"
-      done
-      # Bold Tahoma is a face of its own, which the link for Tahoma does not reach.
-      for face in Tahoma 'Tahoma Bold'; do
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-          /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 9>&-
-      done
-      wineserver -w 9>&-
       touch "$WINEPREFIX/.kest-ready"
     fi
     # Exit code 0: a new server started (2: one runs already), so start the helpers detached.
     if wineserver -p60 </dev/null >/dev/null 2>&1 9>&-; then
       wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+    fi
+    if [ "$(cat "$WINEPREFIX/.kest-fonts" 2>/dev/null)" != "$KEST_FONT_LINK" ]; then
+      fonts="$WINEPREFIX/drive_c/windows/Fonts"
+      mkdir -p "$fonts"
+      for f in /usr/share/wine/fonts/* "${KEST_FONT_FILES[@]}"; do
+        [ -e "$f" ] && ln -sf "$f" "$fonts/"
+      done
+      # Bold Tahoma is a face of its own, which the link for Tahoma does not reach.
+      for face in Tahoma 'Tahoma Bold'; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "$face" /t REG_MULTI_SZ /d "$KEST_FONT_LINK" /f </dev/null >/dev/null 2>&1 9>&-
+      done
+      echo "$KEST_FONT_LINK" >"$WINEPREFIX/.kest-fonts"
     fi
   ) 9>"$WINEPREFIX.lock"
 }

@@ -2,43 +2,64 @@
 
 namespace {
 
-bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsSeparator(char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\0'; }
 
-// Reads one parameter starting at `position` and moves `position` past it, as the runtime's
-// GetParamStr: blanks and control characters before it are skipped, and so is every empty pair
-// of double quotes ("") met there; inside the parameter double quotes group and are removed.
-std::string NextParameter(const std::string& line, size_t& position) {
-  for (;;) {
-    while (position < line.size() && IsSeparator(line[position])) ++position;
-    if (line.compare(position, 2, "\"\"") != 0) break;
-    position += 2;
+// Appends Text at Out[Length]; the new length, or OutSize when it does not fit with its end.
+size_t Append(char* Out, size_t OutSize, size_t Length, const char* Text) {
+  for (; *Text; ++Text) {
+    if (Length + 1 >= OutSize) return OutSize;
+    Out[Length++] = *Text;
   }
-  std::string parameter;
-  bool quoted = false;
-  for (; position < line.size(); ++position) {
-    const char c = line[position];
-    if (c == '"') quoted = !quoted;
-    else if (!quoted && IsSeparator(c)) break;
-    else parameter += c;
-  }
-  return parameter;
+  Out[Length] = '\0';
+  return Length;
 }
 
 } // namespace
 
-std::vector<std::string> CommandLineArguments(const std::string& commandLine) {
-  std::vector<std::string> arguments;
-  size_t position = 0;
-  NextParameter(commandLine, position); // the program itself
-  // ParamCount counts up to the first empty parameter, which is where the line ends.
-  for (std::string argument = NextParameter(commandLine, position); !argument.empty();
-       argument = NextParameter(commandLine, position))
-    arguments.push_back(argument);
-  return arguments;
+size_t NextParameter(const char*& Position, char* Out, size_t OutSize) {
+  for (;;) {
+    while (IsSeparator(*Position)) ++Position;
+    if (Position[0] != '"' || Position[1] != '"') break;
+    Position += 2;
+  }
+  size_t length = 0;
+  bool quoted = false;
+  for (; *Position; ++Position) {
+    const char c = *Position;
+    if (c == '"') quoted = !quoted;
+    else if (!quoted && IsSeparator(c)) break;
+    else {
+      if (Out && length + 1 < OutSize) Out[length] = c;
+      ++length;
+    }
+  }
+  if (Out && OutSize > 0) Out[length < OutSize ? length : OutSize - 1] = '\0';
+  return length;
 }
 
-std::string BrowserCommand(const std::string& folder, const std::vector<std::string>& arguments) {
-  std::string command = folder + "kest.exe";
-  if (arguments.size() > 1) command += " " + arguments.front();
-  return command;
+bool BrowserCommand(const char* Folder, const char* CommandLine, char* Out, size_t OutSize) {
+  if (OutSize == 0) return false;
+  Out[0] = '\0';
+  size_t length = Append(Out, OutSize, 0, Folder);
+  if (length < OutSize) length = Append(Out, OutSize, length, "kest.exe");
+  if (length >= OutSize) {
+    Out[0] = '\0';
+    return false;
+  }
+  const char* position = CommandLine;
+  NextParameter(position, nullptr, 0); // the program itself
+  // The first argument goes after a blank, read straight into its place.
+  char* first = Out + length + 1;
+  const size_t room = OutSize - length - 1;
+  const size_t firstLength = NextParameter(position, room > 0 ? first : nullptr, room);
+  if (firstLength == 0 || NextParameter(position, nullptr, 0) == 0) {
+    Out[length] = '\0';
+    return true;
+  }
+  if (firstLength >= room) {
+    Out[0] = '\0';
+    return false;
+  }
+  Out[length] = ' ';
+  return true;
 }

@@ -3,12 +3,14 @@
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
 #include "controls/lists/ListsUnit.h"
+#include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
 #include "controls/text/TextUnit.h"
 #include "controls/textboxes/TextBoxesUnit.h"
 #include "controls/tracks/TracksUnit.h"
+#include "controls/treeview/TreeViewUnit.h"
 #include "controls/windows/WindowsUnit.h"
 #include "engine/animation/AnimationUnit.h"
 #include "engine/effects/EffectsUnit.h"
@@ -29,8 +31,10 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_listbox", {&vgInitializeListsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
+      {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_grid", {&vgInitializeGridUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

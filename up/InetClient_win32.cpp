@@ -289,7 +289,8 @@ std::string HttpGetText(const std::string& url, const TPostFields* postFields, c
     TInetClient client;
     client.SetTimeouts(timeouts);
     std::string text;
-    return client.FetchText(url, text, postFields) ? text : std::string();
+    if (!client.FetchText(url, text, postFields)) return {};
+    return text;
   } catch (const std::exception&) {
     return {};
   }

@@ -4,13 +4,16 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 #include <nlohmann/json.hpp>
+#include <utility>
 
 namespace {
 
-// A member that is missing or not a string reads as an empty text.
-std::string Member(const nlohmann::json& document, const char* name) {
+// A member that is missing or not a string reads as an empty text. It is taken out of the
+// document (the notes can be long).
+std::string TakeMember(nlohmann::json& document, const char* name) {
   const auto member = document.find(name);
-  return member != document.end() && member->is_string() ? member->get<std::string>() : std::string();
+  if (member == document.end() || !member->is_string()) return {};
+  return std::move(member->get_ref<std::string&>());
 }
 
 // The document as a JSON value, read leniently (comments are skipped): its bytes when they are
@@ -46,13 +49,13 @@ std::string UpdateServiceUrl(const std::string& host) { return "http://" + host 
 TUpdateDecision DecideUpdate(const std::string& documentText, const std::string& browserVersionText) {
   TUpdateDecision decision;
   decision.LocalVersion = VersionNumber(browserVersionText);
-  const nlohmann::json document = Parsed(documentText);
+  nlohmann::json document = Parsed(documentText);
   if (!document.is_object()) return decision;
-  decision.RemoteVersion = VersionNumber(Member(document, "version"));
+  decision.RemoteVersion = VersionNumber(TakeMember(document, "version"));
   decision.Due = decision.LocalVersion < decision.RemoteVersion;
   if (decision.Due) {
-    decision.InstallerAddress = Member(document, "file");
-    decision.Notes = Member(document, "info");
+    decision.InstallerAddress = TakeMember(document, "file");
+    decision.Notes = TakeMember(document, "info");
   }
   return decision;
 }

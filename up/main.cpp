@@ -8,12 +8,14 @@
 #include "up/UpdateCheck.h"
 #include "up/untMsg.h"
 
+#include <utility>
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TvgToolkit toolkit;
-  const TUpdateDecision decision = CheckForUpdate();
+  TUpdateDecision decision = CheckForUpdate();
   if (decision.Due) {
-    InstallerAddress = decision.InstallerAddress;
-    UpdateNotes = decision.Notes;
+    InstallerAddress = std::move(decision.InstallerAddress);
+    UpdateNotes = std::move(decision.Notes);
     InstallerTimeouts = DownloadTimeouts(DeployConfig());
     Application->Initialize();
     Application->CreateForm<TfrmMsg>();

@@ -28,4 +28,7 @@ public:
   void Button2Click(TObject* Sender);
 
   void Loaded() override;
+
+private:
+  void ShowNotes();
 };

@@ -87,13 +87,17 @@ std::string Utf16ToUtf8(std::wstring_view text) {
   utf8.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     const char32_t unit = char16_t(text[i]);
-    if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(char16_t(text[i + 1]))) {
+    if (IsSurrogatePairAt(text, i)) {
       AppendUtf8(utf8, 0x10000 + ((unit - 0xD800) << 10) + (char16_t(text[++i]) - 0xDC00));
     } else {
       AppendUtf8(utf8, IsHighSurrogate(unit) || IsLowSurrogate(unit) ? kReplacement : unit);
     }
   }
   return utf8;
+}
+
+bool IsSurrogatePairAt(std::wstring_view text, size_t at) {
+  return at + 1 < text.size() && IsHighSurrogate(char16_t(text[at])) && IsLowSurrogate(char16_t(text[at + 1]));
 }
 
 bool IsValidUtf8(std::string_view text) {

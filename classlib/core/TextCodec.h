@@ -11,6 +11,9 @@ std::string Utf16ToUtf8(std::wstring_view text);
 // Well-formed UTF-8 only: no stray or missing continuation bytes, overlong forms, surrogates or
 // code points past U+10FFFF. The empty text is valid.
 bool IsValidUtf8(std::string_view text);
+// Whether text[at] and text[at + 1] are the two halves of one character outside the Basic
+// Multilingual Plane.
+bool IsSurrogatePairAt(std::wstring_view text, size_t at);
 
 // The programs' 8-bit texts are GBK (code page 936) whatever the system's code page is; streams
 // convert to and from UTF-16 with it. Characters GBK lacks become "?".

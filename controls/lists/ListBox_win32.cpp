@@ -340,8 +340,9 @@ void TvgListBox::Loaded() {
 
 // --- Style -------------------------------------------------------------------------------------
 
+// Applied again to the same style, the list keeps the highlights it made in it; FreeStyle forgets
+// them with the style.
 void TvgListBox::ApplyStyle() {
-  highlights_.clear();
   TvgScrollBox::ApplyStyle();
   if (TvgObject* part = FindResource("AlternatingRowBackground")) {
     if (auto* brush = dynamic_cast<TvgBrushObject*>(part)) alternateRowBrush_->Assign(brush->Brush());
@@ -635,8 +636,10 @@ void TvgListBox::DragDrop(TvgDragObject* data, const TvgPoint& point) {
   bool allow = true;
   OnDragChange(this, source, dest, allow);
   if (!allow || !HoldsChild(source) || !HoldsChild(dest)) return;
+  // The layout that the exchange starts must find the index on the selected item already.
   TvgListBoxItem* selected = Selected();
+  BeginUpdate();
   Content()->Exchange(source, dest);
   if (selected) itemIndex_ = selected->Index();
-  Realign();
+  EndUpdate();
 }

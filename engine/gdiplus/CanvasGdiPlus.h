@@ -2,11 +2,14 @@
 // TvgCanvasGdiPlus: the canvas over GDI+. A window canvas draws into its own 32-bit top-down
 // DIB section selected into a memory device context; a bitmap canvas draws straight into the
 // bitmap's pixels. Brushes, strokes, fonts, paths and bitmaps become GDI+ objects at each call.
+// Shapes that cannot reach the clip are not handed to GDI+, and large rect fills are cut to it:
+// GDI+ may rasterise a whole shape before it clips.
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/paint/Canvas.h"
+#include "engine/paint/ClipBox.h"
 #include "engine/gdiplus/GdiPlus.h"
 
 class TvgVisualObject;
@@ -71,19 +74,32 @@ private:
   void ApplyStroke(const TvgRect& Rect, float Opacity);
   void SetUpPen();
   void FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity);
+  // After ApplyFill: fills the rect when the fill is opaque and solid, false when GDI+ is to.
+  bool FillOpaqueInterior(const TvgRect& Area, float Opacity);
+  // Whether the outline of the rect (with the stroke's width) keeps out of the clip.
+  bool OutlineMissesClip(const TvgRect& Rect, float XRadius, float YRadius) const;
+  // Whether the stroke's line around Bounds can reach the clip.
+  bool StrokeReaches(const TvgRect& Bounds) const;
   void PaintVisual(TvgVisualObject& Visual, const TvgRect& Rect, float Opacity);
   std::unique_ptr<TGPGraphicsPath> RectFigure(const TvgRect& Rect, float XRadius, float YRadius,
                                               TvgCorners Corners, TvgCornerType CornerType) const;
   std::unique_ptr<TGPGraphicsPath> MappedPath(TvgPathData& Path, const TvgRect& Rect) const;
   std::unique_ptr<TGPFont> MakeFont();
+  std::unique_ptr<TGPFont> MakeFontOf(const TGPFontFamily& Family, int Style);
   std::unique_ptr<TGPStringFormat> MakeStringFormat(int Flags, TvgTextAlign TextAlign, TvgTextAlign VTextAlign);
   bool FractionalScale() const;
-  static GpRectF MeasureRange(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
-                              const GpRectF& Layout, TGPStringFormat& Format);
+  void DrawSurrogateGlyphs(const std::wstring& Text, const std::wstring& Cells, const TGPFont& TextFont,
+                           const GpRectF& Layout, int Flags, TvgTextAlign TextAlign, TvgTextAlign VTextAlign);
+  std::vector<GpRectF> LaidOutBounds(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                                     const GpRectF& Layout, int Flags, TvgTextAlign TextAlign,
+                                     TvgTextAlign VTextAlign, std::vector<GpCharacterRange> Ranges);
+  static std::vector<GpRectF> MeasureRanges(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
+                                            const GpRectF& Layout, TGPStringFormat& Format,
+                                            std::span<const GpCharacterRange> Ranges);
 
   HBITMAP dib_ = nullptr;
   BITMAPINFO bitmapInfo_{};
-  std::unique_ptr<TGPBitmap> bitmapTarget_;  // a bitmap canvas's view of its bitmap's pixels
+  std::unique_ptr<TGPBitmap> bitmapTarget_;  // the view of the buffer's or the bitmap's pixels
   std::unique_ptr<TGPGraphics> graphics_;
   std::unique_ptr<TGPPen> pen_;
   std::unique_ptr<TGPBrush> strokeBrush_;
@@ -92,6 +108,8 @@ private:
   std::unique_ptr<TGPPrivateFontCollection> fontCollection_;
   float dpiFactor_ = 1;
   std::vector<TvgVisualObject*> visualsPainting_;
+  TvgClipBox clipBox_;
+  std::vector<TvgClipBox> savedClipBoxes_;  // by saved-state slot
 };
 
 // The platform image of a bitmap, made over its own pixels on first use and kept with the

@@ -37,7 +37,7 @@ void TvgCanvasGdiPlus::DrawBitmap(TvgBitmap* Bitmap, const TvgRect& SrcRect, con
   if (!graphics_ || !Bitmap) return;
   if (TvgBitmap* resource = Bitmap->GetResourceBitmap()) Bitmap = resource;
   graphics_->SetInterpolationMode(HighSpeed ? interpolationNearestNeighbor : interpolationHighQuality);
-  if (Opacity == 0) return;
+  if (Opacity == 0 || !clipBox_.Reaches(DstRect)) return;
   TGPBitmap* image = vgSharedBitmapImage(Bitmap);
   if (!image) return;
   std::unique_ptr<TGPImageAttributes> attributes;
@@ -54,5 +54,6 @@ void TvgCanvasGdiPlus::DrawThumbnail(TvgBitmap* Bitmap, float Width, float) {
   if (!image) return;
   float scale = Width / float(Bitmap->Width());
   graphics_->ScaleTransform(scale, scale);
+  clipBox_.ForgetMatrix();
   graphics_->DrawImage(*image, GpRect{0, 0, Bitmap->Width(), Bitmap->Height()});
 }

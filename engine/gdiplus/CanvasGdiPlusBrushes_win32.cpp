@@ -3,6 +3,7 @@
 #include "engine/gdiplus/CanvasGdiPlus.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "engine/gdiplus/CanvasGdiPlusInternal.h"
@@ -16,6 +17,8 @@ namespace {
 constexpr int lineCapFlat = 0;
 constexpr int lineCapRound = 2;
 constexpr size_t maxGradientStops = 101;
+// Interiors narrower than this are left to GDI+ with the rest.
+constexpr int minInteriorSide = 8;
 
 int GdipLineJoin(TvgStrokeJoin join) {
   switch (join) {
@@ -130,6 +133,14 @@ std::unique_ptr<TGPBrush> BitmapStrokeBrush(TvgBitmap& bitmap, TvgWrapMode wrap,
   return brush;
 }
 
+void AddRectFigure(TGPGraphicsPath& path, const TvgRect& r) {
+  path.StartFigure();
+  path.AddLine(r.Left, r.Top, r.Right, r.Top);
+  path.AddLine(r.Right, r.Top, r.Right, r.Bottom);
+  path.AddLine(r.Right, r.Bottom, r.Left, r.Bottom);
+  path.CloseFigure();
+}
+
 bool HasGradient(const TvgBrush& brush) {
   return brush.Style() == vgBrushGradient && brush.Gradient()->Points()->Count() >= 2;
 }
@@ -187,20 +198,53 @@ void TvgCanvasGdiPlus::SetUpPen() {
   pen_->SetWidth(StrokeThickness);
 }
 
-// Fills the path, or the rect itself when there is no path.
+// Fills the path, or the rect itself when there is no path: only the part of the rect within the
+// clip box, with the brush laid over the whole rect.
 void TvgCanvasGdiPlus::FillArea(const TGPGraphicsPath* Path, const TvgRect& Rect, float Opacity) {
   if (Fill()->Style() == vgBrushNone) return;
   if (Fill()->Style() == vgBrushVisual) {
     int state = SaveState();
-    if (Path) graphics_->SetClip(TGPRegion(*Path), gpCombineModeIntersect);
-    else graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+    if (Path) {
+      graphics_->SetClip(TGPRegion(*Path), gpCombineModeIntersect);
+      clipBox_.Loosen();
+    } else {
+      graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+      clipBox_.Intersect(Rect);
+    }
     if (TvgVisualObject* visual = Fill()->Visual()->VisualObject()) PaintVisual(*visual, Rect, Opacity);
     RestoreState(state);
     return;
   }
+  const bool normal = Rect.Left <= Rect.Right && Rect.Top <= Rect.Bottom;
+  const TvgRect area = Path || !normal ? Rect : clipBox_.Cut(Rect);
+  if (!Path && normal && vgIsRectEmpty(area)) return;
   ApplyFill(Rect, Opacity);
   if (Path) graphics_->FillPath(*fillBrush_, *Path);
-  else graphics_->FillRectangle(*fillBrush_, ToGp(Rect));
+  else if (!normal || !FillOpaqueInterior(area, Opacity)) graphics_->FillRectangle(*fillBrush_, ToGp(area));
+}
+
+// An opaque colour over anything is that colour, so the pixels well inside the rect and inside
+// the clip are set here, and GDI+, which blends large areas pixel by pixel, fills only a frame
+// around them that overlaps them by a pixel: what it draws at the rect's edges stays its own.
+bool TvgCanvasGdiPlus::FillOpaqueInterior(const TvgRect& Area, float Opacity) {
+  TvgBrush& fill = *Fill();
+  if (!buffered_ || !bufferBits_ || !IsSolid(fill) || !clipBox_.Exact() || !clipBox_.AxisAligned()) return false;
+  const TvgColor color = vgOpacityColor(fill.GetSolidColor(), Opacity);
+  if ((color >> 24) != 0xFF) return false;
+  const TvgRect device = clipBox_.DeviceBounds(Area);
+  const TvgRect& clip = clipBox_.Box();
+  // Whole pixels a pixel away from the rect's edges and from the clip's.
+  const int left = int(std::max(std::ceil(device.Left + 1), clip.Left + 1));
+  const int top = int(std::max(std::ceil(device.Top + 1), clip.Top + 1));
+  const int right = int(std::min(std::floor(device.Right - 1), clip.Right - 1));
+  const int bottom = int(std::min(std::floor(device.Bottom - 1), clip.Bottom - 1));
+  if (right - left < minInteriorSide || bottom - top < minInteriorSide) return false;
+  TGPGraphicsPath frame;  // the even-odd fill leaves the inner rect out
+  AddRectFigure(frame, Area);
+  AddRectFigure(frame, clipBox_.WorldBounds({float(left + 1), float(top + 1), float(right - 1), float(bottom - 1)}));
+  graphics_->FillPath(*fillBrush_, frame);
+  vgFillLongwordRect(bufferBits_, width_, height_, left, top, right, bottom, color);
+  return true;
 }
 
 // The visual object painted into the rect at the given opacity. What its painting changes of the

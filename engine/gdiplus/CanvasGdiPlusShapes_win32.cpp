@@ -2,6 +2,7 @@
 #include "engine/gdiplus/CanvasGdiPlus.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "engine/gdiplus/CanvasGdiPlusInternal.h"
@@ -77,6 +78,30 @@ void FitRadii(const TvgRect& r, float& rx, float& ry) {
   if (vgRectHeight(r) - 2 * ry < 0) ry = vgRectHeight(r) / 2;
 }
 
+bool IsNormal(const TvgRect& r) { return r.Left <= r.Right && r.Top <= r.Bottom; }
+
+TvgRect Inflated(TvgRect r, float by) {
+  vgInflateRect(r, by, by);
+  return r;
+}
+
+// Whether the area keeps off the corners that are shaped, the only places where the figure of a
+// rect with shaped corners leaves the rect itself.
+bool KeepsOffShapedCorners(const TvgRect& area, const TvgRect& r, float rx, float ry, TvgCorners corners) {
+  if (rx < 0 || ry < 0) return false;
+  const struct {
+    TvgCorner Which;
+    TvgRect Square;
+  } squares[] = {{vgCornerTopLeft, {r.Left, r.Top, r.Left + rx, r.Top + ry}},
+                 {vgCornerTopRight, {r.Right - rx, r.Top, r.Right, r.Top + ry}},
+                 {vgCornerBottomRight, {r.Right - rx, r.Bottom - ry, r.Right, r.Bottom}},
+                 {vgCornerBottomLeft, {r.Left, r.Bottom - ry, r.Left + rx, r.Bottom}}};
+  TvgRect common;
+  for (const auto& corner : squares)
+    if (corners.Contains(corner.Which) && vgIntersectRect(common, area, corner.Square)) return false;
+  return true;
+}
+
 // The path a canvas draws for a path object: its resource's when linked.
 TvgPathData* DrawnPath(TvgPathData* path) {
   if (!path) return nullptr;
@@ -116,8 +141,23 @@ private:
 
 }  // namespace
 
+// Half the stroke's width and a unit for the caps and corners of the line.
+bool TvgCanvasGdiPlus::StrokeReaches(const TvgRect& Bounds) const {
+  return clipBox_.Reaches(Inflated(Bounds, std::fabs(StrokeThickness) + 1));
+}
+
+bool TvgCanvasGdiPlus::OutlineMissesClip(const TvgRect& Rect, float XRadius, float YRadius) const {
+  if (!IsNormal(Rect)) return false;
+  if (!StrokeReaches(Rect)) return true;
+  FitRadii(Rect, XRadius, YRadius);
+  const TvgRect inside = Inflated(Rect, -(std::max({XRadius, YRadius, 0.0f}) + std::fabs(StrokeThickness) + 1));
+  return IsNormal(inside) && clipBox_.Within(inside);
+}
+
 void TvgCanvasGdiPlus::DrawLine(const TvgPoint& P1, const TvgPoint& P2, float Opacity) {
   if (!graphics_ || Stroke()->Style() == vgBrushNone) return;
+  if (!StrokeReaches({std::min(P1.X, P2.X), std::min(P1.Y, P2.Y), std::max(P1.X, P2.X), std::max(P1.Y, P2.Y)}))
+    return;
   ApplyStroke({P1.X, P1.Y, P2.X, P2.Y}, Opacity);
   graphics_->DrawLine(*pen_, P1.X, P1.Y, P2.X, P2.Y);
 }
@@ -132,8 +172,16 @@ std::unique_ptr<TGPGraphicsPath> TvgCanvasGdiPlus::RectFigure(const TvgRect& Rec
 
 void TvgCanvasGdiPlus::FillRect(const TvgRect& Rect, float XRadius, float YRadius, TvgCorners Corners, float Opacity,
                                 TvgCornerType CornerType) {
-  if (!graphics_ || Fill()->Style() == vgBrushNone) return;
+  if (!graphics_ || Fill()->Style() == vgBrushNone || !clipBox_.Reaches(Rect)) return;
   if ((XRadius == 0 && YRadius == 0) || Corners.Empty()) {
+    FillArea(nullptr, Rect, Opacity);
+    return;
+  }
+  float rx = XRadius, ry = YRadius;
+  FitRadii(Rect, rx, ry);
+  // Inside the clip the figure is the rect: the rect is cheaper to fill.
+  if (IsNormal(Rect) && Fill()->Style() != vgBrushVisual &&
+      KeepsOffShapedCorners(clipBox_.Cut(Rect), Rect, rx, ry, Corners)) {
     FillArea(nullptr, Rect, Opacity);
     return;
   }
@@ -143,7 +191,7 @@ void TvgCanvasGdiPlus::FillRect(const TvgRect& Rect, float XRadius, float YRadiu
 
 void TvgCanvasGdiPlus::DrawRect(const TvgRect& Rect, float XRadius, float YRadius, TvgCorners Corners, float Opacity,
                                 TvgCornerType CornerType) {
-  if (!graphics_ || Stroke()->Style() == vgBrushNone) return;
+  if (!graphics_ || Stroke()->Style() == vgBrushNone || OutlineMissesClip(Rect, XRadius, YRadius)) return;
   ApplyStroke(Rect, Opacity);
   if (XRadius < 1E-40f && YRadius < 1E-40f) {
     graphics_->DrawRectangle(*pen_, ToGp(Rect));
@@ -153,14 +201,14 @@ void TvgCanvasGdiPlus::DrawRect(const TvgRect& Rect, float XRadius, float YRadiu
 }
 
 void TvgCanvasGdiPlus::FillEllipse(const TvgRect& Rect, float Opacity) {
-  if (!graphics_ || Fill()->Style() == vgBrushNone) return;
+  if (!graphics_ || Fill()->Style() == vgBrushNone || !clipBox_.Reaches(Rect)) return;
   TGPGraphicsPath path;
   path.AddEllipse(ToGp(Rect));
   FillArea(&path, Rect, Opacity);
 }
 
 void TvgCanvasGdiPlus::DrawEllipse(const TvgRect& Rect, float Opacity) {
-  if (!graphics_ || Stroke()->Style() == vgBrushNone) return;
+  if (!graphics_ || Stroke()->Style() == vgBrushNone || !StrokeReaches(Rect)) return;
   ApplyStroke(Rect, Opacity);
   graphics_->DrawEllipse(*pen_, ToGp(Rect));
 }
@@ -196,14 +244,14 @@ bool TvgCanvasGdiPlus::PtInPath(const TvgPoint& Point, const TvgRect& Rect, TvgP
 
 void TvgCanvasGdiPlus::FillPath(TvgPathData* Path, const TvgRect& Rect, float Opacity) {
   Path = DrawnPath(Path);
-  if (!graphics_ || !IsDrawable(Path)) return;
+  if (!graphics_ || !IsDrawable(Path) || !clipBox_.Reaches(Rect)) return;
   FillArea(MappedPath(*Path, Rect).get(), Rect, Opacity);
 }
 
 // Each segment is drawn on its own: no joins between segments, dashes restart per segment.
 void TvgCanvasGdiPlus::DrawPath(TvgPathData* Path, const TvgRect& Rect, float Opacity) {
   Path = DrawnPath(Path);
-  if (!graphics_ || !IsDrawable(Path) || Stroke()->Style() == vgBrushNone) return;
+  if (!graphics_ || !IsDrawable(Path) || Stroke()->Style() == vgBrushNone || !StrokeReaches(Rect)) return;
   ApplyStroke(Rect, Opacity);
   TPathMapping map(Path->GetBounds(), Rect);
   GpPointF current{}, figureStart{};

@@ -8,6 +8,8 @@
 #include "classlib/core/Stream.h"
 #include "classlib/core/SysUtils.h"
 #include "engine/gdiplus/CanvasGdiPlusInternal.h"
+#include "engine/gdiplus/PairGlyph.h"
+#include "engine/gdiplus/SurrogateCells.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/PathData.h"
 
@@ -35,6 +37,18 @@ int GdipFontStyle(TvgFontStyle style) {
 
 std::wstring FamilyName(const std::string& family) { return GbkToUtf16(family); }
 
+// The style when the family has it, else the first style it has.
+int AvailableStyle(TGPFontFamily& family, int style) {
+  if (family.IsStyleAvailable(style)) return style;
+  for (int candidate : {0, 1, 2, 3, 4, 8}) {
+    if (family.IsStyleAvailable(candidate)) return candidate;
+  }
+  return style;
+}
+
+// GDI+ measures at most 32 ranges at once.
+constexpr size_t kRangesPerMeasure = 32;
+
 }  // namespace
 
 void TvgCanvasGdiPlus::LoadFontFromStream(TStream& Stream) {
@@ -52,7 +66,7 @@ void TvgCanvasGdiPlus::FontChanged(TObject*) {
     if (!fontFamily_->Handle()) fontFamily_.reset();
   }
   if (!fontFamily_) {
-    fontFamily_ = std::make_unique<TGPFontFamily>(name);
+    fontFamily_ = InstalledFontFamily(name);
     if (!fontFamily_->Handle()) fontFamily_ = GenericSansSerifFontFamily();
   }
   if (graphics_) SetTextHint();
@@ -65,16 +79,11 @@ void TvgCanvasGdiPlus::SetTextHint() {
 bool TvgCanvasGdiPlus::FractionalScale() const { return Frac(Matrix().m11) != 0 || Frac(Matrix().m22) != 0; }
 
 std::unique_ptr<TGPFont> TvgCanvasGdiPlus::MakeFont() {
-  int style = GdipFontStyle(Font()->Style());
-  if (!fontFamily_->IsStyleAvailable(style)) {
-    for (int candidate : {0, 1, 2, 3, 4, 8}) {
-      if (fontFamily_->IsStyleAvailable(candidate)) {
-        style = candidate;
-        break;
-      }
-    }
-  }
-  return std::make_unique<TGPFont>(*fontFamily_, Font()->Size() * 0.75f * dpiFactor_, style, gpUnitPoint);
+  return MakeFontOf(*fontFamily_, AvailableStyle(*fontFamily_, GdipFontStyle(Font()->Style())));
+}
+
+std::unique_ptr<TGPFont> TvgCanvasGdiPlus::MakeFontOf(const TGPFontFamily& Family, int Style) {
+  return std::make_unique<TGPFont>(Family, Font()->Size() * 0.75f * dpiFactor_, Style, gpUnitPoint);
 }
 
 std::unique_ptr<TGPStringFormat> TvgCanvasGdiPlus::MakeStringFormat(int Flags, TvgTextAlign TextAlign,
@@ -88,13 +97,48 @@ std::unique_ptr<TGPStringFormat> TvgCanvasGdiPlus::MakeStringFormat(int Flags, T
 void TvgCanvasGdiPlus::FillText(const TvgRect& Rect, const TvgRect&, const std::wstring& Text, bool WordWrap,
                                 float Opacity, TvgTextAlign TextAlign, TvgTextAlign VTextAlign) {
   if (!graphics_ || Fill()->Style() == vgBrushNone || Text.empty()) return;
-  auto format = MakeStringFormat(stringFormatNoClip | (WordWrap ? 0 : stringFormatNoWrap), TextAlign, VTextAlign);
+  const int flags = stringFormatNoClip | (WordWrap ? 0 : stringFormatNoWrap);
   auto font = MakeFont();
   ApplyFill(Rect, Opacity == 1 ? 0.99f : Opacity);
   bool fractional = FractionalScale();
   if (fractional) graphics_->SetTextRenderingHint(textHintAntiAlias);
-  graphics_->DrawString(Text.c_str(), -1, *font, ToGp(Rect), *format, *fillBrush_);
+  const std::wstring cells = vgSurrogatesAsCells(Text);
+  graphics_->DrawString(cells.c_str(), -1, *font, ToGp(Rect), *MakeStringFormat(flags, TextAlign, VTextAlign),
+                        *fillBrush_);
+  DrawSurrogateGlyphs(Text, cells, *font, ToGp(Rect), flags, TextAlign, VTextAlign);
   if (fractional) SetTextHint();
+}
+
+// Each character outside the Basic Multilingual Plane, in the cell of its stand-in: its glyph from
+// the font or a face linked to it, else the font's one box for a missing character.
+void TvgCanvasGdiPlus::DrawSurrogateGlyphs(const std::wstring& Text, const std::wstring& Cells, const TGPFont& TextFont,
+                                           const GpRectF& Layout, int Flags, TvgTextAlign TextAlign,
+                                           TvgTextAlign VTextAlign) {
+  const std::vector<size_t> pairs = vgSurrogatePairPositions(Text);
+  if (pairs.empty()) return;
+  std::vector<GpCharacterRange> ranges;
+  for (size_t at : pairs) ranges.push_back({int(at), 2});
+  const std::vector<GpRectF> cells =
+      LaidOutBounds(*graphics_, Cells, TextFont, Layout, Flags, TextAlign, VTextAlign, ranges);
+  const int style = AvailableStyle(*fontFamily_, GdipFontStyle(Font()->Style()));
+  const float ascent = fontFamily_->AscentPerEm(style) * Font()->Size();
+  const std::wstring family = FamilyName(Font()->Family());
+  for (size_t i = 0; i < pairs.size(); ++i) {
+    if (cells[i].Width * cells[i].Height == 0) continue;
+    const auto found = vgFindPairGlyph(family, std::wstring_view(Text).substr(pairs[i], 2));
+    std::unique_ptr<TGPFontFamily> face;
+    if (found) face = std::make_unique<TGPFontFamily>(found->Face);
+    if (face && face->Handle()) {
+      const UINT16 glyph = found->Glyph;
+      const float advance = found->AdvancePerEm * Font()->Size();
+      const GpPointF origin{cells[i].X + (cells[i].Width - advance) / 2, cells[i].Y + ascent};
+      graphics_->DrawDriverGlyphs({&glyph, 1}, *MakeFontOf(*face, AvailableStyle(*face, style)), *fillBrush_, &origin);
+    } else {
+      const UINT16 missing = 0;
+      const GpPointF origin{cells[i].X, cells[i].Y + ascent};
+      graphics_->DrawDriverGlyphs({&missing, 1}, TextFont, *fillBrush_, &origin);
+    }
+  }
 }
 
 void TvgCanvasGdiPlus::MeasureText(TvgRect& Rect, const TvgRect&, const std::wstring& Text, bool WordWrap,
@@ -115,33 +159,52 @@ void TvgCanvasGdiPlus::MeasureText(TvgRect& Rect, const TvgRect&, const std::wst
   int hint = Font()->ClearType() ? textHintClearTypeGridFit : textHintAntiAlias;
   graphics->SetTextRenderingHint(FractionalScale() ? textHintAntiAlias : hint);
 
-  int flags = stringFormatNoClip | stringFormatMeasureTrailingSpaces | (WordWrap ? 0 : stringFormatNoWrap);
-  auto font = MakeFont();
-  GpRectF layout = ToGp(Rect);
-  GpRectF bounds = MeasureRange(*graphics, Text, *font, layout, *MakeStringFormat(flags, TextAlign, VTextAlign));
-  if (bounds.Width * bounds.Height == 0 && layout.Height > 0) {
-    // Wine's library lays out no line taller than the layout rect, even without clipping: the
-    // text is measured without a height limit and aligned in the rect's height here.
-    layout.Height = 0;
-    bounds = MeasureRange(*graphics, Text, *font, layout, *MakeStringFormat(flags, TextAlign, vgTextAlignNear));
-    float room = vgRectHeight(Rect) - bounds.Height;
-    if (VTextAlign == vgTextAlignCenter) bounds.Y += room / 2;
-    if (VTextAlign == vgTextAlignFar) bounds.Y += room;
-  }
+  const int flags = stringFormatNoClip | stringFormatMeasureTrailingSpaces | (WordWrap ? 0 : stringFormatNoWrap);
+  const GpRectF bounds =
+      LaidOutBounds(*graphics, vgSurrogatesAsCells(Text), *MakeFont(), ToGp(Rect), flags, TextAlign, VTextAlign, {})
+          .back();
   if (bounds.Width * bounds.Height != 0)
     Rect = {bounds.X, bounds.Y, bounds.X + bounds.Width, bounds.Y + bounds.Height};
   graphics->SetTextRenderingHint(hint);
 }
 
-// The bounds of the whole text laid out in the layout rect; empty when nothing was laid out.
-GpRectF TvgCanvasGdiPlus::MeasureRange(TGPGraphics& Graphics, const std::wstring& Text, const TGPFont& Font,
-                                       const GpRectF& Layout, TGPStringFormat& Format) {
-  const GpCharacterRange range{0, int(Text.size())};
-  Format.SetMeasurableCharacterRanges({&range, 1});
-  TGPRegion region;
-  TGPRegion* regions[] = {&region};
-  if (Graphics.MeasureCharacterRanges(Text.c_str(), -1, Font, Layout, Format, regions) != gpOk) return {};
-  return region.GetBounds(Graphics);
+// The bounds of each range of the text laid out in the layout rect, and last those of the whole
+// text; empty where nothing was laid out.
+std::vector<GpRectF> TvgCanvasGdiPlus::LaidOutBounds(TGPGraphics& Graphics, const std::wstring& Text,
+                                                     const TGPFont& Font, const GpRectF& Layout, int Flags,
+                                                     TvgTextAlign TextAlign, TvgTextAlign VTextAlign,
+                                                     std::vector<GpCharacterRange> Ranges) {
+  Ranges.push_back({0, int(Text.size())});
+  std::vector<GpRectF> bounds =
+      MeasureRanges(Graphics, Text, Font, Layout, *MakeStringFormat(Flags, TextAlign, VTextAlign), Ranges);
+  if (bounds.back().Width * bounds.back().Height != 0 || Layout.Height <= 0) return bounds;
+  // Wine's library lays out no line taller than the layout rect, even without clipping: the
+  // text is measured without a height limit and aligned in the rect's height here.
+  GpRectF unlimited = Layout;
+  unlimited.Height = 0;
+  bounds = MeasureRanges(Graphics, Text, Font, unlimited, *MakeStringFormat(Flags, TextAlign, vgTextAlignNear), Ranges);
+  const float room = Layout.Height - bounds.back().Height;
+  const float shift = VTextAlign == vgTextAlignCenter ? room / 2 : VTextAlign == vgTextAlignFar ? room : 0;
+  for (GpRectF& range : bounds) range.Y += shift;
+  return bounds;
+}
+
+// The bounds of each range laid out in the layout rect; empty when nothing was laid out.
+std::vector<GpRectF> TvgCanvasGdiPlus::MeasureRanges(TGPGraphics& Graphics, const std::wstring& Text,
+                                                     const TGPFont& Font, const GpRectF& Layout,
+                                                     TGPStringFormat& Format,
+                                                     std::span<const GpCharacterRange> Ranges) {
+  std::vector<GpRectF> bounds(Ranges.size());
+  for (size_t first = 0; first < Ranges.size(); first += kRangesPerMeasure) {
+    const auto part = Ranges.subspan(first, std::min(kRangesPerMeasure, Ranges.size() - first));
+    Format.SetMeasurableCharacterRanges(part);
+    std::vector<TGPRegion> regions(part.size());
+    std::vector<TGPRegion*> pointers;
+    for (TGPRegion& region : regions) pointers.push_back(&region);
+    if (Graphics.MeasureCharacterRanges(Text.c_str(), -1, Font, Layout, Format, pointers) != gpOk) continue;
+    for (size_t i = 0; i < part.size(); ++i) bounds[first + i] = regions[i].GetBounds(Graphics);
+  }
+  return bounds;
 }
 
 bool TvgCanvasGdiPlus::TextToPath(TvgPathData* Path, const TvgRect& Rect, const std::wstring& Text, bool WordWrap,

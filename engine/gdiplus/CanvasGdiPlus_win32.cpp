@@ -1,5 +1,5 @@
 // TvgCanvasGdiPlus's construction, its buffer (a DIB section in a memory device context), and
-// the matrix, saved states and clipping.
+// the matrix, saved states and clipping, which the clip box follows.
 #include "engine/gdiplus/CanvasGdiPlus.h"
 
 #include <algorithm>
@@ -45,6 +45,7 @@ TvgCanvasGdiPlus::TvgCanvasGdiPlus(TvgBitmap* Bitmap) : TvgCanvas(Bitmap) {
     graphics_->SetTextContrast(textContrast);
     dpiFactor_ = DpiFactorOf(*graphics_);
   }
+  clipBox_.Reset(width_, height_);
   CreateDrawingObjects();
 }
 
@@ -62,7 +63,7 @@ void TvgCanvasGdiPlus::CreateDrawingObjects() {
   pen_ = std::make_unique<TGPPen>(0xFF000000, 1);
   strokeBrush_ = std::make_unique<TGPSolidBrush>(0xFF000000);
   fillBrush_ = std::make_unique<TGPSolidBrush>(0xFFFFFFFF);
-  fontFamily_ = std::make_unique<TGPFontFamily>(L"Tahoma");
+  fontFamily_ = InstalledFontFamily(L"Tahoma");
 }
 
 TvgColor* TvgCanvasGdiPlus::GetBitmapScanline(TvgBitmap* Bitmap, int Y) {
@@ -72,7 +73,9 @@ TvgColor* TvgCanvasGdiPlus::GetBitmapScanline(TvgBitmap* Bitmap, int Y) {
 
 void TvgCanvasGdiPlus::FreeBuffer() {
   graphics_.reset();
-  if (buffered_ && dib_) DeleteDib();
+  if (!buffered_) return;
+  bitmapTarget_.reset();
+  if (dib_) DeleteDib();
 }
 
 void TvgCanvasGdiPlus::DeleteDib() {
@@ -120,8 +123,12 @@ void TvgCanvasGdiPlus::ResizeBuffer(int Width, int Height) {
   }
   handle_ = dc;
   bufferBits_ = static_cast<TvgColor*>(bits);
-  graphics_ = std::make_unique<TGPGraphics>(dc);
+  // GDI+ draws straight into the DIB's pixels as premultiplied ARGB, which is what they hold;
+  // through the device context every drawing would be staged and blended in a second copy.
+  bitmapTarget_ = std::make_unique<TGPBitmap>(width_, height_, width_ * 4, gpPixelFormat32bppPARGB, bits);
+  graphics_ = std::make_unique<TGPGraphics>(*bitmapTarget_);
   SetUpGraphics();
+  clipBox_.Reset(width_, height_);
 }
 
 void TvgCanvasGdiPlus::SetUpGraphics() {
@@ -158,21 +165,28 @@ void TvgCanvasGdiPlus::ClearRect(const TvgRect& Rect, TvgColor Color) {
 
 void TvgCanvasGdiPlus::SetMatrix(const TvgMatrix& M) {
   TvgCanvas::SetMatrix(M);
+  clipBox_.SetMatrix(M);
   if (graphics_) graphics_->SetTransform(*GdipMatrixOf(M));
 }
 
 void TvgCanvasGdiPlus::MultiplyMatrix(const TvgMatrix& M) {
+  clipBox_.ForgetMatrix();
   if (graphics_) graphics_->MultiplyTransform(*GdipMatrixOf(M));
 }
 
 int TvgCanvasGdiPlus::SaveState() {
   if (!graphics_) return -1;
-  return SaveStateToSlot(int32_t(graphics_->Save()));
+  const int index = SaveStateToSlot(int32_t(graphics_->Save()));
+  if (size_t(index) >= savedClipBoxes_.size()) savedClipBoxes_.resize(size_t(index) + 1);
+  savedClipBoxes_[size_t(index)] = clipBox_;
+  return index;
 }
 
 void TvgCanvasGdiPlus::RestoreState(int Index) {
   if (!graphics_) return;
-  RestoreStateFromSlot(Index, [this](int32_t state) { graphics_->Restore(GpGraphicsState(state)); });
+  if (!RestoreStateFromSlot(Index, [this](int32_t state) { graphics_->Restore(GpGraphicsState(state)); })) return;
+  clipBox_ = savedClipBoxes_.at(size_t(Index));
+  clipBox_.SetMatrix(Matrix());
 }
 
 void TvgCanvasGdiPlus::SetClipRects(const std::vector<TvgRect>& Rects) {
@@ -181,16 +195,24 @@ void TvgCanvasGdiPlus::SetClipRects(const std::vector<TvgRect>& Rects) {
   region.MakeEmpty();
   for (const TvgRect& rect : Rects) region.Union(ToGp(rect));
   graphics_->SetClip(region, gpCombineModeReplace);
+  clipBox_.SetRects(Rects);
 }
 
 void TvgCanvasGdiPlus::IntersectClipRect(const TvgRect& Rect) {
-  if (graphics_) graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+  if (!graphics_) return;
+  graphics_->SetClip(ToGp(Rect), gpCombineModeIntersect);
+  clipBox_.Intersect(Rect);
 }
 
+// The clip box keeps what it held: it may be larger than the clip.
 void TvgCanvasGdiPlus::ExcludeClipRect(const TvgRect& Rect) {
-  if (graphics_) graphics_->SetClip(ToGp(Rect), gpCombineModeExclude);
+  if (!graphics_) return;
+  graphics_->SetClip(ToGp(Rect), gpCombineModeExclude);
+  clipBox_.Loosen();
 }
 
 void TvgCanvasGdiPlus::ResetClipRect() {
-  if (graphics_) graphics_->ResetClip();
+  if (!graphics_) return;
+  graphics_->ResetClip();
+  clipBox_.Reset(width_, height_);
 }

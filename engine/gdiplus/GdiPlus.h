@@ -63,6 +63,9 @@ public:
   // length -1: up to the terminating zero.
   GpStatus DrawString(const wchar_t* text, int length, const TGPFont& font, const GpRectF& layout,
                       const TGPStringFormat& format, const TGPBrush& brush);
+  // Glyph indices of the font, each with the origin of its baseline.
+  GpStatus DrawDriverGlyphs(std::span<const UINT16> glyphs, const TGPFont& font, const TGPBrush& brush,
+                            const GpPointF* origins);
   GpStatus MeasureCharacterRanges(const wchar_t* text, int length, const TGPFont& font, const GpRectF& layout,
                                   const TGPStringFormat& format, std::span<TGPRegion* const> regions);
   GpStatus DrawImage(TGPImage& image, const GpRectF& dest);
@@ -249,11 +252,14 @@ public:
   ~TGPFontFamily() override;
   GpFontFamily* Handle() const { return handle_; }
   bool IsStyleAvailable(int style);
+  // The height above the baseline, in ems.
+  float AscentPerEm(int style);
   std::unique_ptr<TGPFontFamily> Clone();
 
 private:
   TGPFontFamily() = default;
   friend std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily();
+  friend std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name);
   GpFontFamily* handle_ = nullptr;
 };
 
@@ -298,7 +304,12 @@ private:
 
 // A copy of the generic sans-serif family, which is created once and kept until shut-down.
 std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily();
-void FreeGenericSansSerifFamily();
+// A copy of the installed font family of that name, which is looked up once and kept until
+// shut-down: a lookup walks the platform's whole font list. Without a handle when no installed
+// font has the name.
+std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name);
+// Frees the kept families, before GDI+ shuts down.
+void FreeKeptFontFamilies();
 
 // The platform encoder whose MIME type is exactly the given one (the last match wins).
 bool GetEncoderClsid(const std::wstring& mimeType, CLSID& clsid);

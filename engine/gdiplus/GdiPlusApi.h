@@ -144,6 +144,9 @@ inline constexpr ULONG gpEncoderValueTypeLong = 4;
   F(GdipMeasureCharacterRanges, GpStatus,                                                                              \
     (GpGraphics* graphics, const wchar_t* text, int length, const GpFont* font, const GpRectF* layout,                 \
      const GpStringFormat* format, int regionCount, GpRegion** regions))                                               \
+  F(GdipDrawDriverString, GpStatus,                                                                                    \
+    (GpGraphics* graphics, const UINT16* glyphs, int length, const GpFont* font, const GpBrush* brush,                 \
+     const GpPointF* positions, int flags, const GpMatrix* matrix))                                                    \
   F(GdipDrawImageRect, GpStatus, (GpGraphics* graphics, GpImage* image, float x, float y, float w, float h))           \
   F(GdipDrawImageI, GpStatus, (GpGraphics* graphics, GpImage* image, int x, int y))                                    \
   F(GdipDrawImageRectI, GpStatus, (GpGraphics* graphics, GpImage* image, int x, int y, int w, int h))                  \
@@ -229,6 +232,8 @@ inline constexpr ULONG gpEncoderValueTypeLong = 4;
   F(GdipGetGenericFontFamilySansSerif, GpStatus, (GpFontFamily** family))                                              \
   F(GdipCloneFontFamily, GpStatus, (GpFontFamily* family, GpFontFamily** clone))                                       \
   F(GdipIsStyleAvailable, GpStatus, (const GpFontFamily* family, int style, BOOL* available))                          \
+  F(GdipGetCellAscent, GpStatus, (const GpFontFamily* family, int style, UINT16* ascent))                              \
+  F(GdipGetEmHeight, GpStatus, (const GpFontFamily* family, int style, UINT16* height))                                \
   F(GdipCreateFont, GpStatus, (const GpFontFamily* family, float emSize, int style, int unit, GpFont** font))          \
   F(GdipDeleteFont, GpStatus, (GpFont* font))                                                                          \
   F(GdipNewPrivateFontCollection, GpStatus, (GpFontCollection** collection))                                           \

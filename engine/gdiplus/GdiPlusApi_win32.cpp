@@ -89,7 +89,7 @@ void StartupGdiplus() {
 
 void ShutdownGdiplus() {
   if (!library) return;
-  FreeGenericSansSerifFamily();
+  FreeKeptFontFamilies();
   Gdip.GdiplusShutdown(startupToken);
   startupToken = 0;
   FreeLibrary(library);

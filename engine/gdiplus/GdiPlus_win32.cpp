@@ -1,6 +1,7 @@
 #include "engine/gdiplus/GdiPlus.h"
 
 #include <cwchar>
+#include <map>
 
 GpStatus TGdiplusBase::SetStatus(GpStatus status) {
   if (status != gpOk) lastStatus_ = status;
@@ -86,6 +87,12 @@ GpStatus TGPGraphics::FillPath(const TGPBrush& brush, const TGPGraphicsPath& pat
 GpStatus TGPGraphics::DrawString(const wchar_t* text, int length, const TGPFont& font, const GpRectF& layout,
                                  const TGPStringFormat& format, const TGPBrush& brush) {
   return SetStatus(Gdip.GdipDrawString(handle_, text, length, font.Handle(), &layout, format.Handle(), brush.Handle()));
+}
+
+GpStatus TGPGraphics::DrawDriverGlyphs(std::span<const UINT16> glyphs, const TGPFont& font, const TGPBrush& brush,
+                                       const GpPointF* origins) {
+  return SetStatus(Gdip.GdipDrawDriverString(handle_, glyphs.data(), int(glyphs.size()), font.Handle(),
+                                             brush.Handle(), origins, 0, nullptr));
 }
 
 GpStatus TGPGraphics::MeasureCharacterRanges(const wchar_t* text, int length, const TGPFont& font,
@@ -381,6 +388,13 @@ bool TGPFontFamily::IsStyleAvailable(int style) {
   return available != FALSE;
 }
 
+float TGPFontFamily::AscentPerEm(int style) {
+  UINT16 ascent = 0, em = 0;
+  SetStatus(Gdip.GdipGetCellAscent(handle_, style, &ascent));
+  SetStatus(Gdip.GdipGetEmHeight(handle_, style, &em));
+  return em ? float(ascent) / em : 0;
+}
+
 std::unique_ptr<TGPFontFamily> TGPFontFamily::Clone() {
   std::unique_ptr<TGPFontFamily> clone(new TGPFontFamily());
   clone->SetStatus(Gdip.GdipCloneFontFamily(handle_, &clone->handle_));
@@ -397,6 +411,7 @@ TGPFont::~TGPFont() {
 
 namespace {
 std::unique_ptr<TGPFontFamily> genericSansSerif;
+std::map<std::wstring, std::unique_ptr<TGPFontFamily>> installedFamilies;
 }
 
 std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
@@ -407,7 +422,19 @@ std::unique_ptr<TGPFontFamily> GenericSansSerifFontFamily() {
   return genericSansSerif->Clone();
 }
 
-void FreeGenericSansSerifFamily() { genericSansSerif.reset(); }
+std::unique_ptr<TGPFontFamily> InstalledFontFamily(const std::wstring& name) {
+  std::unique_ptr<TGPFontFamily>& kept = installedFamilies[name];
+  if (!kept) kept = std::make_unique<TGPFontFamily>(name);
+  if (kept->Handle()) return kept->Clone();
+  std::unique_ptr<TGPFontFamily> missing(new TGPFontFamily());
+  missing->SetStatus(kept->GetLastStatus());
+  return missing;
+}
+
+void FreeKeptFontFamilies() {
+  genericSansSerif.reset();
+  installedFamilies.clear();
+}
 
 // --- Paths -----------------------------------------------------------------------------------
 

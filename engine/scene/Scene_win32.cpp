@@ -318,6 +318,9 @@ void TvgCustomScene::CreateWnd() {
   SetWindowLongW(form, GWL_EXSTYLE, GetWindowLongW(form, GWL_EXSTYLE) | WS_EX_LAYERED);
   UpdateLayeredWindow();
   AddUpdateRect(kEverything);
+  // Painted now rather than on the message loop's next turn: the form shows once its windows are
+  // made, and until a layered window has a picture, clicks pass through it to what lies beneath.
+  Draw();
 }
 
 void TvgCustomScene::DestroyWnd() {

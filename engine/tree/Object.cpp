@@ -116,8 +116,9 @@ void TvgObject::SetScene(IvgWindowScene* scene) {
   for (TvgObject* child : children_) child->SetScene(scene);
 }
 
+// A cycle is refused before the object leaves its parent, so that it stays where it was.
 void TvgObject::SetParent(TvgObject* parent) {
-  if (parent == parent_) return;
+  if (parent == parent_ || (parent && parent->IsAncestorOrSelf(this))) return;
   Detach();
   if (parent) parent->AddObject(this);
 }

@@ -46,16 +46,21 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudTrackBar", "TvgHudScrollBar", "TvgHudPopupBox", "TvgHudLabel", "TvgHudCheckBox", "TvgHudRadioButton",
         "TvgHudGroupBox", "TvgHudCloseButton", "TvgHudStatusBar", "TvgHudSizeGrip", "TvgHudRoundButton",
         "TvgHudCornerButton", "TvgHudCircleButton", "TvgHudTabControl"}},
-      {"Items", {"TvgTabItem", "TvgHudTabItem"}},
+      {"Items", {"TvgTabItem", "TvgHudTabItem", "TvgTreeViewItem"}},
+      {"Trees", {"TvgTreeView"}},
       {"Text Edits",
        {"TvgTextBox", "TvgRoundTextBox", "TvgNumberBox", "TvgSpinBox", "TvgComboTextBox", "TvgComboTrackBar",
         "TvgTextBoxClearBtn", "TvgMemo"}},
       {"HUD",
        {"TvgHudTextBox", "TvgHudNumberBox", "TvgHudRoundTextBox", "TvgHudSpinBox", "TvgHudComboTextBox",
         "TvgHudComboTrackBar", "TvgHudMemo"}},
-      {"Lists", {"TvgListBox", "TvgComboBox", "TvgStringComboBox"}},
-      {"Items", {"TvgListBoxItem"}},
-      {"HUD", {"TvgHudListBox", "TvgHudComboBox", "TvgHudStringComboBox"}},
+      {"Lists",
+       {"TvgListBox", "TvgStringListBox", "TvgHorzListBox", "TvgImageListBox", "TvgHorzImageListBox", "TvgComboBox",
+        "TvgStringComboBox"}},
+      {"Items", {"TvgListBoxItem", "TvgImageListBoxItem"}},
+      {"HUD",
+       {"TvgHudListBox", "TvgHudHorzListBox", "TvgHudStringListBox", "TvgHudImageListBox", "TvgHudHorzImageListBox",
+        "TvgHudComboBox", "TvgHudStringComboBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -96,7 +101,9 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgHudWindow", 200, 200, false, false, vaNone},     {"TvgExpander", 130, 130, false, true, vaNone},
       {"TvgTabControl", 200, 200, true, true, vaNone},      {"TvgTabItem", 80, 20, false, true, vaNone},
       {"TvgMemo", 100, 50, true, true, vaNone},
+      {"TvgTreeView", 100, 100, true, true, vaNone},       {"TvgTreeViewItem", 50, 19, false, false, vaNone},
       {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
+      {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);
@@ -180,9 +187,12 @@ TEST_F(DefaultStyleControls, EveryStyledClassFindsItsStyleAndShowsItsText) {
       {"TvgFramedScrollBox", "framedscrollboxstyle"},
       {"TvgMemo", "memostyle"},
       {"TvgHudMemo", "hudmemostyle"},
+      {"TvgTreeView", "treeviewstyle"},
+      {"TvgTreeViewItem", "treeviewitemstyle"},
       {"TvgListBox", "listboxstyle"},
       {"TvgHudListBox", "hudlistboxstyle"},
       {"TvgListBoxItem", "listboxitemstyle"},
+      {"TvgImageListBoxItem", "imagelistboxitemstyle"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

@@ -28,6 +28,11 @@
 #include "controls/boxes/CheckBox.h"
 #include "controls/boxes/PopupBox.h"
 #include "controls/boxes/RadioButton.h"
+#include "controls/lists/HorzListBox.h"
+#include "controls/lists/ImageListBox.h"
+#include "controls/lists/ListBox.h"
+#include "controls/lists/ListBoxItem.h"
+#include "controls/lists/StringListBox.h"
 #include "controls/tabs/TabControl.h"
 #include "controls/tracks/AngleButton.h"
 #include "controls/tracks/AniIndicator.h"
@@ -334,6 +339,36 @@ const std::vector<TStreamCase>& StreamCases() {
          c.SetValue(10);
        }),
        {"Min = -50", "Max = 50", "Value = 10", "Frequency = 5", "Text = '10'"}},
+      // The selected index is read before the items that it points at.
+      {"TvgListBox", SetUp<TvgListBox>([](TvgListBox& l) {
+         for (const wchar_t* text : {L"one", L"two", L"three"}) {
+           auto* item = new TvgListBoxItem(nullptr);
+           item->SetText(text);
+           l.AddObject(item);
+         }
+         l.ItemByIndex(2)->SetIsChecked(true);
+         l.SetItemIndex(1);
+         l.SetColumns(2);
+         l.SetMultiSelect(true);
+         l.SetAlternatingRowBackground(true);
+         l.SetHideSelectionUnfocused(false);
+       }),
+       {"ItemIndex = 1", "Columns = 2", "MultiSelect = True", "AlternatingRowBackground = True",
+        "HideSelectionUnfocused = False", "object TvgListBoxItem", "Text = 'three'", "IsChecked = True",
+        "IsSelected = True"}},
+      {"TvgStringListBox", SetUp<TvgStringListBox>([](TvgStringListBox& l) {
+         l.Items()->SetTextStr(L"red\r\ngreen\r\nblue");
+         l.SetItemIndex(2);
+         l.SetTextAlign(vgTextAlignCenter);
+       }),
+       {"Items.strings = (", "'green'", "ItemIndex = 2", "TextAlign = vgTextAlignCenter"}},
+      {"TvgHorzListBox", SetUp<TvgHorzListBox>([](TvgHorzListBox& l) { l.SetItemWidth(40); }),
+       {"ItemWidth = 40"}},
+      {"TvgImageListBox", SetUp<TvgImageListBox>([](TvgImageListBox& l) {
+         l.SetShowFileName(true);
+         l.SetUseThumbnails(false);
+       }),
+       {"ShowFileName = True", "UseThumbnails = False"}},
   };
   return cases;
 }
@@ -380,7 +415,8 @@ TEST_F(StreamingTest, WhatTheConstructorSetsIsNotWritten) {
                                   "IsPressed", "StaysPressed", "ModalResult", "Default", "Cancel", "TextAlign",
                                   "BitmapLayout", "PathLayout", "PathStrokeThickness", "PathFill", "PathStroke",
                                   "Corners", "Sides", "xRadius", "CornerType", "Color", "UseStandardDialog",
-                                  "ShowSizeGrip", "Callout", "EnableOpenDialog", "AutoSize", "Font"};
+                                  "ShowSizeGrip", "Callout", "EnableOpenDialog", "AutoSize", "Font", "ListStyle",
+                                  "Columns", "ItemIndex", "HideSelectionUnfocused"};
   for (const TStreamCase& c : StreamCases()) {
     SCOPED_TRACE(c.className);
     TvgObject* object = New(c.className);

@@ -1,7 +1,31 @@
 #include "launcher/CommandLine.h"
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+namespace {
+
 using Arguments = std::vector<std::string>;
+
+// The arguments as ParamStr(1) to ParamStr(ParamCount) give them.
+Arguments CommandLineArguments(const char* line) {
+  Arguments arguments;
+  char parameter[64];
+  NextParameter(line, nullptr, 0);  // the program itself
+  while (NextParameter(line, parameter, sizeof parameter) > 0) arguments.push_back(parameter);
+  return arguments;
+}
+
+// The browser's command line for a launcher at C:\K\, or "(does not fit)".
+std::string BrowserCommandIn(size_t size, const char* line, const char* folder = "C:\\K\\") {
+  std::vector<char> out(size, 'x');
+  const bool fits = BrowserCommand(folder, line, out.data(), size);
+  if (size > 0) EXPECT_EQ(fits, out[0] != '\0') << line;
+  return fits ? std::string(out.data()) : "(does not fit)";
+}
+
+}  // namespace
 
 struct SplitCase {
   const char* line;
@@ -44,7 +68,7 @@ class BrowserCommandLineTest : public testing::TestWithParam<LaunchCase> {};
 
 // From the launcher's whole command line to the browser's, as ParamCount and ParamStr(1) give it.
 TEST_P(BrowserCommandLineTest, FollowsParamCountAndParamStr) {
-  EXPECT_EQ(BrowserCommand("C:\\K\\", CommandLineArguments(GetParam().line)), GetParam().command);
+  EXPECT_EQ(BrowserCommandIn(256, GetParam().line), GetParam().command);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,10 +82,37 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"l.exe \"a b\" \"\"", "C:\\K\\kest.exe"},
                     LaunchCase{"l.exe \"a b\" c", "C:\\K\\kest.exe a b"}));
 
-TEST(BrowserCommand, PassesTheFirstArgumentOnlyFromTwoArgumentsOn) {
-  EXPECT_EQ(BrowserCommand("C:\\K\\", {}), "C:\\K\\kest.exe");
-  EXPECT_EQ(BrowserCommand("C:\\K\\", {"one"}), "C:\\K\\kest.exe");
-  EXPECT_EQ(BrowserCommand("C:\\K\\", {"one", "two"}), "C:\\K\\kest.exe one");
-  EXPECT_EQ(BrowserCommand("C:\\K\\", {"a b", "two", "three"}), "C:\\K\\kest.exe a b");
-  EXPECT_EQ(BrowserCommand("C:\\Program Files\\K\\", {}), "C:\\Program Files\\K\\kest.exe");
+TEST(BrowserCommand, KeepsTheFolderAsItIs) {
+  EXPECT_EQ(BrowserCommandIn(256, "l.exe", "C:\\Program Files\\K\\"), "C:\\Program Files\\K\\kest.exe");
+  EXPECT_EQ(BrowserCommandIn(256, "l.exe a b", ""), "kest.exe a");
+}
+
+TEST(BrowserCommand, FailsEmptyWhenTheCommandDoesNotFit) {
+  // "C:\K\kest.exe" has 13 characters, " first" 6 more.
+  const struct {
+    size_t size;
+    const char* line;
+    const char* command;
+  } cases[] = {
+      {0, "l.exe", "(does not fit)"},
+      {13, "l.exe", "(does not fit)"},
+      {14, "l.exe", "C:\\K\\kest.exe"},
+      {14, "l.exe first", "C:\\K\\kest.exe"},  // the first argument alone is not passed
+      {14, "l.exe first second", "(does not fit)"},
+      {19, "l.exe first second", "(does not fit)"},
+      {20, "l.exe first second", "C:\\K\\kest.exe first"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BrowserCommandIn(c.size, c.line), c.command) << c.size << " " << c.line;
+}
+
+TEST(NextParameter, CutsWhatDoesNotFitAndTellsTheWholeLength) {
+  const char* line = "\"abc def\" g";
+  char out[4] = "xxx";
+  EXPECT_EQ(NextParameter(line, out, sizeof out), 7u);
+  EXPECT_STREQ(out, "abc");
+  EXPECT_STREQ(line, " g");
+  EXPECT_EQ(NextParameter(line, nullptr, 0), 1u);
+  EXPECT_EQ(*line, '\0');
+  EXPECT_EQ(NextParameter(line, out, sizeof out), 0u);
+  EXPECT_STREQ(out, "");
 }

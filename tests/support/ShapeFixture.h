@@ -142,7 +142,9 @@ public:
   // Each character takes a cell of 10 x 20; wrapped lines hold as many cells as the width takes.
   void MeasureText(TvgRect& rect, const TvgRect&, const std::wstring& text, bool wordWrap, TvgTextAlign align,
                    TvgTextAlign valign) override {
-    Record("MeasureText").WordWrap = wordWrap;
+    TShapeCall& call = Record("MeasureText");
+    call.WordWrap = wordWrap;
+    call.Text = text;
     if (!wordWrap) rect.Right = rect.Left;
     if (text.empty()) return;
     const float chars = float(text.size());

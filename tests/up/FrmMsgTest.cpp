@@ -8,6 +8,7 @@
 #include "controls/buttons/Button.h"
 #include "engine/animation/AnimationClock.h"
 #include "engine/paint/Brush.h"
+#include "engine/paint/Canvas.h"
 #include "engine/animation/ColorAnimation.h"
 #include "engine/effects/Effects.h"
 #include "engine/paint/Font.h"
@@ -18,9 +19,11 @@
 #include "engine/shapes/Text.h"
 #include "toolkit/Toolkit.h"
 #include "up/UpdateCheck.h"
+#include "tests/support/DesktopFixture.h"
 #include "LocalServer.h"
 #include "TempFolder.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -54,8 +57,8 @@ protected:
   }
   // Made, shown off the screen (where the shared display's real pointer cannot hover over it),
   // and its buttons styled as by the first paint.
-  TfrmMsg* Shown(const std::string& installer = "") {
-    Make("", installer);
+  TfrmMsg* Shown(const std::string& installer = "", const std::string& notes = "") {
+    Make(notes, installer);
     form->Show();
     form->SetBounds(-1000, -1000, form->Width(), form->Height());
     Application->ProcessMessages();
@@ -67,6 +70,34 @@ protected:
     return dynamic_cast<T*>(form->FindComponent(name));
   }
   TvgWindowScene* Scene() const { return Component<TvgWindowScene>("vgWindowScene1"); }
+  // The scene's pixel at (x, y) of the window as RRGGBB.
+  uint32_t Pixel(int x, int y) const {
+    TvgCanvas* canvas = Scene()->GetCanvas();
+    return canvas->BufferBits()[y * canvas->Width() + x] & 0xFFFFFF;
+  }
+  // Pixels darker than the card's white in the rows from top to bottom (excluded) across the notes.
+  int NotesInk(int top, int bottom) const {
+    int ink = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = kNotesLeft; x < kNotesLeft + 379; ++x) ink += (Pixel(x, y) & 0xFF) < 0xC0;
+    return ink;
+  }
+  // The cells of the notes' first line, one per character of equal width, as dark-or-not pixels.
+  std::vector<std::vector<bool>> FirstLineCells(const std::wstring& line) const {
+    TvgCanvas* canvas = Scene()->GetCanvas();
+    canvas->Font()->Assign(Component<TvgText>("Text2")->Font());
+    TvgRect measured{kNotesLeft, kNotesTop, kNotesLeft + 379, kNotesBottom};
+    canvas->MeasureText(measured, measured, line, false, vgTextAlignNear, vgTextAlignNear);
+    const float cell = vgRectWidth(measured) / float(line.size());
+    std::vector<std::vector<bool>> cells(line.size());
+    for (size_t i = 0; i < line.size(); ++i)
+      for (int y = kNotesTop; y < kNotesTop + 16; ++y)
+        for (int x = 0; x < int(cell) - 1; ++x)
+          cells[i].push_back((Pixel(int(measured.Left + float(i) * cell) + x, y) & 0xFF) < 0xC0);
+    return cells;
+  }
+  // The notes' box in window coordinates: the card lies 10 in from the window's edges.
+  static constexpr int kNotesLeft = 10 + 37, kNotesTop = 10 + 138, kNotesBottom = kNotesTop + 156;
   TvgColor Fill(const char* button) const {
     auto* background = dynamic_cast<TvgRectangle*>(Component<TvgButton>(button)->FindResource("background"));
     return background ? background->Fill()->SolidColor() : 0;
@@ -300,8 +331,38 @@ TEST_F(FrmMsgTest, CreationPutsTheNotesIntoTheBody) {
   }
 }
 
+// Notes longer than their box shows end in an ellipsis where the rest would run out of the box
+// and stop above the buttons; the window paints at once whatever their length.
+TEST_F(FrmMsgTest, LongNotesAreCutWithAnEllipsisInsideTheirBox) {
+  std::string lines;
+  for (int i = 1; i <= 300; ++i) lines += "\xE7\xAC\xAC" + std::to_string(i) + " Kest brings faster page loading.\n";  // 第
+  const struct {
+    const char* Case;
+    std::string Notes;
+    std::wstring Beginning;
+  } cases[] = {
+      {"300 lines", lines, L"\u7B2C1 Kest brings faster page loading.\n\u7B2C2 Kest"},
+      {"2 MB in one line", std::string(2'000'000, 'k'), L"kkkkkkkkkk"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    Shown("", c.Notes);
+    ASSERT_TRUE(PumpUntil([&] { return Pixel(240, 40) == 0xFFFFFF; })) << "the card was not painted";
+    const std::wstring& shown = Component<TvgText>("Text2")->Text();
+    EXPECT_EQ(shown.substr(0, c.Beginning.size()), c.Beginning);
+    EXPECT_EQ(shown.back(), L'\u2026');
+    EXPECT_LT(shown.size(), 12u * 381);
+    EXPECT_TRUE(Component<TvgText>("Text2")->ClipChildren());
+    EXPECT_GT(NotesInk(kNotesTop, kNotesTop + 14), 100) << "the first line";
+    EXPECT_GT(NotesInk(kNotesBottom - 26, kNotesBottom), 100) << "the box is filled to its bottom";
+    EXPECT_EQ(NotesInk(kNotesBottom, 10 + 315), 0) << "nothing runs out of the box towards the buttons";
+    form->Free();
+    form = nullptr;
+  }
+}
+
 // The notes of a document in UTF-8 and of one in the system code page of Chinese Windows (GBK)
-// reach the window alike.
+// reach the window alike, drawn in real glyphs: a font without them would draw identical boxes.
 TEST_F(FrmMsgTest, ShowsTheChineseNotesOfUtf8AndGbkDocuments) {
   const struct {
     const char* Encoding;
@@ -310,15 +371,39 @@ TEST_F(FrmMsgTest, ShowsTheChineseNotesOfUtf8AndGbkDocuments) {
       {"UTF-8", "{\"version\":\"9.0.0.0\",\"info\":\"\xE4\xBF\xAE\xE5\xA4\x8D\xE4\xBA\x86\xE9\x97\xAE\xE9\xA2\x98\\n\xE6\x96\xB0\"}"},
       {"GBK", "{\"version\":\"9.0.0.0\",\"info\":\"\xD0\xDE\xB8\xB4\xC1\xCB\xCE\xCA\xCC\xE2\\n\xD0\xC2\"}"},
   };
+  std::vector<std::vector<bool>> firstCase;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Encoding);
     const TUpdateDecision decision = DecideUpdate(c.Document, "1.0.0.0");
     ASSERT_TRUE(decision.Due);
-    Make(decision.Notes);
+    Shown("", decision.Notes);
+    ASSERT_TRUE(PumpUntil([&] { return Pixel(240, 40) == 0xFFFFFF; })) << "the card was not painted";
     EXPECT_EQ(Component<TvgText>("Text2")->Text(), L"修复了问题\n新");
+    const std::vector<std::vector<bool>> cells = FirstLineCells(L"修复了问题");
+    for (size_t i = 1; i < cells.size(); ++i) EXPECT_NE(cells[0], cells[i]) << "cell " << i << " looks like cell 0";
+    if (firstCase.empty()) firstCase = cells;
+    else EXPECT_EQ(cells, firstCase) << "drawn unlike the UTF-8 notes";
     form->Free();
     form = nullptr;
   }
+}
+
+// A character beyond the Basic Multilingual Plane in the notes is one glyph in one cell between
+// its neighbours, not two boxes.
+TEST_F(FrmMsgTest, ShowsAFaceInTheNotesAsOneGlyph) {
+  Shown("", "I\xF0\x9F\x98\x80I");
+  ASSERT_TRUE(PumpUntil([&] { return Pixel(240, 40) == 0xFFFFFF; })) << "the card was not painted";
+  std::vector<std::pair<int, int>> runs;  // columns with ink in the first line, as [first, last]
+  for (int x = kNotesLeft; x < kNotesLeft + 379; ++x) {
+    bool inked = false;
+    for (int y = kNotesTop; y < kNotesTop + 16 && !inked; ++y) inked = (Pixel(x, y) & 0xFF) < 0xC0;
+    if (!inked) continue;
+    if (!runs.empty() && runs.back().second == x - 1) runs.back().second = x;
+    else runs.push_back({x, x});
+  }
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_GE(runs[1].second - runs[1].first + 1, 7);
+  EXPECT_LE(runs[1].second - runs[1].first + 1, 14);
 }
 
 TEST_F(FrmMsgTest, CreationHidesTheTaskbarButtonAndTakesTheSystemsHandCursor) {

@@ -4,7 +4,8 @@
 #   update   the window as it appears (screenshot pixels), the hover animation of "立即更新", and a
 #            click on it: the window hides, the installer is downloaded to the first temporary name
 #            and started with /VERYSILENT, up ends
-#   decline  "暂不更新" ends up and leaves the temporary folder empty
+#   decline  with 20 MB of notes: the notes stay inside their box, filling it; "暂不更新" ends up
+#            and leaves the temporary folder empty
 #   failed   the installer cannot be fetched: the window comes back and nothing is started;
 #            "暂不更新" then ends up
 #   stalled  the installer's server sends half of it and then nothing: after the stall limit
@@ -67,6 +68,10 @@ installer_path=/installer.exe config=()
 [ "$case_name" = stalled ] && installer_path=/stall/2000000 config=(DownloadTimeoutMs=2000)
 printf '{"version":"1.0.1.0","file":"http://127.0.0.1:%s%s","info":"%s"}' \
   "$installer_port" "$installer_path" "$notes" >"$work/update.json"
+if [ "$case_name" = decline ]; then  # the notes 100,000 times over: 19 MB
+  node -e 'const fs = require("fs"); const d = JSON.parse(fs.readFileSync(process.argv[1], "utf8"));
+    d.info = (d.info + "\n").repeat(100000); fs.writeFileSync(process.argv[1], JSON.stringify(d));' "$work/update.json"
+fi
 document_port=$(start_server document --body-file "$work/update.json")
 "${wine_run[@]}" "$tools/setconfig.exe" "$work/app/up.exe" "UpdateHost=127.0.0.1:$document_port" "${config[@]}"
 
@@ -215,6 +220,14 @@ case $case_name in
     [[ $record == *'0.exe" /VERYSILENT' && $record == *" argc=1 "* ]] || fail "the installer was started as: $record"
     ;;
   decline)
+    sleep 0.3
+    import -window root "$work/shot.png"
+    cp "$work/shot.png" "$shot_dir/up_window_long.png"
+    # The notes' box: (47,148) to (426,304); the buttons begin 21 rows below it.
+    mapfile -t got < <(measure "$work/shot.png" bands:47,148,379,156 ink:47,264,379,40 ink:47,305,379,19)
+    [ "${got[0]}" -ge 10 ] && [ "${got[0]}" -le 12 ] || fail "the long notes show ${got[0]} lines, not their box's 10 to 12"
+    [ "${got[1]}" -gt 100 ] || fail "the long notes do not fill their box to its bottom (${got[1]} dark pixels)"
+    [ "${got[2]}" = 0 ] || fail "the long notes run out of their box (${got[2]} dark pixels below it)"
     click $((button2[0] + 65)) $((button2[1] + 25))
     wait_up
     [ -z "$(ls -A "$work/tmp")" ] || fail "declining left files: $(ls -A "$work/tmp")"

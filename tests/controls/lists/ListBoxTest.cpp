@@ -290,6 +290,23 @@ TEST_F(ListBoxTest, TheSelectionIsPaintedBehindTheSelectedItem) {
   EXPECT_LT(plain & 0xFF, 0x40u) << "an unselected row shows the dark background";
 }
 
+TEST_F(ListBoxTest, TheStyleAppliedAgainStillShowsOnlyTheSelectedItem) {
+  TvgListBox* list = NewList(4);
+  list->SetFocus();
+  list->SetItemIndex(1);
+  list->ApplyStyle();
+  list->SetItemIndex(3);
+  std::unique_ptr<TvgBitmap> shot = list->MakeScreenshot();
+  auto blue = [&](int row) {
+    TvgListBoxItem* item = list->ItemByIndex(row);
+    const TvgPoint point = list->AbsoluteToLocal(item->LocalToAbsolute({item->Width() - 8, 3}));
+    const TvgColor color = shot->GetScanline(int(point.Y))[int(point.X)];
+    return (color & 0xFF) > ((color >> 16) & 0xFF) + 40;
+  };
+  EXPECT_FALSE(blue(1)) << "the highlight of the earlier selection is gone";
+  EXPECT_TRUE(blue(3));
+}
+
 // --- Layout ------------------------------------------------------------------------------------
 
 TEST_F(ListBoxTest, ColumnsPlaceItemsInRowsOfEqualCells) {
@@ -481,6 +498,7 @@ TEST_F(ListBoxDragTest, DroppingAnItemOnAnotherSwapsThemAndTheSelectionFollows) 
   EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"item 2", L"item 1", L"item 0", L"item 3"}));
   EXPECT_EQ(list->ItemIndex(), 2);
   EXPECT_EQ(list->Selected()->Text(), L"item 0");
+  EXPECT_EQ(SelectedIndexes(list), Indexes{2}) << "only the dragged item is selected";
   EXPECT_EQ(list->DragOverItem(), nullptr);
   EXPECT_FALSE(list->ItemByIndex(0)->IsDragOver());
 }

@@ -93,23 +93,35 @@ TEST_F(GdiPlusBinding, FontFamiliesAreFoundByNameOrReportMissing) {
   EXPECT_EQ(missing.Handle(), nullptr);
 }
 
-TEST_F(GdiPlusBinding, GenericSansSerifHandsOutCopiesAndSurvivesARestart) {
-  {
-    auto first = GenericSansSerifFontFamily();
-    auto second = GenericSansSerifFontFamily();
-    EXPECT_EQ(first->GetLastStatus(), gpOk);
-    EXPECT_NE(first->Handle(), nullptr);
-    first.reset();
-    TGPFont fromCopy(*second, 12, 0, gpUnitPixel);
-    EXPECT_EQ(fromCopy.GetLastStatus(), gpOk);
-  }
+TEST_F(GdiPlusBinding, KeptFamiliesHandOutCopiesThatSurviveARestart) {
+  using Factory = std::unique_ptr<TGPFontFamily> (*)();
+  const Factory factories[] = {GenericSansSerifFontFamily, [] { return InstalledFontFamily(L"Tahoma"); }};
+  for (Factory kept : factories) {
+    {
+      auto first = kept();
+      auto second = kept();
+      EXPECT_EQ(first->GetLastStatus(), gpOk);
+      ASSERT_NE(first->Handle(), nullptr);
+      first.reset();
+      TGPFont fromCopy(*second, 12, 0, gpUnitPixel);
+      EXPECT_EQ(fromCopy.GetLastStatus(), gpOk);
+    }
 
-  ShutdownGdiplus();
-  StartupGdiplus();
-  auto afterRestart = GenericSansSerifFontFamily();
-  EXPECT_EQ(afterRestart->GetLastStatus(), gpOk);
-  TGPFont font(*afterRestart, 12, 0, gpUnitPixel);
-  EXPECT_EQ(font.GetLastStatus(), gpOk);
+    ShutdownGdiplus();
+    StartupGdiplus();
+    auto afterRestart = kept();
+    EXPECT_EQ(afterRestart->GetLastStatus(), gpOk);
+    TGPFont font(*afterRestart, 12, 0, gpUnitPixel);
+    EXPECT_EQ(font.GetLastStatus(), gpOk);
+  }
+}
+
+TEST_F(GdiPlusBinding, AMissingInstalledFamilyStaysMissing) {
+  for (int i = 0; i < 2; ++i) {
+    auto missing = InstalledFontFamily(L"No Such Family Anywhere");
+    EXPECT_EQ(missing->Handle(), nullptr);
+    EXPECT_EQ(missing->GetLastStatus(), gpFontFamilyNotFound);
+  }
 }
 
 TEST_F(GdiPlusBinding, PathDataComesBackWithPointTypes) {

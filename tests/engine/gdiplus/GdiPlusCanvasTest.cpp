@@ -759,6 +759,70 @@ TEST_F(GdiPlusCanvasText, ChineseTextDrawsRealGlyphs) {
   for (int i = 1; i < 4; ++i) EXPECT_NE(cells[0], cells[size_t(i)]) << "cell " << i << " looks like cell 0";
 }
 
+// The runs of columns with strong ink, left to right, as [first, last] pairs: two boxes side by
+// side are two runs, one glyph is one.
+std::vector<std::pair<int, int>> InkedColumnRuns(const TvgCanvas& canvas) {
+  std::vector<std::pair<int, int>> runs;
+  for (int x = 0; x < canvas.Width(); ++x) {
+    bool inked = false;
+    for (int y = 0; y < canvas.Height() && !inked; ++y) inked = (canvas.BufferBits()[y * canvas.Width() + x] >> 24) > 128;
+    if (!inked) continue;
+    if (!runs.empty() && runs.back().second == x - 1) runs.back().second = x;
+    else runs.push_back({x, x});
+  }
+  return runs;
+}
+
+// U+1F600 (a grinning face) is in no face of the prefix but Symbola, which the system links to
+// Tahoma; U+F0000 (private use) is in none.
+TEST_F(GdiPlusCanvasText, CharactersBeyondTheBasicPlaneDrawAsOneGlyphOrOneBox) {
+  {
+    auto symbola = TextCanvas(60, 50, 32);
+    symbola->Font()->SetFamily("Symbola");
+    symbola->FillText({0, 0, 60, 50}, {}, L"\U0001F600", false, 1, vgTextAlignNear, vgTextAlignNear);
+    ASSERT_EQ(InkedColumnRuns(*symbola).size(), 1u) << "Symbola (fonts-symbola) is missing from the prefix";
+  }
+  struct Case {
+    const char* name;
+    std::wstring text;
+    float minWidth, maxWidth;  // of the one run of ink, in ems
+    bool round;                // the face's corners stay empty, as a box's do not
+  };
+  const Case cases[] = {
+      {"grinning face", L"\U0001F600", 0.6f, 1.2f, true},
+      {"no face has it", L"\U000F0000", 0.2f, 0.8f, false},
+  };
+  for (const Case& c : cases) {
+    auto canvas = TextCanvas(60, 50, 32);
+    canvas->FillText({0, 0, 60, 50}, {}, c.text, false, 1, vgTextAlignNear, vgTextAlignNear);
+    const auto runs = InkedColumnRuns(*canvas);
+    ASSERT_EQ(runs.size(), 1u) << c.name;
+    const float width = float(runs[0].second - runs[0].first + 1) / 32;
+    EXPECT_GE(width, c.minWidth) << c.name;
+    EXPECT_LE(width, c.maxWidth) << c.name;
+    const TvgRect ink = InkBounds(*canvas);
+    EXPECT_EQ(!Inked(*canvas, int(ink.Left), int(ink.Top)), c.round) << c.name;
+    EXPECT_EQ(!Inked(*canvas, int(ink.Right) - 1, int(ink.Bottom) - 1), c.round) << c.name;
+  }
+}
+
+// The glyph takes one cell: the letters keep their places around it, and it is measured as drawn.
+TEST_F(GdiPlusCanvasText, ACharacterBeyondTheBasicPlaneTakesOneCellAmongLetters) {
+  for (bool wordWrap : {false, true}) {
+    auto canvas = TextCanvas(200, 50, 32);
+    const std::wstring text = L"I\U0001F600I";
+    canvas->FillText({0, 0, 200, 50}, {}, text, wordWrap, 1, vgTextAlignNear, vgTextAlignNear);
+    const auto runs = InkedColumnRuns(*canvas);
+    ASSERT_EQ(runs.size(), 3u) << "word wrap " << wordWrap;
+    EXPECT_LE(runs[1].second - runs[1].first + 1, 1.2f * 32) << "word wrap " << wordWrap;
+    TvgRect measured{0, 0, 200, 50};
+    canvas->MeasureText(measured, {}, text, wordWrap, vgTextAlignNear, vgTextAlignNear);
+    EXPECT_LE(measured.Left, runs[0].first + 1) << "word wrap " << wordWrap;
+    EXPECT_GE(measured.Right, runs[2].second - 1) << "word wrap " << wordWrap;
+    EXPECT_LT(measured.Right, runs[2].second + 12) << "word wrap " << wordWrap;
+  }
+}
+
 TEST_F(GdiPlusCanvasText, ChineseTextWrapsAndMeasures) {
   auto canvas = TextCanvas(100, 200, 20);
   const std::wstring text = L"\u4E2D\u6587\u6D4B\u8BD5\u4E2D\u6587\u6D4B\u8BD5\u4E2D\u6587";

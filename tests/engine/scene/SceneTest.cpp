@@ -1,5 +1,6 @@
 // The scene host in real windows under Xvfb: invalidation, coalescing into paint passes, the
-// background, the layered window's pixels, window controls on the scene, streaming.
+// background, the layered window's pixels, window controls on the scene, an animated turn
+// repainted through small invalidations, streaming.
 #include "engine/scene/Scene.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,11 @@
 #include "classlib/core/Reader.h"
 #include "classlib/core/Writer.h"
 #include "classlib/desktop/Form.h"
+#include "engine/animation/AnimationClock.h"
+#include "engine/animation/FloatAnimation.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Canvas.h"
+#include "engine/shapes/Shapes.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/styles/Resources.h"
 #include "engine/scene/SceneUnit.h"
@@ -19,7 +23,7 @@
 
 namespace {
 
-constexpr TvgColor kRed = 0xFFFF0000, kWhite = 0xFFFFFFFF;
+constexpr TvgColor kRed = 0xFFFF0000, kWhite = 0xFFFFFFFF, kUntouched = 0xFF123456;
 
 // Counts the paint passes and keeps the rectangles each one was given.
 class TCountingScene : public TvgWindowScene {
@@ -272,6 +276,126 @@ TEST_F(SceneHost, ARootTouchingTwoRectanglesPaintsOnce) {
   scene->AddUpdateRect({50, 50, 60, 60});
   Application->ProcessMessages();
   EXPECT_EQ(root->paints, paints + 1);
+}
+
+TEST_F(SceneHost, ASmallInvalidationRepaintsOnlyInsideItsRectangle) {
+  const struct {
+    TvgColor color;
+    TvgRect bounds;
+  } probes[] = {{0xFFFF0000, {10, 10, 40, 40}}, {0xFF0000FF, {60, 10, 90, 40}}, {0xFF00FF00, {110, 10, 190, 90}}};
+  const struct {
+    TvgRect invalidated;
+    std::vector<bool> painted;  // per probe
+  } cases[] = {
+      {{115, 15, 125, 25}, {false, false, true}},   // inside one probe
+      {{35, 35, 45, 45}, {true, false, false}},     // across a probe's corner
+      {{45, 60, 55, 70}, {false, false, false}},    // only the root beneath
+      {{85, 20, 115, 30}, {false, true, true}},     // across two probes
+  };
+  ShowScene(true);
+  std::vector<TCountingProbe*> children;
+  for (const auto& p : probes) {
+    auto* child = new TCountingProbe(nullptr);
+    child->color = p.color;
+    child->SetBounds(p.bounds.Left, p.bounds.Top, vgRectWidth(p.bounds), vgRectHeight(p.bounds));
+    root->AddObject(child);
+    children.push_back(child);
+  }
+  Application->ProcessMessages();
+  auto sceneColour = [&](int x, int y) {
+    TvgColor colour = kWhite;
+    for (const auto& p : probes)
+      if (x >= p.bounds.Left && x < p.bounds.Right && y >= p.bounds.Top && y < p.bounds.Bottom) colour = p.color;
+    return colour;
+  };
+  TvgCanvas* canvas = scene->GetCanvas();
+  for (const auto& c : cases) {
+    std::fill_n(canvas->BufferBits(), canvas->Width() * canvas->Height(), kUntouched);
+    std::vector<int> paintsBefore;
+    for (TCountingProbe* child : children) paintsBefore.push_back(child->paints);
+    const int rootPaints = root->paints;
+    Repaint(c.invalidated);
+    ASSERT_EQ(scene->passes.back().size(), 1u);
+    const TvgRect area = scene->passes.back().front();  // the rect snapped outward to whole pixels
+    EXPECT_EQ(area, (TvgRect{c.invalidated.Left, c.invalidated.Top, c.invalidated.Right + 1, c.invalidated.Bottom + 1}));
+    int wrong = 0;
+    for (int y = 0; y < canvas->Height(); ++y)
+      for (int x = 0; x < canvas->Width(); ++x) {
+        const bool inside = x >= area.Left && x < area.Right && y >= area.Top && y < area.Bottom;
+        if (Pixel(x, y) != (inside ? sceneColour(x, y) : kUntouched)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0) << "pixels wrong after invalidating " << c.invalidated.Left << "," << c.invalidated.Top;
+    EXPECT_EQ(root->paints, rootPaints + 1);
+    for (size_t i = 0; i < children.size(); ++i)
+      EXPECT_EQ(children[i]->paints - paintsBefore[i], c.painted[i] ? 1 : 0)
+          << "probe " << i << " after invalidating " << c.invalidated.Left << "," << c.invalidated.Top;
+  }
+}
+
+// Each frame of a turn comes through the pass of the bar's own small invalidation, and shows what
+// a whole repaint of that moment shows (nothing left of the earlier angle, nothing cut off) and
+// what small repaints of its parts show.
+TEST_F(SceneHost, AnAnimatedTurnShowsEachFrameWholeThroughSmallInvalidations) {
+  static uint32_t now = 800000;
+  vgFreeAnimationClock();
+  vgSetAnimationTickSource([] { return now; });
+  struct TRealClock {
+    ~TRealClock() {
+      vgFreeAnimationClock();
+      vgSetAnimationTickSource(nullptr);
+    }
+  } realClock;
+  ShowScene(true);
+  auto* bar = new TvgRectangle(nullptr);
+  bar->SetBounds(80, 46, 40, 8);
+  bar->Fill()->SetSolidColor(kRed);
+  bar->Stroke()->SetStyle(vgBrushNone);
+  root->AddObject(bar);
+  auto* turn = new TvgFloatAnimation(nullptr);
+  turn->SetPropertyName("RotateAngle");
+  turn->SetStartValue(0);
+  turn->SetStopValue(90);
+  turn->SetDuration(0.2f);
+  bar->AddObject(turn);
+  Application->ProcessMessages();
+
+  // The bar turns within the 60 x 60 square around its middle.
+  const TvgRect square{70, 20, 130, 80};
+  auto snapshot = [&] {
+    std::vector<TvgColor> pixels;
+    for (int y = int(square.Top); y < int(square.Bottom); ++y)
+      for (int x = int(square.Left); x < int(square.Right); ++x) pixels.push_back(Pixel(x, y));
+    return pixels;
+  };
+  std::vector<std::vector<TvgColor>> frames{snapshot()};
+  turn->Start();
+  while (turn->Running()) {
+    now += 33;
+    const int before = scene->draws;
+    vgAnimationClock()->Tick();
+    ASSERT_TRUE(PumpUntil([&] { return scene->draws > before; })) << "no pass for the frame at " << bar->RotateAngle();
+    for (const TvgRect& r : scene->passes.back()) {
+      TvgRect within;
+      EXPECT_TRUE(vgIntersectRect(within, r, square) && within == r)
+          << "a pass of the turn repainted beyond the bar: " << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+    }
+    frames.push_back(snapshot());
+    Repaint();
+    EXPECT_EQ(snapshot(), frames.back()) << "the frame at " << bar->RotateAngle() << " differs from a whole repaint";
+    // The same moment over wiped pixels, a 10 x 10 tile per pass: each tile meets only a part of the
+    // turned bar, or none of it.
+    TvgCanvas* canvas = scene->GetCanvas();
+    std::fill_n(canvas->BufferBits(), canvas->Width() * canvas->Height(), kUntouched);
+    for (float y = square.Top; y < square.Bottom; y += 10)
+      for (float x = square.Left; x < square.Right; x += 10) Repaint({x, y, x + 10, y + 10});
+    EXPECT_EQ(snapshot(), frames.back()) << "the frame at " << bar->RotateAngle() << " repainted in tiles differs";
+  }
+  EXPECT_EQ(bar->RotateAngle(), 90);
+  ASSERT_GE(frames.size(), 3u);
+  EXPECT_NE(frames.front(), frames.back()) << "the bar did not turn";
+  EXPECT_TRUE(std::any_of(frames.begin() + 1, frames.end() - 1, [&](const std::vector<TvgColor>& frame) {
+    return frame != frames.front() && frame != frames.back();
+  })) << "no frame shows the bar between its first and its last angle";
 }
 
 TEST_F(SceneHost, AQuarterTurnedRootIsLaidOutTurnedAndCentred) {

@@ -96,6 +96,22 @@ TEST_F(ObjectTree, RefusesToAdoptItselfOrAnAncestor) {
   EXPECT_EQ(ChildrenOf(grandchild), std::vector<TvgObject*>{});
 }
 
+// Moving a subtree under its own descendant leaves it where it was instead of out of the tree.
+TEST_F(ObjectTree, SetParentRefusesACycleAndKeepsTheObjectInPlace) {
+  auto* root = Make();
+  auto* child = Make(root);
+  auto* grandchild = Make(child);
+  child->SetParent(grandchild);
+  child->SetParent(child);
+  EXPECT_EQ(child->Parent(), root);
+  EXPECT_EQ(ChildrenOf(root), std::vector<TvgObject*>{child});
+  EXPECT_EQ(ChildrenOf(child), std::vector<TvgObject*>{grandchild});
+  root->SetParent(grandchild);
+  EXPECT_EQ(root->Parent(), nullptr);
+  grandchild->SetParent(root);
+  EXPECT_EQ(ChildrenOf(root), (std::vector<TvgObject*>{child, grandchild})) << "moving down-to-up still works";
+}
+
 TEST_F(ObjectTree, IndexFollowsEveryReordering) {
   auto* root = Make();
   auto* a = Make(root);

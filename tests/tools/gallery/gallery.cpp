@@ -10,10 +10,12 @@
 //                                    their line breaks written \r and \n)
 //   ime at X Y                       the composition window was placed at screen point (X, Y)
 //   closed NAME                      a form closed
+//   set GRID COLUMN ROW VALUE        a data grid was given the edited value of a cell
 //   ready                            the page shows (and the HUD window with the first)
 // An unknown page prints "failed: no page PAGE" and ends with 2.
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "classlib/core/SysUtils.h"
@@ -21,7 +23,13 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/grid/Column.h"
+#include "controls/grid/Grid.h"
+#include "controls/lists/ImageListBox.h"
 #include "controls/textboxes/TextBox.h"
+#include "controls/treeview/TreeView.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
@@ -140,6 +148,121 @@ public:
   using TGalleryForm::TGalleryForm;
 };
 
+// The tree page reports the selected item of a tree and the check box of an item.
+class TfrmGalleryTree : public TGalleryForm {
+  CL_CLASS(TfrmGalleryTree, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void TreeChange(TObject* sender) {
+    auto* tree = static_cast<TvgTreeView*>(sender);
+    Log("change " + tree->Name() + " Selected=" + (tree->Selected() ? Escaped(tree->Selected()->Text()) : ""));
+  }
+  void TreeCheck(TObject* sender) {
+    auto* item = static_cast<TvgTreeViewItem*>(sender);
+    Log("change " + item->Name() + " IsChecked=" + (item->IsChecked() ? "True" : "False"));
+  }
+};
+
+// The image lists show pictures the page paints and saves as files of its own at its start.
+class TfrmGalleryLists : public TGalleryForm {
+  CL_CLASS(TfrmGalleryLists, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  // A list's OnChange tells the item now selected: the line names the list and its index.
+  void ListChange(TObject* sender) {
+    auto* item = dynamic_cast<TvgListBoxItem*>(sender);
+    if (TvgListBox* list = item ? item->ListBox() : nullptr)
+      Log(Format("change %s ItemIndex=%d", list->Name().c_str(), int(list->ItemIndex())));
+  }
+  void Loaded() override {
+    TGalleryForm::Loaded();
+    const char* const lists[] = {"ImageList", "HorzImageList", "HudImageList"};
+    for (const char* listName : lists)
+      if (auto* list = dynamic_cast<TvgImageListBox*>(FindComponent(listName)))
+        for (const TPicture& picture : kPictures) AddPicture(*list, picture);
+  }
+
+private:
+  struct TPicture {
+    const char* name;
+    TvgColor top, bottom;
+  };
+  static constexpr TPicture kPictures[] = {
+      {"sunrise", 0xFFFFC04A, 0xFFD0402A}, {"sea", 0xFF7FD4FF, 0xFF1A4A9A},
+      {"forest", 0xFFA8E070, 0xFF1E5A24}, {"dusk", 0xFFB070D0, 0xFF20183A}};
+
+  // A picture of a sky over a dark ground, top colour to bottom colour.
+  static std::string SavedPicture(const TPicture& picture) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "kest_gallery";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = folder + "\\" + picture.name + ".png";
+    TvgBitmap bitmap(64, 64);
+    for (int y = 0; y < 64; ++y) {
+      const float t = float(y) / 63;
+      TvgColor color = 0xFF000000;
+      for (int shift : {0, 8, 16}) {
+        const float a = float((picture.top >> shift) & 0xFF), b = float((picture.bottom >> shift) & 0xFF);
+        color |= TvgColor(a + (b - a) * t) << shift;
+      }
+      for (int x = 0; x < 64; ++x) bitmap.GetScanline(y)[x] = y > 44 + (x % 16 < 8 ? x % 8 : 8 - x % 8) ? 0xFF202020 : color;
+    }
+    bitmap.SaveToFile(path);
+    return path;
+  }
+  void AddPicture(TvgImageListBox& list, const TPicture& picture) {
+    auto* item = new TvgImageListBoxItem(this);
+    item->SetName(list.Name() + "_" + picture.name);
+    item->SetText(AnsiToWide(SavedPicture(picture)));
+    item->SetStored(false);
+    list.AddObject(item);
+  }
+};
+
+// The data grid's values live here: a name, a check, a progress, a priority and an icon per row;
+// what the user edits is kept and reported. The grid asks by the column's place, which the header
+// changes: values are kept by the column's name, so that they move with their column.
+class TfrmGalleryGrid : public TGalleryForm {
+  CL_CLASS(TfrmGalleryGrid, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void GridGetValue(TObject* sender, int32_t col, int32_t row, Variant& value) {
+    const std::string column = ColumnName(sender, col);
+    const auto edited = edits_.find({column, row});
+    if (edited != edits_.end()) value = edited->second;
+    else if (column == "NameColumn") value = Variant(L"Task " + std::to_wstring(row + 1));
+    else if (column == "DoneColumn") value = Variant(row % 3 == 0);
+    else if (column == "ProgressColumn") value = Variant(double(row * 37 % 101));
+    else if (column == "PriorityColumn") value = Variant(int32_t(row % 3));
+    else if (column == "IconColumn") value = vgObjectToVariant(Icon(row));
+  }
+  void GridSetValue(TObject* sender, int32_t col, int32_t row, const Variant& value) {
+    const std::string column = ColumnName(sender, col);
+    edits_[{column, row}] = value;
+    Log(Format("set %s %s %d ", static_cast<TComponent*>(sender)->Name().c_str(), column.c_str(), int(row)) +
+        Escaped(value.ToWideString()));
+  }
+
+private:
+  // A small square in one of three colours, made once each.
+  TvgBitmap* Icon(int32_t row) {
+    static const TvgColor kColors[] = {0xFFE05050, 0xFF50B050, 0xFF5080E0};
+    std::unique_ptr<TvgBitmap>& icon = icons_[size_t(row % 3)];
+    if (!icon) {
+      icon = std::make_unique<TvgBitmap>(16, 16);
+      icon->Clear(kColors[row % 3]);
+    }
+    return icon.get();
+  }
+  std::unique_ptr<TvgBitmap> icons_[3];
+  static std::string ColumnName(TObject* grid, int32_t col) {
+    TvgColumn* column = static_cast<TvgCustomGrid*>(grid)->Columns(col);
+    return column ? column->Name() : "";
+  }
+  std::map<std::pair<std::string, int32_t>, Variant> edits_;
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
@@ -147,6 +270,15 @@ CL_PUBLISHED(TGalleryForm) {
 CL_PUBLISHED(TfrmGallery) {}
 CL_PUBLISHED(TfrmHudWindow) {}
 CL_PUBLISHED(TfrmGalleryText) {}
+CL_PUBLISHED(TfrmGalleryTree) {
+  CL_METHOD(TfrmGalleryTree, TreeChange);
+  CL_METHOD(TfrmGalleryTree, TreeCheck);
+}
+CL_PUBLISHED(TfrmGalleryLists) { CL_METHOD(TfrmGalleryLists, ListChange); }
+CL_PUBLISHED(TfrmGalleryGrid) {
+  CL_METHOD(TfrmGalleryGrid, GridGetValue);
+  CL_METHOD(TfrmGalleryGrid, GridSetValue);
+}
 
 namespace {
 
@@ -159,6 +291,9 @@ TCustomForm* CreatePage() {
 const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"", CreatePage<TfrmGallery>},
     {"text", CreatePage<TfrmGalleryText>},
+    {"tree", CreatePage<TfrmGalleryTree>},
+    {"lists", CreatePage<TfrmGalleryLists>},
+    {"grid", CreatePage<TfrmGalleryGrid>},
 };
 
 }  // namespace

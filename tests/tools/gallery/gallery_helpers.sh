@@ -80,14 +80,6 @@ drag() {
 key() { xdotool key "$1"; sleep 0.3; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 80 -- "$1"; sleep 0.3; }
-# The top-level window (a menu, a drop-down) whose top left corner is at X, Y.
-window_at() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
-  done
-  return 1
-}
 
 # The screen pixel at X, Y as RRGGBB.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
@@ -98,6 +90,34 @@ brightness() {
 }
 # The gallery's own probe samples a pixel for a while faster than screenshots can.
 sample() { "${wine_run[@]}" "$probe" sample "$@" | tr -d '\r'; }
+# painted_slowly SAMPLES: the display took more than 200 ms for a frame between two samples (or
+# gave too few to tell), too slowly to show a 0.2 s animation in between: that is noted, not failed.
+painted_slowly() {
+  local slowest
+  slowest=$(awk 'NR > 1 { gap = $1 - previous; if (gap > max) max = gap } { previous = $1 }
+                 END { if (NR < 3) max = 9999; print int(max) }' "$1")
+  [ "$slowest" -gt 200 ] || return 1
+  echo "note: the display painted a frame in $slowest ms, too slowly to show a 0.2 s animation in between" >&2
+}
+# animated SAMPLES: the sampled pixel passed through a blend of the dark box (or button) and the
+# light mark that the styles draw, as a 0.2 s fade shows in a frame or more.
+animated() {
+  local between
+  between=$(cut -d' ' -f2 "$1" | while read -r c; do
+    r=$((16#${c:0:2})); [ "$r" -gt 96 ] && [ "$r" -lt 216 ] && echo "$c"; done | wc -l)
+  [ "$between" -ge 1 ] || painted_slowly "$1"
+}
+# turned SHAPES: the light pixels took a shape other than the first and the last, as the frames of
+# a 0.2 s turn show. (A turn cannot be watched on one pixel: Wine's GDI+ fills shapes without
+# smoothing their edges, so a pixel flips from the button's colour to the arrow's in one frame.)
+turned() {
+  local first last
+  first=$(head -n 1 "$1" | cut -d' ' -f2)
+  last=$(tail -n 1 "$1" | cut -d' ' -f2)
+  cut -d' ' -f2 "$1" | grep -qvx -e "$first" -e "$last" || painted_slowly "$1"
+}
+# shapes X Y W H MS: the light pixels of the W x H rect at (X, Y), read for MS ms: "T MASK" at each change.
+shapes() { "${wine_run[@]}" "$probe" shape "$@" | tr -d '\r'; }
 
 value_of() { output | grep "^change $1 " | tail -n 1 | sed 's/.*=//'; }
 value_is() { [ "$(value_of "$1")" = "$2" ]; }
@@ -110,3 +130,8 @@ expect() { wait_for 10 value_is "$1" "$2" || fail "$3 gives $(value_of "$1"), no
 text_of() { output | grep "^change $1 Text=" | tail -n 1 | sed 's/^[^=]*=//'; }
 has_text() { [ "$(text_of "$1")" = "$2" ]; }
 expect_text() { wait_for 10 has_text "$1" "$2" || fail "$3 gives \"$(text_of "$1")\", not \"$2\""; }
+
+# The clipboard as a program of its own reads it.
+clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }

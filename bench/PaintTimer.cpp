@@ -1,0 +1,4 @@
+#include "bench/PaintTimer.h"
+
+CL_PUBLISHED(TTimedCanvas) {}
+CL_PUBLISHED(TTimedFilter) {}
