@@ -165,6 +165,21 @@ TEST_F(ComboBoxTest, ItemChildrenStreamAsTheCombosOwnWithTheIndex) {
   EXPECT_EQ(loaded->ListBox()->Selected()->Text(), L"three");
 }
 
+// Each change of Resource frees the content part that the previous style hooked.
+TEST_F(ComboBoxTest, DISABLED_ReapplyingTheStyleStillPaintsTheSelectedItem) {
+  auto* combo = Strings({L"WWWWWWW"});
+  std::unique_ptr<TvgBitmap> empty = combo->MakeScreenshot();
+  combo->SetItemIndex(0);
+  for (const char* style : {"hudcomboboxstyle", "comboboxstyle", "comboboxstyle"}) {
+    combo->SetResource(style);
+    combo->Repaint();
+    PumpFor(20);
+  }
+  combo->UpdateResource();
+  std::unique_ptr<TvgBitmap> filled = combo->MakeScreenshot();
+  EXPECT_GT(InkedPixels(*filled, *empty), 20) << "the new content part paints the selected item";
+}
+
 TEST_F(ComboBoxTest, HudCombosUseTheHudStyles) {
   auto* hud = Combo<TvgHudStringComboBox>();
   EXPECT_EQ(hud->Resource(), "hudcomboboxstyle");
