@@ -35,6 +35,7 @@ namespace {
 constexpr float kRow = 19;
 constexpr int kCells = 42;
 constexpr float kOtherMonthOpacity = 0.3f;
+constexpr uint16_t kKeyPageUp = 33, kKeyPageDown = 34;
 
 // A part the calendar makes and keeps: neither streamed nor editable in a designer.
 template <typename T>
@@ -158,6 +159,8 @@ void TvgCalendar::BuildDays() {
   days_->SetAlternatingRowBackground(true);
   days_->SetHideSelectionUnfocused(false);
   days_->SetShowScrollBars(false);
+  // Nothing to scroll: the wheel goes on to the calendar, which turns the month.
+  days_->SetDisableMouseWheel(true);
   days_->SetResource("transparentlistboxstyle");
   days_->BeginUpdate();
   for (int i = 0; i < kCells; ++i) {
@@ -170,6 +173,15 @@ void TvgCalendar::BuildDays() {
   }
   days_->EndUpdate();
   days_->OnChange = [this](TObject*) { DayClicked(); };
+  days_->OnKeyDown = [this](TObject*, uint16_t& key, wchar_t&, TShiftState) { MonthKey(key); };
+}
+
+// The days take the keys: arrows pick a day, and Page Up and Page Down turn the month, as the
+// previous and next buttons do.
+void TvgCalendar::MonthKey(uint16_t& key) {
+  if (key != kKeyPageUp && key != kKeyPageDown) return;
+  SetDate(IncMonth(date_, key == kKeyPageUp ? -1 : 1));
+  key = 0;
 }
 
 int TvgCalendar::LocaleFirstDay() const {

@@ -72,6 +72,7 @@ private:
   // The month shown around the date that changes to year and month, the day clamped to its length.
   void ShowMonth(int year, int month);
   void DayClicked();
+  void MonthKey(uint16_t& key);
   void DayChangedByUser();
   void FillCells(const TDateParts& shown);
   void FillWeekColumn();

@@ -2,15 +2,19 @@
 // computed, month changes on the last days of months, the locale's names, and typed dates.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "classlib/core/TemporaryChange.h"
 #include "classlib/desktop/Locale.h"
 #include "controls/boxes/PopupBox.h"
+#include "controls/buttons/Button.h"
 #include "controls/calendars/Calendar.h"
 #include "controls/calendars/CalendarBox.h"
 #include "controls/lists/ListBox.h"
 #include "controls/lists/ListBoxItem.h"
 #include "controls/text/Label.h"
 #include "engine/layouts/Layout.h"
+#include "engine/paint/Bitmap.h"
 #include "tests/support/ControlsFixture.h"
 
 namespace {
@@ -33,6 +37,15 @@ protected:
     return calendar;
   }
   static std::wstring Cell(TvgCalendar* calendar, int index) { return calendar->Days()->ItemByIndex(index)->Text(); }
+  // The calendar painted alone, on transparent black: the colour at a point of one of its parts.
+  static TvgColor PixelOf(TvgCalendar* calendar, TvgVisualObject* part, float x, float y) {
+    std::unique_ptr<TvgBitmap> shot = calendar->MakeScreenshot();
+    const TvgPoint at = calendar->AbsoluteToLocal(part->LocalToAbsolute({x, y}));
+    return shot->Bits()[int(at.Y) * shot->Width() + int(at.X)];
+  }
+  static TvgPoint CentreOf(TvgVisualObject* part) {
+    return part->LocalToAbsolute({part->Width() / 2, part->Height() / 2});
+  }
   static std::wstring WeekLabel(TvgCalendar* calendar, int row) {
     return dynamic_cast<TvgLabel*>(calendar->WeekColumn()->Children(row))->Text();
   }
@@ -111,6 +124,88 @@ TEST_F(CalendarTest, DayAndMonthNamesAndTheFirstDayComeFromTheLocale) {
   EXPECT_EQ(english->EffectiveFirstDay(), 0);
   EXPECT_EQ(english->MonthBox()->Text(), L"March");
   EXPECT_EQ(dynamic_cast<TvgLabel*>(english->DayNameRow()->Children(0))->Text(), L"Sun");
+}
+
+// A click gives the days the keys: arrows move the day, Page Up and Page Down turn the month with
+// the day clamped.
+TEST_F(CalendarTest, KeysMoveTheDayAndTurnTheMonth) {
+  TvgCalendar* calendar = NewCalendar(vgMonday, EncodeDate(2026, 1, 31));
+  const TvgPoint cell = CentreOf(calendar->Days()->ItemByIndex(calendar->Days()->ItemIndex()));
+  ClickAt(int(cell.X), int(cell.Y));
+  ASSERT_EQ(DateOf(calendar->Date()), EncodeDate(2026, 1, 31));
+  struct {
+    WPARAM key;
+    TDateTime date;
+  } steps[] = {
+      {VK_NEXT, EncodeDate(2026, 2, 28)},  {VK_LEFT, EncodeDate(2026, 2, 27)}, {VK_UP, EncodeDate(2026, 2, 20)},
+      {VK_RIGHT, EncodeDate(2026, 2, 21)}, {VK_DOWN, EncodeDate(2026, 2, 28)}, {VK_PRIOR, EncodeDate(2026, 1, 28)},
+      {VK_PRIOR, EncodeDate(2025, 12, 28)},
+  };
+  for (const auto& step : steps) {
+    Key(step.key);
+    EXPECT_EQ(DateOf(calendar->Date()), step.date) << "key " << step.key;
+  }
+}
+
+// Over the days as over the rest, a turn down shows the next month and a turn up the previous one.
+TEST_F(CalendarTest, TheWheelOverTheDaysTurnsTheMonth) {
+  TvgCalendar* calendar = NewCalendar(vgMonday, EncodeDate(2026, 3, 31));
+  for (TvgVisualObject* over : std::initializer_list<TvgVisualObject*>{calendar->Days(), calendar->DayNameRow()}) {
+    const TvgPoint at = CentreOf(over);
+    Move(int(at.X), int(at.Y));
+    const LPARAM screen = MAKELPARAM(kFormLeft + int(at.X), kFormTop + int(at.Y));
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), screen);
+    EXPECT_EQ(DateOf(calendar->Date()), EncodeDate(2026, 4, 30));
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), screen);
+    EXPECT_EQ(DateOf(calendar->Date()), EncodeDate(2026, 3, 30));
+    calendar->SetDate(EncodeDate(2026, 3, 31));
+  }
+}
+
+// The navigation buttons are bare glyphs until the pointer is over one: a light circle then, and
+// a dark one while pressed.
+TEST_F(CalendarTest, NavigationButtonsShowACircleOnlyWhenHoveredOrPressed) {
+  TvgCalendar* calendar = NewCalendar(vgMonday, EncodeDate(2026, 2, 10));
+  TvgButton* prev = calendar->PrevButton();
+  const float x = 3, y = prev->Height() / 2;  // inside the circle, beside the arrow
+  EXPECT_EQ(PixelOf(calendar, prev, x, y) >> 24, 0u) << "a background at rest";
+  const TvgPoint centre = CentreOf(prev);
+  Move(int(centre.X), int(centre.Y));
+  TickFor(400);
+  const TvgColor hovered = PixelOf(calendar, prev, x, y);
+  EXPECT_GE(hovered >> 24, 0x20u);
+  EXPECT_LE(hovered >> 24, 0x60u) << "a subtle circle, not a solid one";
+  EXPECT_EQ(hovered & 0xFF, (hovered >> 16) & 0xFF) << "a grey circle";
+  Press(int(centre.X), int(centre.Y));
+  TickFor(400);
+  const TvgColor pressed = PixelOf(calendar, prev, x, y);
+  EXPECT_GE(pressed >> 24, 0x20u);
+  EXPECT_LT(pressed & 0xFF, hovered & 0xFF) << "pressed is darker than hovered";
+  Release(int(centre.X), int(centre.Y));
+  Move(250, 190);
+  TickFor(800);
+  EXPECT_EQ(PixelOf(calendar, prev, x, y) >> 24, 0u) << "the circle stays after the pointer left";
+  EXPECT_GT(PixelOf(calendar, prev, prev->Width() / 2, prev->Height() / 2) >> 24, 0x80u) << "no arrow";
+}
+
+// The days draw no frame and no background; the selected day and every other row still show.
+TEST_F(CalendarTest, DaysShowTheSelectionAndAlternateRowsOnNoBackground) {
+  TvgCalendar* calendar = NewCalendar(vgMonday, EncodeDate(2026, 2, 10));
+  TvgListBox* days = calendar->Days();
+  ASSERT_EQ(days->ItemIndex(), 15);
+  // The left of a cell: its number stands on the right.
+  auto cellPixel = [&](int index) {
+    TvgListBoxItem* cell = days->ItemByIndex(index);
+    return PixelOf(calendar, cell, 3, cell->Height() / 2);
+  };
+  EXPECT_EQ(cellPixel(0) >> 24, 0u) << "a background in the first row";
+  EXPECT_EQ(PixelOf(calendar, days, 0, 0) >> 24, 0u) << "a frame";
+  const TvgColor stripe = cellPixel(7);
+  EXPECT_GT(stripe >> 24, 0u) << "no stripe in the second row";
+  EXPECT_LT(stripe >> 24, 0x30u) << "a stripe too strong to read the days on";
+  const TvgColor selected = cellPixel(15);
+  EXPECT_EQ(selected >> 24, 0xFFu);
+  EXPECT_GT(selected & 0xFF, ((selected >> 16) & 0xFF) + 0x40) << "the selection is not blue";
 }
 
 TEST_F(CalendarTest, TypedTextBecomesTheDateOrIsRejected) {
