@@ -148,6 +148,8 @@ void TvgCalendar::BuildWeekColumn() {
   weeks_->SetItemWidth(23);
   weeks_->SetVisible(false);
   for (int i = 0; i < 6; ++i) CentredLabel(weeks_);
+  // The grid places its cells when it realigns, and nothing else moves this column once built.
+  weeks_->Realign();
 }
 
 void TvgCalendar::BuildDays() {

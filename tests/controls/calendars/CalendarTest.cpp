@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "classlib/core/StringStream.h"
 #include "classlib/core/TemporaryChange.h"
 #include "classlib/desktop/Locale.h"
 #include "controls/boxes/PopupBox.h"
@@ -15,6 +16,7 @@
 #include "controls/text/Label.h"
 #include "engine/layouts/Layout.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/tree/ObjectStreaming.h"
 #include "tests/support/ControlsFixture.h"
 
 namespace {
@@ -108,6 +110,30 @@ TEST_F(CalendarTest, WeekColumnShowsTheIsoWeekOfEachRowsMonday) {
           ASSERT_EQ(WeekLabel(calendar, row), std::to_wstring(expected->Week)) << year << "-" << month << " row " << row;
         }
       }
+  }
+}
+
+// Streamed as a form holds it, each week label stands left of its row of days and each day name
+// above its column.
+TEST_F(CalendarTest, WeekLabelsAndDayNamesStandBesideTheirCells) {
+  TStringStream text(
+      "object TvgCalendar\n  Position.Point = '(10,10)'\n  Width = 226\n  Height = 160\n"
+      "  Date = 46063\n  FirstDayOfWeek = vgMonday\n  WeekNumbers = True\nend\n");
+  auto* calendar = dynamic_cast<TvgCalendar*>(vgLoadObjectFromText(nullptr, text));
+  ASSERT_NE(calendar, nullptr);
+  root->AddObject(calendar);
+  calendar->ApplyResource();
+  for (int row = 0; row < 6; ++row) {
+    const TvgPoint label = CentreOf(calendar->WeekColumn()->Children(row)->Visual());
+    const TvgPoint cell = CentreOf(calendar->Days()->ItemByIndex(row * 7));
+    EXPECT_FLOAT_EQ(label.Y, cell.Y) << "week label " << row;
+    EXPECT_LT(label.X, calendar->Days()->LocalToAbsolute({0, 0}).X) << "week label " << row;
+  }
+  for (int column = 0; column < 7; ++column) {
+    const TvgPoint name = CentreOf(calendar->DayNameRow()->Children(column)->Visual());
+    const TvgPoint cell = CentreOf(calendar->Days()->ItemByIndex(column));
+    EXPECT_NEAR(name.X, cell.X, 1) << "day name " << column;
+    EXPECT_LT(name.Y, cell.Y) << "day name " << column;
   }
 }
 

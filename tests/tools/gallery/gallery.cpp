@@ -382,6 +382,7 @@ private:
     const std::pair<const char*, TvgVisualObject*> parts[] = {
         {"Days", days},           {"Prev", calendar.PrevButton()},   {"Today", calendar.TodayButton()},
         {"Next", calendar.NextButton()}, {"MonthBox", calendar.MonthBox()}, {"YearBox", calendar.YearBox()},
+        {"WeekColumn", calendar.WeekColumn()},
     };
     for (const auto& [part, object] : parts) placements.PlaceObject(name + "." + part, object);
   }

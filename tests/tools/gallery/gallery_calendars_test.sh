@@ -41,6 +41,10 @@ rotated() { local names=$1 start=$2; echo "$names,$names" | cut -d, -f$((start +
 check_locale() {
   local locale=$1 months=$2 mondays=$3 first=$4 format=$5 name=${1%%_*}
   local day today index d1 d2 x y weeks expected row monday before
+  # Wine keeps the regional settings (first day, date and time formats) in the user's registry and
+  # moves them to LANG's locale as a program starts; the first program after a change may still
+  # read the previous ones. A program started first sets the session's locale, as a desktop has it.
+  LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "${wine_run[@]}" cmd /c exit </dev/null >/dev/null 2>&1
   LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 start_gallery calendars
   [ "$(form_of frmGalleryCalendars)" = "10 10 1000 340" ] ||
     fail "the calendars page is not at (10,10) with 1000 x 340: $(form_of frmGalleryCalendars)"
@@ -161,7 +165,7 @@ check_locale() {
 }
 
 check_locale de_DE "Januar,Februar,März,April,Mai,Juni,Juli,August,September,Oktober,November,Dezember" \
-  "Mo,Di,Mi,Do,Fr,Sa,So" 0 "%d.%m.%Y"
+  "Mo.,Di.,Mi.,Do.,Fr.,Sa.,So." 0 "%-d.%-m.%Y"
 check_locale zh_CN "一月,二月,三月,四月,五月,六月,七月,八月,九月,十月,十一月,十二月" \
   "周一,周二,周三,周四,周五,周六,周日" 0 "%Y/%-m/%-d"
 check_locale en_US "January,February,March,April,May,June,July,August,September,October,November,December" \
