@@ -15,11 +15,13 @@ wchar_t LocaleDecimalSeparator() {
 
 namespace {
 
-// The locale's value, or the fallback when the system has none.
+// The user's setting, else the locale's own value (Wine cannot read the user's settings in the
+// first program after the session's locale changed), else the fallback.
 std::wstring LocaleText(LCID locale, LCTYPE type, const std::wstring& fallback) {
   wchar_t text[96] = {};
-  if (GetLocaleInfoW(locale, type, text, 96) < 2) return fallback;
-  return text;
+  if (GetLocaleInfoW(locale, type, text, 96) >= 2 || GetLocaleInfoW(locale, type | LOCALE_NOUSEROVERRIDE, text, 96) >= 2)
+    return text;
+  return fallback;
 }
 
 // The system lists day names from Monday; the runtime's tables start on Sunday.

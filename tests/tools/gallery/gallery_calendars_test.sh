@@ -10,6 +10,20 @@
 # Usage: gallery_calendars_test.sh WINEPREFIX GALLERY_EXE PROBE_EXE SHOT_DIR WINE_RUN...
 set -euo pipefail
 . "$(dirname "$0")/gallery_helpers.sh"
+. "$(dirname "$0")/../../../cmake/wine-env.sh" "$prefix"
+
+# session_locale [LOCALE]: the prefix's desktop session in the locale (without one, in this
+# script's own), as a user's desktop has it before a program starts: the first program under a
+# locale of another code page replaces the fonts linked to Tahoma, which are linked again.
+session_locale() {
+  (
+    if [ -n "${1:-}" ]; then export LANG=$1 LC_ALL=$1; fi
+    "${wine_run[@]}" cmd /c exit </dev/null >/dev/null 2>&1
+    link_fonts
+  )
+}
+# The other tests find the prefix as they left it.
+trap 'session_locale; cleanup' EXIT
 
 # What a calendar last reported it shows: shown_of NAME FIELD.
 shown_of() { output | grep "^shown $1 $2=" | tail -n 1 | sed "s/^shown $1 $2=//"; }
@@ -41,10 +55,7 @@ rotated() { local names=$1 start=$2; echo "$names,$names" | cut -d, -f$((start +
 check_locale() {
   local locale=$1 months=$2 mondays=$3 first=$4 format=$5 name=${1%%_*}
   local day today index d1 d2 x y weeks expected row monday before
-  # Wine keeps the regional settings (first day, date and time formats) in the user's registry and
-  # moves them to LANG's locale as a program starts; the first program after a change may still
-  # read the previous ones. A program started first sets the session's locale, as a desktop has it.
-  LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 "${wine_run[@]}" cmd /c exit </dev/null >/dev/null 2>&1
+  session_locale "$locale.UTF-8"
   LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 start_gallery calendars
   [ "$(form_of frmGalleryCalendars)" = "10 10 1000 340" ] ||
     fail "the calendars page is not at (10,10) with 1000 x 340: $(form_of frmGalleryCalendars)"
