@@ -114,6 +114,8 @@ void TvgCalendar::BuildNavigation() {
   month_->Padding()->SetRight(5);
   year_ = NavigationBox(row, vaRight, vgTextAlignNear);
   year_->SetWidth(40);
+  // Built after the row took its place: nothing else lays out the boxes in a streamed calendar.
+  row->Realign();
   prev_->OnClick = [this](TObject*) { SetDate(IncMonth(date_, -1)); };
   next_->OnClick = [this](TObject*) { SetDate(IncMonth(date_, 1)); };
   today_->OnClick = [this](TObject*) {
@@ -148,7 +150,7 @@ void TvgCalendar::BuildWeekColumn() {
   weeks_->SetItemWidth(23);
   weeks_->SetVisible(false);
   for (int i = 0; i < 6; ++i) CentredLabel(weeks_);
-  // The grid places its cells when it realigns, and nothing else moves this column once built.
+  // Likewise the grid places its cells only when it realigns.
   weeks_->Realign();
 }
 

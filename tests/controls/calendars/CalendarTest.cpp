@@ -16,6 +16,7 @@
 #include "controls/text/Label.h"
 #include "engine/layouts/Layout.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/scene/Popup.h"
 #include "engine/tree/ObjectStreaming.h"
 #include "tests/support/ControlsFixture.h"
 
@@ -135,6 +136,23 @@ TEST_F(CalendarTest, WeekLabelsAndDayNamesStandBesideTheirCells) {
     EXPECT_NEAR(name.X, cell.X, 1) << "day name " << column;
     EXPECT_LT(name.Y, cell.Y) << "day name " << column;
   }
+}
+
+// The calendar a streamed box drops down spans its pop-up: the year box ends where the days end,
+// the month box fills the rest of the navigation row.
+TEST_F(CalendarTest, TheDroppedCalendarsNavigationSpansItsDays) {
+  TStringStream text("object TvgCalendarBox\n  Position.Point = '(10,10)'\n  Width = 200\n  Height = 22\nend\n");
+  auto* box = dynamic_cast<TvgCalendarBox*>(vgLoadObjectFromText(nullptr, text));
+  ASSERT_NE(box, nullptr);
+  root->AddObject(box);
+  box->ApplyResource();
+  box->Popup()->SetIsOpen(true);
+  TvgCalendar* calendar = box->Calendar();
+  const auto right = [](TvgVisualObject* o) { return o->LocalToAbsolute({o->Width(), 0}).X; };
+  EXPECT_FLOAT_EQ(right(calendar->YearBox()), right(calendar->Days()));
+  EXPECT_FLOAT_EQ(right(calendar->MonthBox()) + calendar->MonthBox()->Padding()->Right(),
+                  calendar->YearBox()->LocalToAbsolute({0, 0}).X);
+  box->Popup()->SetIsOpen(false);
 }
 
 TEST_F(CalendarTest, DayAndMonthNamesAndTheFirstDayComeFromTheLocale) {
