@@ -6,7 +6,7 @@ source cmake/arch.sh
 
 APT_PACKAGES=(wine wine32 g++-mingw-w64-i686 cmake make xvfb xauth xdotool imagemagick
               fonts-wine fonts-wqy-microhei fonts-symbola nlohmann-json3-dev googletest fp-compiler
-              clang libclang-rt-14-dev curl)
+              clang libclang-rt-14-dev curl locales)
 # Where 32-bit programs cannot run, the same sources are built as x86_64 and run under 64-bit Wine.
 APT_PACKAGES_X86_64=(wine64 g++-mingw-w64-x86-64)
 
@@ -37,6 +37,23 @@ arch=$(kest_arch)
 if [ "$arch" = x86_64 ]; then
   mapfile -t missing < <(missing_of "${APT_PACKAGES_X86_64[@]}")
   install_packages "${missing[@]}"
+fi
+
+# Wine gives a program the user locale of its LANG only when the C library has that locale: the
+# gallery shows its calendars in English, German and Chinese.
+KEST_LOCALES=(en_US de_DE zh_CN)
+missing_locales=()
+for l in "${KEST_LOCALES[@]}"; do
+  locale -a | grep -qx "$l.utf8" || missing_locales+=("$l")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "setup: generating the locales ${missing_locales[*]}"
+  for l in "${missing_locales[@]}"; do
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen ||
+      sed -i "s/^# *$l.UTF-8 UTF-8/$l.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" >>/etc/locale.gen
+  done
+  locale-gen >/dev/null
 fi
 
 if [ -f tests/node/package.json ] && [ ! -d tests/node/node_modules ]; then

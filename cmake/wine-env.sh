@@ -16,6 +16,18 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 KEST_FONT_FILES=(/usr/share/fonts/truetype/wqy/wqy-microhei.ttc /usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf)
 KEST_FONT_LINK='wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola'
 
+# Links the faces above to Tahoma. Bold Tahoma is a face of its own, which the link for Tahoma
+# does not reach. Wine puts its own links in their place when a program starts under a locale of
+# another code page than the last one's (a Chinese LANG after an English one): a test that changes
+# LANG links them again.
+link_fonts() {
+  local face
+  for face in Tahoma 'Tahoma Bold'; do
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d "$KEST_FONT_LINK" /f </dev/null >/dev/null 2>&1 9>&-
+  done
+}
+
 # Creates the prefix once and keeps its server running; the fonts are set again, through that
 # server, whenever the list above changes, so an older prefix gets them too.
 # Wine's helper processes must not inherit our stdio, or CTest waits for them.
@@ -38,11 +50,7 @@ wine_prefix_ready() {
       for f in /usr/share/wine/fonts/* "${KEST_FONT_FILES[@]}"; do
         [ -e "$f" ] && ln -sf "$f" "$fonts/"
       done
-      # Bold Tahoma is a face of its own, which the link for Tahoma does not reach.
-      for face in Tahoma 'Tahoma Bold'; do
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-          /v "$face" /t REG_MULTI_SZ /d "$KEST_FONT_LINK" /f </dev/null >/dev/null 2>&1 9>&-
-      done
+      link_fonts
       echo "$KEST_FONT_LINK" >"$WINEPREFIX/.kest-fonts"
     fi
   ) 9>"$WINEPREFIX.lock"

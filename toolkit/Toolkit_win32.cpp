@@ -2,6 +2,7 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/calendars/CalendarsUnit.h"
 #include "controls/colors/ColorsUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/grid/GridUnit.h"
@@ -37,6 +38,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_grid", {&vgInitializeGridUnit}},
+      {"vg_extctrls", {&vgInitializeCalendarsUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

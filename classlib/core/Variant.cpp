@@ -1,5 +1,6 @@
 #include "classlib/core/Variant.h"
 
+#include "classlib/core/DateTime.h"
 #include "classlib/core/TextCodec.h"
 #include "classlib/core/SysUtils.h"
 
@@ -9,15 +10,22 @@ Variant Variant::Null() {
   return v;
 }
 
+Variant Variant::FromDate(double dateTime) {
+  Variant v;
+  v.value_ = DateValue{dateTime};
+  return v;
+}
+
 TVarType Variant::Type() const { return TVarType(value_.index()); }
 
 bool Variant::IsNumeric() const {
   const TVarType type = Type();
-  return type == TVarType::Integer || type == TVarType::Int64 || type == TVarType::Boolean || type == TVarType::Double;
+  return type == TVarType::Integer || type == TVarType::Int64 || type == TVarType::Boolean || type == TVarType::Double ||
+         type == TVarType::Date;
 }
 
 const char* Variant::TypeName() const {
-  static const char* names[] = {"Empty", "Null", "Integer", "Int64", "Boolean", "Double", "String", "OleStr"};
+  static const char* names[] = {"Empty", "Null", "Integer", "Int64", "Boolean", "Double", "String", "OleStr", "Date"};
   return names[value_.index()];
 }
 
@@ -39,12 +47,14 @@ std::string Variant::ToString() const {
     case TVarType::Double: return FloatToStr(std::get<double>(value_));
     case TVarType::String: return std::get<std::string>(value_);
     case TVarType::WideString: return Narrow(std::get<std::wstring>(value_));
+    case TVarType::Date: return Narrow(DateTimeToStr(std::get<DateValue>(value_).Value));
   }
   return "";
 }
 
 std::wstring Variant::ToWideString() const {
   if (Type() == TVarType::WideString) return std::get<std::wstring>(value_);
+  if (Type() == TVarType::Date) return DateTimeToStr(std::get<DateValue>(value_).Value);
   return Widen(ToString());
 }
 
@@ -56,6 +66,7 @@ int64_t Variant::ToInt64() const {
     case TVarType::Int64: return std::get<int64_t>(value_);
     case TVarType::Boolean: return std::get<bool>(value_) ? -1 : 0;
     case TVarType::Double: return Round(std::get<double>(value_));
+    case TVarType::Date: return Round(std::get<DateValue>(value_).Value);
     case TVarType::String:
     case TVarType::WideString: {
       int64_t v;
@@ -77,6 +88,7 @@ int32_t Variant::ToInteger() const {
 double Variant::ToDouble() const {
   switch (Type()) {
     case TVarType::Double: return std::get<double>(value_);
+    case TVarType::Date: return std::get<DateValue>(value_).Value;
     case TVarType::String:
     case TVarType::WideString: {
       double d;

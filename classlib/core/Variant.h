@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-enum class TVarType { Empty, Null, Integer, Int64, Boolean, Double, String, WideString };
+enum class TVarType { Empty, Null, Integer, Int64, Boolean, Double, String, WideString, Date };
 
 class Variant {
 public:
@@ -18,10 +18,13 @@ public:
   Variant(const wchar_t* v) : value_(std::wstring(v)) {}
   Variant(std::wstring v) : value_(std::move(v)) {}
   static Variant Null();
+  // A date-time (TDateTime): a number to arithmetic, the date-time text to texts.
+  static Variant FromDate(double dateTime);
 
   TVarType Type() const;
   bool IsEmpty() const { return Type() == TVarType::Empty; }
   bool IsNull() const { return Type() == TVarType::Null; }
+  bool IsDate() const { return Type() == TVarType::Date; }
   bool IsString() const { return Type() == TVarType::String || Type() == TVarType::WideString; }
   // Integers, Booleans and floats, as the runtime counts numbers.
   bool IsNumeric() const;
@@ -41,7 +44,11 @@ private:
   struct NullTag {
     bool operator==(const NullTag&) const { return true; }
   };
-  std::variant<std::monostate, NullTag, int32_t, int64_t, bool, double, std::string, std::wstring> value_;
+  struct DateValue {
+    double Value;
+    bool operator==(const DateValue& other) const { return Value == other.Value; }
+  };
+  std::variant<std::monostate, NullTag, int32_t, int64_t, bool, double, std::string, std::wstring, DateValue> value_;
   const char* TypeName() const;
   [[noreturn]] void ConversionError(const char* target) const;
 };

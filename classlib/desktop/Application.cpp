@@ -4,6 +4,7 @@
 #include "classlib/desktop/Errors.h"
 #include "classlib/desktop/HintWindow.h"
 #include "classlib/desktop/Icon.h"
+#include "classlib/desktop/Locale.h"
 #include "classlib/desktop/Timer.h"
 #include "classlib/desktop/Screen.h"
 
@@ -38,6 +39,7 @@ CL_PUBLISHED(TApplication) {}
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner), title_(ProgramName()), icon_(new TIcon) {
   icon_->LoadFromResourceName(GetModuleHandleW(nullptr), L"MAINICON");
+  LoadLocaleFormats();
 }
 
 TApplication::~TApplication() {

@@ -23,6 +23,7 @@ TvgTextControl::~TvgTextControl() {
 
 TvgText* TvgTextControl::TextPart() { return dynamic_cast<TvgText*>(FindResource("text")); }
 
+// A date's wide-string form is the date-time text of the process's formats.
 void TvgTextControl::SetData(const Variant& value) { SetText(value.IsNull() ? std::wstring() : value.ToWideString()); }
 
 void TvgTextControl::ApplyStyle() {

@@ -11,6 +11,13 @@
 //   ime at X Y                       the composition window was placed at screen point (X, Y)
 //   closed NAME                      a form closed
 //   set GRID COLUMN ROW VALUE        a data grid was given the edited value of a cell
+//   shown NAME FIELD=VALUE           what a calendar shows (the calendars page), at the start
+//                                    and whenever it changes: its Date (YYYY-MM-DD), the Month
+//                                    and Year boxes' texts, the Months they offer, the Days' names,
+//                                    the Weeks' labels and the Cells' numbers (comma-separated),
+//                                    the index of the Today cell (-1 when not shown) and of the
+//                                    Selected one; a calendar box's or text box's Text
+//   picked NAME                      the user picked a day of a calendar or pressed its today button
 //   ready                            the page shows (and the HUD window with the first)
 // An unknown page prints "failed: no page PAGE" and ends with 2.
 #include <cstdio>
@@ -23,16 +30,25 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/boxes/PopupBox.h"
+#include "controls/buttons/Button.h"
+#include "controls/calendars/Calendar.h"
+#include "controls/calendars/CalendarBox.h"
 #include "controls/grid/Column.h"
 #include "controls/grid/Grid.h"
 #include "controls/colors/ColorPanel.h"
 #include "controls/colors/ColorQuad.h"
 #include "controls/colors/GradientEdit.h"
 #include "controls/lists/ImageListBox.h"
+#include "controls/text/Label.h"
 #include "controls/textboxes/TextBox.h"
 #include "controls/treeview/TreeView.h"
+#include "engine/layouts/Layout.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/paint/Font.h"
+#include "engine/scene/Popup.h"
 #include "engine/tree/ObjectRegistry.h"
+#include "engine/values/WideStrings.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
@@ -83,25 +99,30 @@ public:
     if (!objectsToo) return;
     for (int i = 0; i < form.ComponentCount(); ++i) {
       auto* object = dynamic_cast<TvgVisualObject*>(form.Components(i));
-      if (!object || object->Name().empty() || !object->Scene()) continue;
-      const TvgRect r = object->GetAbsoluteRect();
-      const TvgPoint topLeft = object->Scene()->LocalToScreen({r.Left, r.Top});
-      const TvgPoint bottomRight = object->Scene()->LocalToScreen({r.Right, r.Bottom});
-      const bool shown = object->Visible() && object->CheckParentVisible();
-      Place("at " + object->Name(),
-            shown ? Rect(int(Round(topLeft.X)), int(Round(topLeft.Y)), int(Round(bottomRight.X - topLeft.X)),
-                         int(Round(bottomRight.Y - topLeft.Y)))
-                  : "hidden");
+      if (object && !object->Name().empty()) PlaceObject(object->Name(), object);
     }
+  }
+  // A scene object under a name of the page's choosing: its screen rect, or "hidden".
+  void PlaceObject(const std::string& name, TvgVisualObject* object) {
+    if (!object->Scene()) return;
+    const TvgRect r = object->GetAbsoluteRect();
+    const TvgPoint topLeft = object->Scene()->LocalToScreen({r.Left, r.Top});
+    const TvgPoint bottomRight = object->Scene()->LocalToScreen({r.Right, r.Bottom});
+    const bool shown = object->Visible() && object->CheckParentVisible();
+    Place("at " + name, shown ? Rect(int(Round(topLeft.X)), int(Round(topLeft.Y)), int(Round(bottomRight.X - topLeft.X)),
+                                     int(Round(bottomRight.Y - topLeft.Y)))
+                              : "hidden");
+  }
+  void Place(const std::string& what, const std::string& rect) { Tell(what, what + " " + rect); }
+  // Logs the line when it differs from the last one told under the key.
+  void Tell(const std::string& key, const std::string& line) {
+    std::string& last = last_[key];
+    if (last == line) return;
+    last = line;
+    Log(line);
   }
 
 private:
-  void Place(const std::string& what, const std::string& rect) {
-    std::string& last = last_[what];
-    if (last == rect) return;
-    last = rect;
-    Log(what + " " + rect);
-  }
   std::map<std::string, std::string> last_;
 };
 
@@ -130,6 +151,8 @@ public:
     if (auto* component = dynamic_cast<TComponent*>(sender)) Log("change " + component->Name() + " " + Value(sender));
   }
   void FormClose(TObject*, TCloseAction&) { Log("closed " + Name()); }
+  // What the page reports besides the rects, whenever the gallery looks.
+  virtual void Watch() {}
 };
 
 class TfrmGallery : public TGalleryForm {
@@ -304,6 +327,67 @@ private:
   std::map<std::pair<std::string, int32_t>, Variant> edits_;
 };
 
+// The calendars page tells what each calendar shows, its own two and those its boxes drop down,
+// and where the parts the script clicks are.
+class TfrmGalleryCalendars : public TGalleryForm {
+  CL_CLASS(TfrmGalleryCalendars, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void DayChange(TObject* sender) { Log("picked " + static_cast<TComponent*>(sender)->Name()); }
+  void Watch() override {
+    for (const char* name : {"DarkCalendar", "SundayCalendar"})
+      if (auto* calendar = dynamic_cast<TvgCalendar*>(FindComponent(name))) Tell(name, *calendar);
+    if (auto* box = dynamic_cast<TvgCalendarBox*>(FindComponent("DarkCalendarBox")))
+      TellBox(box->Name(), box->Text(), *box->Calendar());
+    if (auto* box = dynamic_cast<TvgCalendarTextBox*>(FindComponent("DarkCalendarTextBox")))
+      TellBox(box->Name(), box->Text(), *box->Calendar());
+  }
+
+private:
+  template <class F>
+  static std::string Joined(int count, F text) {
+    std::string joined;
+    for (int i = 0; i < count; ++i) joined += (i ? "," : "") + Escaped(text(i));
+    return joined;
+  }
+  static std::wstring LabelText(TvgObject* parent, int i) {
+    auto* label = dynamic_cast<TvgLabel*>(parent->Children(i));
+    return label ? label->Text() : L"";
+  }
+  void TellBox(const std::string& name, const std::wstring& text, TvgCalendar& calendar) {
+    placements.Tell(name + " Text", "shown " + name + " Text=" + Escaped(text));
+    Tell(name + ".Calendar", calendar);
+  }
+  void Tell(const std::string& name, TvgCalendar& calendar) {
+    const TDateParts date = DecodeDate(calendar.Date());
+    TvgListBox* days = calendar.Days();
+    int today = -1;
+    for (int i = 0; i < days->GetCount(); ++i)
+      if (days->ItemByIndex(i)->Font()->Style() == vgFontBold) today = i;
+    const std::pair<const char*, std::string> fields[] = {
+        {"Date", Format("%04d-%02d-%02d", date.Year, date.Month, date.Day)},
+        {"Month", Escaped(calendar.MonthBox()->Text())},
+        {"Year", Escaped(calendar.YearBox()->Text())},
+        {"Months", Joined(calendar.MonthBox()->Items()->Count(),
+                          [&](int i) { return calendar.MonthBox()->Items()->Get(i); })},
+        {"Days", Joined(7, [&](int i) { return LabelText(calendar.DayNameRow(), i); })},
+        {"Weeks", calendar.WeekColumn()->Visible() ? Joined(6, [&](int i) { return LabelText(calendar.WeekColumn(), i); })
+                                                   : ""},
+        {"Cells", Joined(days->GetCount(), [&](int i) { return days->ItemByIndex(i)->Text(); })},
+        {"Today", std::to_string(today)},
+        {"Selected", std::to_string(days->ItemIndex())},
+    };
+    for (const auto& [field, value] : fields)
+      placements.Tell(name + " " + field, "shown " + name + " " + field + "=" + value);
+    const std::pair<const char*, TvgVisualObject*> parts[] = {
+        {"Days", days},           {"Prev", calendar.PrevButton()},   {"Today", calendar.TodayButton()},
+        {"Next", calendar.NextButton()}, {"MonthBox", calendar.MonthBox()}, {"YearBox", calendar.YearBox()},
+        {"WeekColumn", calendar.WeekColumn()},
+    };
+    for (const auto& [part, object] : parts) placements.PlaceObject(name + "." + part, object);
+  }
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
@@ -320,6 +404,7 @@ CL_PUBLISHED(TfrmGalleryGrid) {
   CL_METHOD(TfrmGalleryGrid, GridGetValue);
   CL_METHOD(TfrmGalleryGrid, GridSetValue);
 }
+CL_PUBLISHED(TfrmGalleryCalendars) { CL_METHOD(TfrmGalleryCalendars, DayChange); }
 CL_PUBLISHED(TfrmGalleryColors) {
   CL_METHOD(TfrmGalleryColors, ColorChange);
   CL_METHOD(TfrmGalleryColors, HexChange);
@@ -341,6 +426,7 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"lists", CreatePage<TfrmGalleryLists>},
     {"grid", CreatePage<TfrmGalleryGrid>},
     {"colors", CreatePage<TfrmGalleryColors>},
+    {"calendars", CreatePage<TfrmGalleryCalendars>},
 };
 
 }  // namespace
@@ -369,11 +455,13 @@ int main(int argc, char** argv) try {
   watch.SetOnTimer([&](TObject*) {
     for (TCustomForm* form : {gallery, hudWindow})
       if (form && form->Visible()) placements.Report(*form, form == gallery);
+    if (auto* page = dynamic_cast<TGalleryForm*>(gallery)) page->Watch();
   });
   watch.SetEnabled(true);
   gallery->Show();
   if (hudWindow) hudWindow->Show();
   placements.Report(*gallery, true);
+  if (auto* page = dynamic_cast<TGalleryForm*>(gallery)) page->Watch();
   if (hudWindow) placements.Report(*hudWindow, false);
   Log("ready");
   Application->Run();
