@@ -2,6 +2,8 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/compound/CompoundUnit.h"
+#include "controls/extra/ExtraUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
@@ -33,6 +35,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_extctrls", {&vgInitializeExtraUnit, &vgInitializeCompoundUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

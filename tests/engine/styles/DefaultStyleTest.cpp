@@ -253,6 +253,11 @@ const TExpectedPart kControlParts[] = {
     {"imagelistboxitemstyle", "image", "TvgImage"},
     {"imagelistboxitemstyle", "textborder", "TvgVisualObject"},
     {"imagelistboxitemstyle", "text", "TvgText"},
+    {"iphonebuttonstyle", "background", "TvgShape"},
+    {"iphonebuttonstyle", "image", "TvgImage"},
+    {"iphonebuttonstyle", "text", "TvgText"},
+    {"droptargetstyle", "background", "TvgShape"},
+    {"droptargetstyle", "text", "TvgText"},
 };
 
 class DefaultStyle : public testing::Test {
