@@ -4,7 +4,6 @@
 // its repaint (mean, median, 95th percentile and worst of many).
 #include "classlib/desktop/Win32.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>

@@ -2,9 +2,11 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/colors/ColorsUnit.h"
 #include "controls/compound/CompoundUnit.h"
 #include "controls/extra/ExtraUnit.h"
 #include "controls/lists/ListsUnit.h"
+#include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
 #include "controls/panels/PanelsUnit.h"
 #include "controls/tabs/TabsUnit.h"
@@ -31,10 +33,12 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
         &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_listbox", {&vgInitializeListsUnit}},
+      {"vg_colors", {&vgInitializeColorsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
+      {"vg_grid", {&vgInitializeGridUnit}},
       {"vg_extctrls", {&vgInitializeExtraUnit, &vgInitializeCompoundUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };

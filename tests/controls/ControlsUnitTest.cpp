@@ -54,6 +54,10 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
       {"Items", {"TvgListBoxItem", "TvgImageListBoxItem"}},
       {"HUD",
        {"TvgHudListBox", "TvgHudHorzListBox", "TvgHudStringListBox", "TvgHudImageListBox", "TvgHudHorzImageListBox"}},
+      {"Colors",
+       {"TvgHueTrackBar", "TvgAlphaTrackBar", "TvgBWTrackBar", "TvgColorQuad", "TvgColorPicker", "TvgGradientEdit",
+        "TvgColorBox", "TvgColorPanel"}},
+      {"HUD", {"TvgHudHueTrackBar", "TvgHudAlphaTrackBar", "TvgHudBWTrackBar"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -97,6 +101,8 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgTreeView", 100, 100, true, true, vaNone},       {"TvgTreeViewItem", 50, 19, false, false, vaNone},
       {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
       {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
+      {"TvgHueTrackBar", 100, 15, true, true, vaNone},     {"TvgColorQuad", 50, 50, false, true, vaNone},
+      {"TvgGradientEdit", 200, 20, false, true, vaNone},    {"TvgColorPanel", 150, 150, false, true, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

@@ -11,3 +11,11 @@ wait_for() {
 output() { tr -d '\r' <"$log"; }
 # logged LINE: the program printed exactly this line.
 logged() { output | grep -qx "$1"; }
+# The visible top-level window (a menu, a drop-down) whose top left corner is at X, Y.
+window_at() {
+  local w
+  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
+  done
+  return 1
+}

@@ -10,10 +10,12 @@
 //                                    their line breaks written \r and \n)
 //   ime at X Y                       the composition window was placed at screen point (X, Y)
 //   closed NAME                      a form closed
+//   set GRID COLUMN ROW VALUE        a data grid was given the edited value of a cell
 //   ready                            the page shows (and the HUD window with the first)
 // An unknown page prints "failed: no page PAGE" and ends with 2.
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "classlib/core/SysUtils.h"
@@ -21,10 +23,16 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Timer.h"
+#include "controls/grid/Column.h"
+#include "controls/grid/Grid.h"
+#include "controls/colors/ColorPanel.h"
+#include "controls/colors/ColorQuad.h"
+#include "controls/colors/GradientEdit.h"
 #include "controls/lists/ImageListBox.h"
 #include "controls/textboxes/TextBox.h"
 #include "controls/treeview/TreeView.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/Ime.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
@@ -158,6 +166,44 @@ public:
   }
 };
 
+// The colours page reports colours as text and the gradient's stops; its hex box sets the panel's
+// colour and shows the colour again when its text is no colour.
+class TfrmGalleryColors : public TGalleryForm {
+  CL_CLASS(TfrmGalleryColors, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void ColorChange(TObject* sender) {
+    auto* component = static_cast<TComponent*>(sender);
+    std::string color;
+    if (auto* panel = dynamic_cast<TvgColorPanel*>(sender)) {
+      color = panel->Color();
+      if (auto* hex = dynamic_cast<TvgTextBox*>(FindComponent("DarkHexBox"))) hex->SetText(AnsiToWide(color));
+    } else if (auto* quad = dynamic_cast<TvgColorQuad*>(sender)) {
+      color = vgColorToStr(vgOpacityColor(quad->Color(), quad->Alpha()));
+    }
+    Log("change " + component->Name() + " Color=" + color);
+  }
+  void HexChange(TObject* sender) {
+    auto* hex = static_cast<TvgTextBox*>(sender);
+    auto* panel = dynamic_cast<TvgColorPanel*>(FindComponent("DarkPanel"));
+    if (!panel) return;
+    TvgColor color = 0;
+    if (vgTryStrToColor(WideToAnsi(hex->Text()), color)) panel->SetColor(vgColorToStr(color));
+    else hex->SetText(AnsiToWide(panel->Color()));
+    Log("change DarkHexBox Text=" + Escaped(hex->Text()));
+  }
+  void GradientChange(TObject* sender) {
+    auto* edit = static_cast<TvgGradientEdit*>(sender);
+    std::string stops;
+    for (int i = 0; i < edit->Gradient()->Points()->Count(); ++i) {
+      const TvgGradientPoint* point = edit->Gradient()->Points()->Points(i);
+      stops += Format("%s%.2f:%s", i ? "," : "", point->Offset(), point->Color().c_str());
+    }
+    Log("change DarkGradient Stops=" + stops);
+    Log(Format("change DarkGradientCurrent Value=%d", edit->CurrentPoint()));
+  }
+};
+
 // The image lists show pictures the page paints and saves as files of its own at its start.
 class TfrmGalleryLists : public TGalleryForm {
   CL_CLASS(TfrmGalleryLists, TGalleryForm)
@@ -215,6 +261,49 @@ private:
   }
 };
 
+// The data grid's values live here: a name, a check, a progress, a priority and an icon per row;
+// what the user edits is kept and reported. The grid asks by the column's place, which the header
+// changes: values are kept by the column's name, so that they move with their column.
+class TfrmGalleryGrid : public TGalleryForm {
+  CL_CLASS(TfrmGalleryGrid, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void GridGetValue(TObject* sender, int32_t col, int32_t row, Variant& value) {
+    const std::string column = ColumnName(sender, col);
+    const auto edited = edits_.find({column, row});
+    if (edited != edits_.end()) value = edited->second;
+    else if (column == "NameColumn") value = Variant(L"Task " + std::to_wstring(row + 1));
+    else if (column == "DoneColumn") value = Variant(row % 3 == 0);
+    else if (column == "ProgressColumn") value = Variant(double(row * 37 % 101));
+    else if (column == "PriorityColumn") value = Variant(int32_t(row % 3));
+    else if (column == "IconColumn") value = vgObjectToVariant(Icon(row));
+  }
+  void GridSetValue(TObject* sender, int32_t col, int32_t row, const Variant& value) {
+    const std::string column = ColumnName(sender, col);
+    edits_[{column, row}] = value;
+    Log(Format("set %s %s %d ", static_cast<TComponent*>(sender)->Name().c_str(), column.c_str(), int(row)) +
+        Escaped(value.ToWideString()));
+  }
+
+private:
+  // A small square in one of three colours, made once each.
+  TvgBitmap* Icon(int32_t row) {
+    static const TvgColor kColors[] = {0xFFE05050, 0xFF50B050, 0xFF5080E0};
+    std::unique_ptr<TvgBitmap>& icon = icons_[size_t(row % 3)];
+    if (!icon) {
+      icon = std::make_unique<TvgBitmap>(16, 16);
+      icon->Clear(kColors[row % 3]);
+    }
+    return icon.get();
+  }
+  std::unique_ptr<TvgBitmap> icons_[3];
+  static std::string ColumnName(TObject* grid, int32_t col) {
+    TvgColumn* column = static_cast<TvgCustomGrid*>(grid)->Columns(col);
+    return column ? column->Name() : "";
+  }
+  std::map<std::pair<std::string, int32_t>, Variant> edits_;
+};
+
 CL_PUBLISHED(TGalleryForm) {
   CL_METHOD(TGalleryForm, ControlChange);
   CL_METHOD(TGalleryForm, FormClose);
@@ -227,6 +316,15 @@ CL_PUBLISHED(TfrmGalleryTree) {
   CL_METHOD(TfrmGalleryTree, TreeCheck);
 }
 CL_PUBLISHED(TfrmGalleryLists) { CL_METHOD(TfrmGalleryLists, ListChange); }
+CL_PUBLISHED(TfrmGalleryGrid) {
+  CL_METHOD(TfrmGalleryGrid, GridGetValue);
+  CL_METHOD(TfrmGalleryGrid, GridSetValue);
+}
+CL_PUBLISHED(TfrmGalleryColors) {
+  CL_METHOD(TfrmGalleryColors, ColorChange);
+  CL_METHOD(TfrmGalleryColors, HexChange);
+  CL_METHOD(TfrmGalleryColors, GradientChange);
+}
 
 namespace {
 
@@ -241,6 +339,8 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"text", CreatePage<TfrmGalleryText>},
     {"tree", CreatePage<TfrmGalleryTree>},
     {"lists", CreatePage<TfrmGalleryLists>},
+    {"grid", CreatePage<TfrmGalleryGrid>},
+    {"colors", CreatePage<TfrmGalleryColors>},
 };
 
 }  // namespace
@@ -259,9 +359,11 @@ int main(int argc, char** argv) try {
   TCustomForm* hudWindow = page.empty() ? Application->CreateForm<TfrmHudWindow>() : nullptr;
   TScriptedIme ime;
   vgSetIme(&ime);
-  // The length limit is set by code: it is not a streamed property.
+  // The length limit and the hex box's characters are set by code: they are not streamed properties.
   for (const char* name : {"DarkMaxLengthBox", "HudMaxLengthBox"})
     if (auto* box = dynamic_cast<TvgCustomTextBox*>(gallery->FindComponent(name))) box->SetMaxLength(8);
+  if (auto* hex = dynamic_cast<TvgCustomTextBox*>(gallery->FindComponent("DarkHexBox")))
+    hex->SetFilterChar(L"#0123456789abcdefABCDEF");
   TTimer watch(nullptr);
   watch.SetInterval(100);
   watch.SetOnTimer([&](TObject*) {

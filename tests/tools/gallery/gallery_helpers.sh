@@ -80,14 +80,6 @@ drag() {
 key() { xdotool key "$1"; sleep 0.3; }
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 80 -- "$1"; sleep 0.3; }
-# The top-level window (a menu, a drop-down) whose top left corner is at X, Y.
-window_at() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
-  done
-  return 1
-}
 
 # The screen pixel at X, Y as RRGGBB.
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p'; }
@@ -138,3 +130,8 @@ expect() { wait_for 10 value_is "$1" "$2" || fail "$3 gives $(value_of "$1"), no
 text_of() { output | grep "^change $1 Text=" | tail -n 1 | sed 's/^[^=]*=//'; }
 has_text() { [ "$(text_of "$1")" = "$2" ]; }
 expect_text() { wait_for 10 has_text "$1" "$2" || fail "$3 gives \"$(text_of "$1")\", not \"$2\""; }
+
+# The clipboard as a program of its own reads it.
+clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }

@@ -19,10 +19,6 @@ sleep 1
 import -window root -crop 1010x394+0+0 "$shot_dir/gallery_text.png"
 
 # --- Text boxes: typing, caret moves, selection, the real clipboard, the context menu --------------
-# The clipboard as a program of its own reads it.
-clipboard() { "${wine_run[@]}" "$probe" clipboard | tr -d '\r'; }
-clipboard_is() { [ "$(clipboard)" = "$1" ]; }
-expect_clipboard() { wait_for 5 clipboard_is "$1" || fail "$2 leaves \"$(clipboard)\" on the clipboard, not \"$1\""; }
 
 click $(point DarkTextBox 30 11)
 typed "abc"

@@ -40,14 +40,6 @@ visible_window() {
 }
 has_window() { visible_window "$1" >/dev/null; }
 no_window() { ! has_window "$1"; }
-# The visible window whose top-left corner is at X,Y (the pop-up menu).
-window_at() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-    xdotool getwindowgeometry "$w" | grep -q "Position: $1,$2 " && { echo "$w"; return 0; }
-  done
-  return 1
-}
 height_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
 # Right-clicks into the form and clicks item INDEX of COUNT of the menu that pops up.
 choose_menu_item() {
