@@ -2,6 +2,7 @@
 
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
+#include "controls/colors/ColorsUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
@@ -30,6 +31,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
         &vgInitializeTracksUnit, &vgInitializeWindowsUnit, &vgInitializeTextBoxesUnit}},
       {"vg_layouts", {&vgInitializeLayoutsUnit}},
       {"vg_listbox", {&vgInitializeListsUnit}},
+      {"vg_colors", {&vgInitializeColorsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},

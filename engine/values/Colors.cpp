@@ -122,6 +122,11 @@ TvgColor vgMakeColor(uint8_t R, uint8_t G, uint8_t B, uint8_t A) {
 std::string vgColorToStr(TvgColor Color) { return "#" + IntToHex(Color, 8); }
 
 TvgColor vgStrToColor(std::string_view Text) {
+  TvgColor color = 0;
+  return vgTryStrToColor(Text, color) ? color : 0;
+}
+
+bool vgTryStrToColor(std::string_view Text, TvgColor& Color) {
   std::string number;
   if (!Text.empty() && Text[0] == '#') {
     number = "$" + std::string(Text.substr(1));
@@ -130,8 +135,7 @@ TvgColor vgStrToColor(std::string_view Text) {
   } else {
     number = Text;
   }
-  uint32_t value = 0;
-  return ReadRuntimeInteger(number, value) ? value : 0;
+  return ReadRuntimeInteger(number, Color);
 }
 
 TvgColor vgColorToPixel(TvgColor Color) { return Color; }

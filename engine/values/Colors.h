@@ -20,6 +20,8 @@ TvgColor vgMakeColor(uint8_t R, uint8_t G, uint8_t B, uint8_t A);
 std::string vgColorToStr(TvgColor Color);  // "#AARRGGBB"
 // "#AARRGGBB", a colour name, or an integer in the runtime's syntax; 0 for anything else.
 TvgColor vgStrToColor(std::string_view Text);
+// The same, telling a text that is no colour from one that reads as 0; Color is kept then.
+bool vgTryStrToColor(std::string_view Text, TvgColor& Color);
 
 TvgColor vgColorToPixel(TvgColor Color);
 TvgColor vgPremultiplyColor(TvgColor Color);

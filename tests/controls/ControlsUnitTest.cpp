@@ -61,6 +61,10 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
       {"HUD",
        {"TvgHudListBox", "TvgHudHorzListBox", "TvgHudStringListBox", "TvgHudImageListBox", "TvgHudHorzImageListBox",
         "TvgHudComboBox", "TvgHudStringComboBox"}},
+      {"Colors",
+       {"TvgHueTrackBar", "TvgAlphaTrackBar", "TvgBWTrackBar", "TvgColorQuad", "TvgColorPicker", "TvgGradientEdit",
+        "TvgColorBox", "TvgColorPanel"}},
+      {"HUD", {"TvgHudHueTrackBar", "TvgHudAlphaTrackBar", "TvgHudBWTrackBar"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -104,6 +108,8 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgTreeView", 100, 100, true, true, vaNone},       {"TvgTreeViewItem", 50, 19, false, false, vaNone},
       {"TvgListBox", 100, 100, true, true, vaNone},         {"TvgListBoxItem", 19, 19, false, false, vaNone},
       {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
+      {"TvgHueTrackBar", 100, 15, true, true, vaNone},     {"TvgColorQuad", 50, 50, false, true, vaNone},
+      {"TvgGradientEdit", 200, 20, false, true, vaNone},    {"TvgColorPanel", 150, 150, false, true, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

@@ -104,6 +104,8 @@ const TExpectedPart kControlParts[] = {
     {"hudtrackstyle", "thumb", "TvgThumb"},
     {"trackbarstyle", "thumb", "TvgThumb"},
     {"hudtrackbarstyle", "thumb", "TvgThumb"},
+    {"trackbarstyle", "background", "TvgShape"},
+    {"hudtrackbarstyle", "background", "TvgShape"},
     {"hthumbstyle", "", "TvgVisualObject"},
     {"vthumbstyle", "", "TvgVisualObject"},
     {"hudhthumbstyle", "", "TvgVisualObject"},

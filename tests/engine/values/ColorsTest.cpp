@@ -35,6 +35,16 @@ TEST(ColorText, AnythingElseIsTransparentBlack) {
     EXPECT_EQ(vgStrToColor(bad), 0u) << bad;
 }
 
+TEST(ColorText, TryingTellsNoColourFromTransparentBlack) {
+  TvgColor color = 0x12345678;
+  EXPECT_FALSE(vgTryStrToColor("#GG000000", color));
+  EXPECT_EQ(color, 0x12345678u) << "kept";
+  EXPECT_TRUE(vgTryStrToColor("#00000000", color));
+  EXPECT_EQ(color, 0u);
+  EXPECT_TRUE(vgTryStrToColor("red", color));
+  EXPECT_EQ(color, 0xFFFF0000u);
+}
+
 TEST(ColorNames, TableHasTheSvgKeywordsInOrder) {
   auto idents = vgColorIdents();
   ASSERT_EQ(idents.size(), 147u);

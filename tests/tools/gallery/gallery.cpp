@@ -25,6 +25,9 @@
 #include "classlib/desktop/Timer.h"
 #include "controls/grid/Column.h"
 #include "controls/grid/Grid.h"
+#include "controls/colors/ColorPanel.h"
+#include "controls/colors/ColorQuad.h"
+#include "controls/colors/GradientEdit.h"
 #include "controls/lists/ImageListBox.h"
 #include "controls/textboxes/TextBox.h"
 #include "controls/treeview/TreeView.h"
@@ -163,6 +166,44 @@ public:
   }
 };
 
+// The colours page reports colours as text and the gradient's stops; its hex box sets the panel's
+// colour and shows the colour again when its text is no colour.
+class TfrmGalleryColors : public TGalleryForm {
+  CL_CLASS(TfrmGalleryColors, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void ColorChange(TObject* sender) {
+    auto* component = static_cast<TComponent*>(sender);
+    std::string color;
+    if (auto* panel = dynamic_cast<TvgColorPanel*>(sender)) {
+      color = panel->Color();
+      if (auto* hex = dynamic_cast<TvgTextBox*>(FindComponent("DarkHexBox"))) hex->SetText(AnsiToWide(color));
+    } else if (auto* quad = dynamic_cast<TvgColorQuad*>(sender)) {
+      color = vgColorToStr(vgOpacityColor(quad->Color(), quad->Alpha()));
+    }
+    Log("change " + component->Name() + " Color=" + color);
+  }
+  void HexChange(TObject* sender) {
+    auto* hex = static_cast<TvgTextBox*>(sender);
+    auto* panel = dynamic_cast<TvgColorPanel*>(FindComponent("DarkPanel"));
+    if (!panel) return;
+    TvgColor color = 0;
+    if (vgTryStrToColor(WideToAnsi(hex->Text()), color)) panel->SetColor(vgColorToStr(color));
+    else hex->SetText(AnsiToWide(panel->Color()));
+    Log("change DarkHexBox Text=" + Escaped(hex->Text()));
+  }
+  void GradientChange(TObject* sender) {
+    auto* edit = static_cast<TvgGradientEdit*>(sender);
+    std::string stops;
+    for (int i = 0; i < edit->Gradient()->Points()->Count(); ++i) {
+      const TvgGradientPoint* point = edit->Gradient()->Points()->Points(i);
+      stops += Format("%s%.2f:%s", i ? "," : "", point->Offset(), point->Color().c_str());
+    }
+    Log("change DarkGradient Stops=" + stops);
+    Log(Format("change DarkGradientCurrent Value=%d", edit->CurrentPoint()));
+  }
+};
+
 // The image lists show pictures the page paints and saves as files of its own at its start.
 class TfrmGalleryLists : public TGalleryForm {
   CL_CLASS(TfrmGalleryLists, TGalleryForm)
@@ -279,6 +320,11 @@ CL_PUBLISHED(TfrmGalleryGrid) {
   CL_METHOD(TfrmGalleryGrid, GridGetValue);
   CL_METHOD(TfrmGalleryGrid, GridSetValue);
 }
+CL_PUBLISHED(TfrmGalleryColors) {
+  CL_METHOD(TfrmGalleryColors, ColorChange);
+  CL_METHOD(TfrmGalleryColors, HexChange);
+  CL_METHOD(TfrmGalleryColors, GradientChange);
+}
 
 namespace {
 
@@ -294,6 +340,7 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"tree", CreatePage<TfrmGalleryTree>},
     {"lists", CreatePage<TfrmGalleryLists>},
     {"grid", CreatePage<TfrmGalleryGrid>},
+    {"colors", CreatePage<TfrmGalleryColors>},
 };
 
 }  // namespace
@@ -312,9 +359,11 @@ int main(int argc, char** argv) try {
   TCustomForm* hudWindow = page.empty() ? Application->CreateForm<TfrmHudWindow>() : nullptr;
   TScriptedIme ime;
   vgSetIme(&ime);
-  // The length limit is set by code: it is not a streamed property.
+  // The length limit and the hex box's characters are set by code: they are not streamed properties.
   for (const char* name : {"DarkMaxLengthBox", "HudMaxLengthBox"})
     if (auto* box = dynamic_cast<TvgCustomTextBox*>(gallery->FindComponent(name))) box->SetMaxLength(8);
+  if (auto* hex = dynamic_cast<TvgCustomTextBox*>(gallery->FindComponent("DarkHexBox")))
+    hex->SetFilterChar(L"#0123456789abcdefABCDEF");
   TTimer watch(nullptr);
   watch.SetInterval(100);
   watch.SetOnTimer([&](TObject*) {
