@@ -8,6 +8,7 @@
 
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
+#include "controls/textboxes/ComboTrackBar.h"
 #include "controls/textboxes/NumberBox.h"
 #include "controls/textboxes/SpinBox.h"
 #include "controls/textboxes/TextBox.h"
@@ -331,6 +332,13 @@ const std::vector<TStreamCase>& StreamCases() {
          n.SetTextAlign(vgTextAlignNear);
        }),
        {"Increment = 2", "TextAlign = vgTextAlignNear"}},
+      {"TvgComboTrackBar", SetUp<TvgComboTrackBar>([](TvgComboTrackBar& c) {
+         c.SetMin(-50);
+         c.SetMax(50);
+         c.SetFrequency(5);
+         c.SetValue(10);
+       }),
+       {"Min = -50", "Max = 50", "Value = 10", "Frequency = 5", "Text = '10'"}},
       // The selected index is read before the items that it points at.
       {"TvgListBox", SetUp<TvgListBox>([](TvgListBox& l) {
          for (const wchar_t* text : {L"one", L"two", L"three"}) {
