@@ -391,7 +391,8 @@ TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
       "IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false", "IsPressed=true", "IsPressed=false",
       "IsFocused=true", "IsFocused=false", "IsMouseOver=true", "IsMouseOver=false", "IsChecked=true", "IsChecked=false",
       "IsExpanded=true", "IsExpanded=false", "IsSelected=true", "IsSelected=false",
-      "IsMouseOver=true;IsSelected=false", "IsMouseOver=false;IsSelected=false"};
+      "IsMouseOver=true;IsSelected=false", "IsMouseOver=false;IsSelected=false", "IsDragOver=true",
+      "IsDragOver=false"};
   for (const TStyleNode& style : root.Children) {
     std::vector<const TStyleNode*> pending = {&style};
     while (!pending.empty()) {
