@@ -4,6 +4,8 @@
 #include "controls/buttons/ButtonsUnit.h"
 #include "controls/calendars/CalendarsUnit.h"
 #include "controls/colors/ColorsUnit.h"
+#include "controls/compound/CompoundUnit.h"
+#include "controls/extra/ExtraUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
@@ -38,7 +40,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_grid", {&vgInitializeGridUnit}},
-      {"vg_extctrls", {&vgInitializeCalendarsUnit}},
+      {"vg_extctrls", {&vgInitializeCalendarsUnit, &vgInitializeExtraUnit, &vgInitializeCompoundUnit}},
       {"vg_scene", {&vgInitializeSceneUnit}, &vgFinalizeSceneUnit},
   };
   return units;

@@ -40,6 +40,10 @@ public:
   // Used by the streaming system and by designers.
   void SetState(TComponentStateItem item, bool on);
   void SetDesigning(bool designing, bool setChildren = true);
+  // A sub-component is part of its owner: a property holding it streams its properties in place
+  // ("Label.Text") rather than a reference by name.
+  bool IsSubComponent() const { return subComponent_; }
+  void SetSubComponent(bool subComponent) { subComponent_ = subComponent; }
   void Destroying();
 
   // Mutual: each side is notified (opRemove) when the other is destroyed.
@@ -67,6 +71,7 @@ private:
   std::string name_;
   int32_t tag_ = 0;
   TComponentState state_;
+  bool subComponent_ = false;
   std::vector<TComponent*> components_;
   std::vector<TComponent*> freeNotifies_;
 };

@@ -45,7 +45,7 @@ void TWriter::WriteProperty(TPersistent* instance, const TPropInfo& prop) {
   if (prop.Kind == TPropKind::Class) {
     TObject* value = std::get<TObject*>(prop.Get(*instance));
     if (!value) return;
-    if (prop.IsComponentReference()) {
+    if (prop.IsComponentReference() && !static_cast<TComponent*>(value)->IsSubComponent()) {
       std::string name = ReferenceName(static_cast<TComponent*>(value));
       if (name.empty()) return;
       WritePropName(prop.Name);

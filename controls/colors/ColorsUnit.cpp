@@ -6,6 +6,7 @@
 #include "controls/colors/ColorPanel.h"
 #include "controls/colors/ColorPicker.h"
 #include "controls/colors/ColorQuad.h"
+#include "controls/colors/ComboColorBox.h"
 #include "controls/colors/GradientEdit.h"
 #include "engine/tree/ObjectRegistry.h"
 
@@ -18,7 +19,8 @@ void vgInitializeColorsUnit() {
   vgRegisterObjects("Colors", {TvgHueTrackBar::StaticClass(), TvgAlphaTrackBar::StaticClass(),
                                TvgBWTrackBar::StaticClass(), TvgColorQuad::StaticClass(),
                                TvgColorPicker::StaticClass(), TvgGradientEdit::StaticClass(),
-                               TvgColorBox::StaticClass(), TvgColorPanel::StaticClass()});
+                               TvgColorBox::StaticClass(), TvgColorPanel::StaticClass(),
+                               TvgComboColorBox::StaticClass()});
   vgRegisterObjects("HUD", {TvgHudHueTrackBar::StaticClass(), TvgHudAlphaTrackBar::StaticClass(),
-                            TvgHudBWTrackBar::StaticClass()});
+                            TvgHudBWTrackBar::StaticClass(), TvgHudComboColorBox::StaticClass()});
 }

@@ -9,6 +9,10 @@
 class TvgBitmap;
 class TvgImage;
 
+// What SetData of a control showing a bitmap does with the value: null empties the bitmap, a
+// reference to a persistent object is copied, a text is loaded as a file name.
+void vgAssignBitmapData(TvgBitmap& bitmap, const Variant& value);
+
 class TvgImageControl : public TvgControl {
   CL_CLASS(TvgImageControl, TvgControl)
 public:

@@ -97,11 +97,13 @@ void TvgImageControl::DragDrop(TvgDragObject* data, const TvgPoint& point) {
 
 Variant TvgImageControl::GetData() { return vgObjectToVariant(bitmap_.get()); }
 
-void TvgImageControl::SetData(const Variant& value) {
-  if (value.IsNull()) return bitmap_->SetSize(1, 1);
+void TvgImageControl::SetData(const Variant& value) { vgAssignBitmapData(*bitmap_, value); }
+
+void vgAssignBitmapData(TvgBitmap& bitmap, const Variant& value) {
+  if (value.IsNull()) return bitmap.SetSize(1, 1);
   if (vgVarIsObject(value)) {
-    if (auto* source = dynamic_cast<TPersistent*>(vgVariantToObject(value))) bitmap_->Assign(source);
+    if (auto* source = dynamic_cast<TPersistent*>(vgVariantToObject(value))) bitmap.Assign(source);
     return;
   }
-  if (value.IsString()) bitmap_->LoadFromFile(value.ToString());
+  if (value.IsString()) bitmap.LoadFromFile(value.ToString());
 }

@@ -64,8 +64,8 @@ TEST(ControlsUnit, RegistersItsClassesOnceUnderTheirCategories) {
         "TvgHudComboBox", "TvgHudStringComboBox"}},
       {"Colors",
        {"TvgHueTrackBar", "TvgAlphaTrackBar", "TvgBWTrackBar", "TvgColorQuad", "TvgColorPicker", "TvgGradientEdit",
-        "TvgColorBox", "TvgColorPanel"}},
-      {"HUD", {"TvgHudHueTrackBar", "TvgHudAlphaTrackBar", "TvgHudBWTrackBar"}},
+        "TvgColorBox", "TvgColorPanel", "TvgComboColorBox"}},
+      {"HUD", {"TvgHudHueTrackBar", "TvgHudAlphaTrackBar", "TvgHudBWTrackBar", "TvgHudComboColorBox"}},
   };
   for (const Case& c : cases)
     for (const char* className : c.classes) {
@@ -111,6 +111,7 @@ TEST(ControlsUnit, ConstructorsGiveEachClassItsSizeFocusPointerAndPlace) {
       {"TvgImageListBoxItem", 19, 19, false, false, vaNone},
       {"TvgHueTrackBar", 100, 15, true, true, vaNone},     {"TvgColorQuad", 50, 50, false, true, vaNone},
       {"TvgGradientEdit", 200, 20, false, true, vaNone},    {"TvgColorPanel", 150, 150, false, true, vaNone},
+      {"TvgComboColorBox", 60, 22, true, true, vaNone},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.className);

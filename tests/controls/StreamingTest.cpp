@@ -9,6 +9,7 @@
 #include "classlib/core/MemoryStream.h"
 #include "classlib/core/StringStream.h"
 #include "controls/textboxes/ComboTrackBar.h"
+#include "controls/colors/ComboColorBox.h"
 #include "controls/textboxes/NumberBox.h"
 #include "controls/textboxes/SpinBox.h"
 #include "controls/textboxes/TextBox.h"
@@ -339,6 +340,12 @@ const std::vector<TStreamCase>& StreamCases() {
          c.SetValue(10);
        }),
        {"Min = -50", "Max = 50", "Value = 10", "Frequency = 5", "Text = '10'"}},
+      // The pop-up's parts are the combo's own making: only the colour is written.
+      {"TvgComboColorBox", SetUp<TvgComboColorBox>([](TvgComboColorBox& c) {
+         c.SetColor("#80FF0000");
+         c.SetUseAlpha(false);
+       }),
+       {"Color = '#80FF0000'", "UseAlpha = False"}},
       // The selected index is read before the items that it points at.
       {"TvgListBox", SetUp<TvgListBox>([](TvgListBox& l) {
          for (const wchar_t* text : {L"one", L"two", L"three"}) {

@@ -324,6 +324,11 @@ const TExpectedPart kControlParts[] = {
     {"imagelistboxitemstyle", "image", "TvgImage"},
     {"imagelistboxitemstyle", "textborder", "TvgVisualObject"},
     {"imagelistboxitemstyle", "text", "TvgText"},
+    {"iphonebuttonstyle", "background", "TvgShape"},
+    {"iphonebuttonstyle", "image", "TvgImage"},
+    {"iphonebuttonstyle", "text", "TvgText"},
+    {"droptargetstyle", "background", "TvgShape"},
+    {"droptargetstyle", "text", "TvgText"},
     {"combotextboxstyle", "content", "TvgContent"},
     {"combotextboxstyle", "selection", "TvgBrushObject"},
     {"combotextboxstyle", "foreground", "TvgBrushObject"},
@@ -544,7 +549,8 @@ TEST_F(DefaultStyle, PartsAreLockedAndTransparentToThePointer) {
       "IsMouseOver=true;IsPressed=false", "IsMouseOver=false;IsPressed=false", "IsPressed=true", "IsPressed=false",
       "IsFocused=true", "IsFocused=false", "IsMouseOver=true", "IsMouseOver=false", "IsChecked=true", "IsChecked=false",
       "IsExpanded=true", "IsExpanded=false", "IsSelected=true", "IsSelected=false",
-      "IsMouseOver=true;IsSelected=false", "IsMouseOver=false;IsSelected=false"};
+      "IsMouseOver=true;IsSelected=false", "IsMouseOver=false;IsSelected=false", "IsDragOver=true",
+      "IsDragOver=false"};
   for (const TStyleNode& style : root.Children) {
     std::vector<const TStyleNode*> pending = {&style};
     while (!pending.empty()) {

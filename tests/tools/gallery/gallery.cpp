@@ -38,6 +38,11 @@
 #include "controls/grid/Grid.h"
 #include "controls/colors/ColorPanel.h"
 #include "controls/colors/ColorQuad.h"
+#include "controls/colors/ComboColorBox.h"
+#include "controls/buttons/Button.h"
+#include "controls/extra/DropTarget.h"
+#include "controls/extra/ImageViewer.h"
+#include "engine/scene/DragDrop.h"
 #include "controls/colors/GradientEdit.h"
 #include "controls/lists/ImageListBox.h"
 #include "controls/text/Label.h"
@@ -227,6 +232,73 @@ public:
   }
 };
 
+// The extras page reports the switches' states, the files dropped, the colour combos' colours and
+// the compound controls' values; its image viewer shows a picture it paints, and its zoom and
+// scroll offsets are watched, since the viewer has no change event.
+class TfrmGalleryExtras : public TGalleryForm {
+  CL_CLASS(TfrmGalleryExtras, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  void SwitchClick(TObject* sender) {
+    auto* button = static_cast<TvgCustomButton*>(sender);
+    Log("change " + button->Name() + " IsPressed=" + (button->IsPressed() ? "True" : "False"));
+  }
+  void FilesDropped(TObject* sender, TvgDragObject* data, const TvgPoint&) {
+    std::wstring names;
+    for (const std::wstring& file : data->Files) names += (names.empty() ? L"" : L"|") + file;
+    Log("change " + static_cast<TComponent*>(sender)->Name() + " Files=" + Escaped(names));
+    static_cast<TvgDropTarget*>(sender)->SetText(std::to_wstring(data->Files.size()) + L" files dropped");
+  }
+  void ComboColorChange(TObject* sender) {
+    auto* combo = static_cast<TvgComboColorBox*>(sender);
+    Log("change " + combo->Name() + " Color=" + combo->Color());
+  }
+  // The editor reports; its owner is the compound control, whose Value is logged.
+  void CompoundChange(TObject* sender) {
+    auto* editor = dynamic_cast<TComponent*>(sender);
+    auto* compound = editor ? dynamic_cast<TvgVisualObject*>(editor->Owner()) : nullptr;
+    if (!compound) return;
+    const TPropInfo* prop = FindPropInfo(compound, "Value");
+    const TPropValue value = prop ? prop->Get(*compound) : TPropValue();
+    std::string shown;
+    if (const double* number = std::get_if<double>(&value)) shown = Format("%g", *number);
+    else if (const std::wstring* text = std::get_if<std::wstring>(&value)) shown = Escaped(*text);
+    else if (const std::string* colour = std::get_if<std::string>(&value)) shown = *colour;
+    else if (const int64_t* ordinal = std::get_if<int64_t>(&value)) shown = std::to_string(*ordinal);
+    Log("change " + compound->Name() + " Value=" + shown);
+  }
+  void Loaded() override {
+    TGalleryForm::Loaded();
+    auto* viewer = dynamic_cast<TvgImageViewer*>(FindComponent("DarkViewer"));
+    if (!viewer) return;
+    viewer->SetBitmap(Picture().get());
+    watch_ = std::make_unique<TTimer>(nullptr);
+    watch_->SetInterval(100);
+    watch_->SetOnTimer([this, viewer](TObject*) {
+      const std::string state = Format("BitmapScale=%.2f Scroll=%d,%d", viewer->BitmapScale(),
+                                       int(Round(viewer->GetHScrollOffset())), int(Round(viewer->GetVScrollOffset())));
+      if (state != lastViewer_) Log("change DarkViewer " + state);
+      lastViewer_ = state;
+    });
+    watch_->SetEnabled(true);
+  }
+
+private:
+  // Bands of colour under a grid of dark lines every 40 pixels, so that a zoom and a scroll show.
+  static std::unique_ptr<TvgBitmap> Picture() {
+    auto bitmap = std::make_unique<TvgBitmap>(320, 240);
+    for (int y = 0; y < 240; ++y)
+      for (int x = 0; x < 320; ++x) {
+        const bool line = x % 40 < 2 || y % 40 < 2;
+        const TvgColor band = 0xFF000000 | TvgColor(60 + x * 180 / 320) << 16 | TvgColor(90 + y * 120 / 240) << 8 | 0xA0;
+        bitmap->GetScanline(y)[x] = line ? 0xFF202020 : band;
+      }
+    return bitmap;
+  }
+  std::unique_ptr<TTimer> watch_;
+  std::string lastViewer_;
+};
+
 // The image lists show pictures the page paints and saves as files of its own at its start.
 class TfrmGalleryLists : public TGalleryForm {
   CL_CLASS(TfrmGalleryLists, TGalleryForm)
@@ -405,6 +477,12 @@ CL_PUBLISHED(TfrmGalleryGrid) {
   CL_METHOD(TfrmGalleryGrid, GridSetValue);
 }
 CL_PUBLISHED(TfrmGalleryCalendars) { CL_METHOD(TfrmGalleryCalendars, DayChange); }
+CL_PUBLISHED(TfrmGalleryExtras) {
+  CL_METHOD(TfrmGalleryExtras, SwitchClick);
+  CL_METHOD(TfrmGalleryExtras, FilesDropped);
+  CL_METHOD(TfrmGalleryExtras, ComboColorChange);
+  CL_METHOD(TfrmGalleryExtras, CompoundChange);
+}
 CL_PUBLISHED(TfrmGalleryColors) {
   CL_METHOD(TfrmGalleryColors, ColorChange);
   CL_METHOD(TfrmGalleryColors, HexChange);
@@ -427,6 +505,7 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"grid", CreatePage<TfrmGalleryGrid>},
     {"colors", CreatePage<TfrmGalleryColors>},
     {"calendars", CreatePage<TfrmGalleryCalendars>},
+    {"extras", CreatePage<TfrmGalleryExtras>},
 };
 
 }  // namespace

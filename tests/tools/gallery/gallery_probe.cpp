@@ -11,6 +11,9 @@
 //   gallery_probe setclipboard S    puts the text S (UTF-8) on the clipboard
 //   gallery_probe compose           has the gallery's input method finish a composition, as a
 //                                   user choosing characters in an input method window does
+//   gallery_probe drop X Y FILE...  drags the files (full paths in one folder) from this program
+//                                   and drops them at screen point (X, Y) through OLE, with the
+//                                   shell's own data object for them, as the file manager does
 // Exit code 0, 1 when the screen, the clipboard or the gallery cannot be reached, or 2 on a usage
 // error.
 #include "classlib/desktop/Win32.h"
@@ -18,6 +21,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <imm.h>
+#include <ole2.h>
+#include <shlobj.h>
 #include <string>
 #include <vector>
 
@@ -144,6 +149,81 @@ int Shape(int x, int y, int width, int height, double ms) {
   return 0;
 }
 
+// Lets the drag run for a few of the drag loop's checks, so that the target is entered and
+// dragged over, then drops.
+class TTimedDropSource : public IDropSource {
+public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropSource)) {
+      *object = static_cast<IDropSource*>(this);
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the stack of Drop
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD) override {
+    if (escape) return DRAGDROP_S_CANCEL;
+    return ++checks_ < 8 ? S_OK : DRAGDROP_S_DROP;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+private:
+  int checks_ = 0;
+};
+
+// The shell's data object for files of one folder, as its folder view hands it to a drag.
+IDataObject* ShellDataObject(const std::vector<std::wstring>& files) {
+  const std::wstring folder = files[0].substr(0, files[0].find_last_of(L'\\'));
+  IShellFolder* desktop = nullptr;
+  if (FAILED(SHGetDesktopFolder(&desktop))) return nullptr;
+  PIDLIST_RELATIVE folderId = nullptr;
+  IShellFolder* parent = nullptr;
+  IDataObject* data = nullptr;
+  if (SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, const_cast<LPWSTR>(folder.c_str()), nullptr, &folderId, nullptr)) &&
+      SUCCEEDED(desktop->BindToObject(folderId, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&parent)))) {
+    std::vector<PIDLIST_RELATIVE> children;
+    for (const std::wstring& file : files) {
+      std::wstring name = file.substr(folder.size() + 1);
+      PIDLIST_RELATIVE child = nullptr;
+      if (SUCCEEDED(parent->ParseDisplayName(nullptr, nullptr, name.data(), nullptr, &child, nullptr))) children.push_back(child);
+    }
+    if (children.size() == files.size())
+      parent->GetUIObjectOf(nullptr, UINT(children.size()), const_cast<PCUITEMID_CHILD_ARRAY>(children.data()),
+                            IID_IDataObject, nullptr, reinterpret_cast<void**>(&data));
+    for (PIDLIST_RELATIVE child : children) CoTaskMemFree(child);
+    parent->Release();
+  }
+  CoTaskMemFree(folderId);
+  desktop->Release();
+  return data;
+}
+
+int Drop(int x, int y, const std::vector<std::wstring>& files) {
+  if (FAILED(OleInitialize(nullptr))) return 1;
+  IDataObject* data = ShellDataObject(files);
+  int status = 1;
+  if (data) {
+    SetCursorPos(x, y);
+    TTimedDropSource source;
+    DWORD effect = DROPEFFECT_NONE;
+    const HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
+    std::printf("%s %lu\n", result == DRAGDROP_S_DROP ? "dropped" : "cancelled", effect);
+    status = result == DRAGDROP_S_DROP ? 0 : 1;
+    data->Release();
+  }
+  OleUninitialize();
+  return status;
+}
+
+std::wstring Wide(const char* utf8) {
+  std::wstring text(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), int(text.size()));
+  text.pop_back();
+  return text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -152,9 +232,14 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "clipboard") return PrintClipboard();
   if (argc == 3 && std::string(argv[1]) == "setclipboard") return SetClipboard(argv[2]);
   if (argc == 2 && std::string(argv[1]) == "compose") return Compose();
+  if (argc >= 5 && std::string(argv[1]) == "drop") {
+    std::vector<std::wstring> files;
+    for (int i = 4; i < argc; ++i) files.push_back(Wide(argv[i]));
+    return Drop(std::atoi(argv[2]), std::atoi(argv[3]), files);
+  }
   if (argc == 7 && std::string(argv[1]) == "shape" && std::atoi(argv[4]) > 0 && std::atoi(argv[5]) > 0)
     return Shape(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                  std::strtod(argv[6], nullptr));
-  std::fprintf(stderr, "usage: gallery_probe sample X Y MS | shape X Y W H MS | clipboard | setclipboard TEXT | compose\n");
+  std::fprintf(stderr, "usage: gallery_probe sample X Y MS | shape X Y W H MS | clipboard | setclipboard TEXT | compose | drop X Y FILE...\n");
   return 2;
 }
