@@ -76,6 +76,12 @@ key Return
 expect CompoundNumber 250 "the compound number box typed"
 import -window root -crop 1010x462+0+0 "$shot_dir/gallery_extras_compound.png"
 
+# The colour combo runs in a gallery of its own: after the cross-process drop above and the
+# combo's pop-up in one run, the gallery does not end when closed (a Wine process-exit hang).
+close_gallery frmGalleryExtras
+start_gallery extras
+wait_for 30 dark_column_painted || fail "the dark column is not painted again"
+
 # --- The colour combo box: dropped down, the panel's quad dragged, a hex text typed ------------------
 click $(middle DarkColorCombo)
 sleep 0.8
@@ -83,7 +89,8 @@ import -window root -crop 1010x462+0+0 "$shot_dir/gallery_extras_combo_open.png"
 read -r cl ct cw ch <<<"$(rect_of DarkColorCombo)"
 # The pop-up hangs below the combo: its panel's quad starts 10 in from the pop-up's corner.
 qx=$((cl + 10)) qy=$((ct + ch + 10))
-before=$(count_colors() { output | grep -c "^change DarkColorCombo Color=" || true; }; count_colors)
+count_colors() { output | grep -c "^change DarkColorCombo Color=" || true; }
+before=$(count_colors)
 move $((qx + 60)) $((qy + 60))
 xdotool mousedown 1; sleep 0.2
 for i in 1 2 3 4; do xdotool mousemove $((qx + 60 - i * 12)) $((qy + 60 - i * 10)); sleep 0.15; done
