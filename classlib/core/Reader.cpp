@@ -234,9 +234,14 @@ void TReader::ReadCollection(TCollection* collection) {
   collection->EndUpdate();
 }
 
+TComponent* FindReferencedComponent(TComponent* root, std::string_view name) {
+  if (!root) return nullptr;
+  return SameText(root->Name(), name) ? root : root->FindComponent(name);
+}
+
 void TReader::ResolveFixups() {
   for (const Fixup& f : fixups_) {
-    TComponent* target = SameText(root_->Name(), f.Name) ? root_ : root_->FindComponent(f.Name);
+    TComponent* target = FindReferencedComponent(root_, f.Name);
     if (target) f.Prop->Set(*f.Target, static_cast<TObject*>(target));
   }
   fixups_.clear();

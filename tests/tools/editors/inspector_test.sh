@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Drives the object inspector with real input (xdotool) under Xvfb: a sample component's integer,
+# float, enumeration (by the pop-up's menu), boolean, set, string, wide string, colour, component
+# reference and event (through a stand-in design environment) edited in place; a value that does
+# not convert reported in a message box and the old value kept; Up and Down stepping through the
+# rows while editing; a click on the shape followed, its Fill expanded and recoloured, the shape's
+# pixels changing. The sample's values are printed at the end and checked. Screenshots stay in
+# SHOT_DIR.
+# Usage: inspector_test.sh WINEPREFIX DEMO_EXE PROBE_EXE SHOT_DIR WINE_RUN...
+set -euo pipefail
+. "$(dirname "$0")/../gallery/gallery_helpers.sh"
+
+shot() { import -window root -crop 770x470+0+0 "$shot_dir/inspector_$1.png"; }
+row_of() { place row "$1"; }
+# A point on a row: its name, its value (where the editor covers it), its expander.
+name_of_row() { local l t _; read -r l t _ <<<"$(row_of "$1")"; echo "$((l + 40)) $((t + 9))"; }
+value_of_row() { local l t _; read -r l t _ <<<"$(row_of "$1")"; echo "$((l + 260)) $((t + 9))"; }
+expander_of_row() { local l t _; read -r l t _ <<<"$(row_of "$1")"; echo "$((l + 7)) $((t + 9))"; }
+row_listed() { [ -n "$(row_of "$1")" ] && [ "$(row_of "$1")" != hidden ]; }
+expect_logged() { wait_for 10 logged "$1" || fail "$2: no \"$1\""; }
+# edit ROW TEXT: the row selected by a click on its name, its text replaced by typing, then Enter.
+edit() {
+  wait_for 10 row_listed "$1" || fail "no row $1"
+  click $(name_of_row "$1")
+  expect_logged "selected $1" "a click on the row $1"
+  key ctrl+a
+  typed "$2"
+  key Return
+}
+# choose ROW DOWNS: the row's pop-up opened by a click on it, its menu stepped through by Down.
+choose() {
+  click $(name_of_row "$1")
+  expect_logged "selected $1" "a click on the row $1"
+  click $(value_of_row "$1")
+  sleep 0.5
+  local i
+  for ((i = 0; i < $2; i++)); do key Down; done
+  key Return
+}
+message_box() { xdotool search --onlyvisible --name '^Object inspector$' 2>/dev/null | grep -q .; }
+form_only() { [ "$(xdotool search --onlyvisible --name '^Object inspector$' 2>/dev/null | wc -l)" -le 1 ]; }
+
+start_gallery
+expect_logged "inspecting Sample" "the start"
+wait_for 10 row_listed Count || fail "the sample's rows are not listed"
+sleep 1
+shot start
+
+edit Count 42
+expect_logged "changed Count=42" "typing 42 into Count"
+edit Ratio 2.5
+expect_logged "changed Ratio=2.5" "typing 2.5 into Ratio"
+choose Size 3
+expect_logged "changed Size=isLarge" "choosing isLarge from the pop-up"
+shot popup_chosen
+choose Active 2
+expect_logged "changed Active=True" "choosing True from the pop-up"
+edit Flags "[ifRed,ifBlue]"
+expect_logged "changed Flags=[ifRed,ifBlue]" "typing a set"
+edit Caption second
+expect_logged "changed Caption=second" "typing a string"
+edit Title "Wide title"
+expect_logged "changed Title=Wide title" "typing a wide string"
+edit Color "#FF00FF00"
+expect_logged "changed Color=#FF00FF00" "typing a colour"
+edit Buddy shape
+expect_logged "changed Buddy=Shape" "typing a component's name"
+edit OnPing SamplePinged
+expect_logged "changed OnPing=SamplePinged" "typing a handler's name"
+click $(middle PingButton)
+expect_logged pinged "the Ping button after the handler was set"
+shot edited
+
+# A value that does not convert: reported, the old value kept, and the inspector goes on.
+edit Count twelve
+wait_for 10 message_box || fail "no message for a value that does not convert"
+sleep 0.5
+shot bad_value
+key Return
+wait_for 10 form_only || fail "the message box does not close"
+[ "$(output | grep -c '^changed Count=')" = 1 ] || fail "a value that does not convert was told as a change"
+
+# Up and Down step through the rows while the editor has the focus.
+click $(name_of_row Count)
+expect_logged "selected Count" "a click on Count"
+key Down
+expect_logged "selected Fill" "Down while editing Count"
+key Up
+key Up
+expect_logged "selected Color" "Up twice while editing"
+
+# A click on the shape is followed; its fill is expanded and recoloured.
+click $(point Shape 30 30)
+expect_logged "inspecting Shape" "a click on the shape"
+wait_for 10 row_listed Fill || fail "the shape's Fill is not listed"
+row_listed Fill.Color && fail "the shape's Fill starts expanded"
+click $(expander_of_row Fill)
+wait_for 10 row_listed Fill.Color || fail "the expander of Fill does not show the brush's properties"
+edit Fill.Color "#FFFF0000"
+expect_logged "changed Fill.Color=#FFFF0000" "typing the fill's colour"
+red_shape() { [ "$(pixel $(point Shape 60 60))" = FF0000 ]; }
+wait_for 10 red_shape || fail "the shape is not painted red: $(pixel $(point Shape 60 60))"
+shot shape
+
+click $(middle SampleButton)
+expect_logged "inspecting Sample" "the sample again"
+wait_for 10 row_listed Count || fail "the sample's rows are not listed again"
+
+close_gallery frmInspectorDemo
+for expected in Count=42 Ratio=2.5 Size=isLarge Active=True "Flags=[ifRed,ifBlue]" Caption=second \
+                "Title=Wide title" Color=#FF00FF00 Buddy=Shape OnPing=SamplePinged; do
+  logged "final $expected" || fail "the sample ends with $(output | grep "^final ${expected%%=*}="), not $expected"
+done
+echo "inspector real input: pass"
