@@ -69,6 +69,7 @@ public:
   void btnCancelClick(TObject* sender);
 
   void Loaded() override;
+  void BeforeDestruction() override;
   void Notification(TComponent* component, TOperation operation) override;
 
   // The form's parts, found once it has loaded.

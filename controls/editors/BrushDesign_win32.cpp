@@ -120,6 +120,10 @@ void ShowChannels(TvgColor color, TvgNumberBox* a, TvgNumberBox* r, TvgNumberBox
 
 TvgColor TypedColor(const TvgCustomTextBox* hex) { return vgStrToColor(Utf16ToGbk(hex->Text())); }
 
+// The cosine of 90 degrees is not quite 0 in floating point; a line that should run straight up
+// or across must, or it tilts by a hair and its ends swap sides.
+float Snapped(double trig) { return std::fabs(trig) < 1e-9 ? 0.0f : float(trig); }
+
 float Degrees(float radians) { return radians * 180 / std::numbers::pi_v<float>; }
 
 // How far a line through the centre at this cosine (or sine) must reach to touch the square's
@@ -128,6 +132,14 @@ float Reach(float c) {
   if (c == 0) return 1;
   const float k = std::fabs(1 / c);
   return k <= 1.42f ? k : 1;
+}
+
+// Clears the events of the component that the form handles.
+void UnbindHandlers(TComponent& component, const TObject* form) {
+  for (const TPropInfo* prop : component.ClassType()->Properties()) {
+    if (prop->Kind != TPropKind::Method || prop->IsReadOnly()) continue;
+    if (std::get<TMethod>(prop->Get(component)).Data == form) prop->Set(component, TMethod{});
+  }
 }
 
 std::string WithoutTrailingDigits(const std::string& name) {
@@ -140,6 +152,13 @@ std::string WithoutTrailingDigits(const std::string& name) {
 
 TvgBrushDesign::~TvgBrushDesign() {
   if (sharedDesigner == this) sharedDesigner = nullptr;
+}
+
+// The parts are destroyed after the form's own class: what they still report then (a box losing
+// the focus, a list losing its rows) must not reach the form's handlers.
+void TvgBrushDesign::BeforeDestruction() {
+  for (int i = 0; i < ComponentCount(); ++i) UnbindHandlers(*Components(i), this);
+  TForm::BeforeDestruction();
 }
 
 template <class T>
@@ -417,8 +436,8 @@ void TvgBrushDesign::ShowAngleFromGradient() {
 void TvgBrushDesign::gradAngleChange(TObject*) {
   ShowAngleLabel();
   if (showingBrush_) return;
-  const float a = gradAngle->Value() * std::numbers::pi_v<float> / 180;
-  const float c = std::cos(a), s = std::sin(a);
+  const double a = gradAngle->Value() * std::numbers::pi / 180;
+  const float c = Snapped(std::cos(a)), s = Snapped(std::sin(a));
   const float r = 0.5f * std::max(Reach(c), Reach(s));
   const TvgPoint start{0.5f - r * c, 0.5f + r * s}, stop{0.5f + r * c, 0.5f - r * s};
   for (TvgGradient* gradient : {gradEditor->Gradient(), brush_ ? brush_->Gradient() : nullptr}) {

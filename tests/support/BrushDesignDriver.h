@@ -11,6 +11,7 @@
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Timer.h"
 #include "classlib/desktop/Win32.h"
+#include "controls/buttons/Button.h"
 #include "controls/editors/BrushDesign.h"
 #include "controls/textboxes/TextBox.h"
 #include "engine/scene/Scene.h"

@@ -18,6 +18,8 @@
 #include "controls/tabs/TabControl.h"
 #include "controls/text/Label.h"
 #include "controls/textboxes/NumberBox.h"
+#include "controls/tracks/AngleButton.h"
+#include "controls/windows/Window.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/shapes/Shapes.h"
 #include "tests/support/BrushDesignDriver.h"
@@ -63,13 +65,18 @@ protected:
   }
   // A designer of its own, shown and painted once.
   TvgBrushDesign& Design() {
-    design.reset(TCustomForm::Create<TvgBrushDesign>(nullptr));
+    design.reset(TCustomForm::Create<TvgBrushDesign>(Application));
     Shown(*design);
     return *design;
   }
   static void Shown(TvgBrushDesign& shown) {
     shown.Show();
     PumpFor(50);
+  }
+  // The rectangle's brushes listed, its Fill edited.
+  void EditFill(TvgBrushDesign& d) {
+    d.SetObject(rect);
+    d.SetBrush(rect->Fill());
   }
   void UseGradient(TvgBrush* brush, TvgPoint start, TvgPoint stop) {
     brush->SetStyle(vgBrushGradient);
@@ -81,29 +88,33 @@ protected:
   Owned<TvgBrushDesign> design;
 };
 
+// Rows follow the order in which the classes declare their brushes: a shape's Stroke, then the
+// rectangle's Fill.
 TEST_F(BrushDesignTest, AnObjectsFillAndStrokeAreListedAndTheChosenRowIsEditedLive) {
   TvgBrushDesign& d = Design();
   TBrushDesignDriver driver(d);
   d.SetObject(rect);
   ASSERT_EQ(d.brushList->GetCount(), 2);
-  EXPECT_EQ(RowText(d.brushList, 0), L"Fill");
-  EXPECT_EQ(RowText(d.brushList, 1), L"Stroke");
+  EXPECT_EQ(RowText(d.brushList, 0), L"Stroke");
+  EXPECT_EQ(RowText(d.brushList, 1), L"Fill");
   EXPECT_EQ(d.brushList->Height(), 4 + 2 * 23);
-  EXPECT_EQ(d.EditedBrush(), rect->Fill());
+  EXPECT_EQ(d.EditedBrush(), rect->Stroke()) << "the first brush";
   EXPECT_EQ(d.brushTabControl->SelectedTab(), d.tabSolid);
   PumpFor(50);
 
   driver.Click(d.brushList->ItemByIndex(1));
-  ASSERT_EQ(d.EditedBrush(), rect->Stroke());
-  driver.Type(d.textSolidHex, L"#FF0000FF");
-  EXPECT_EQ(rect->Stroke()->SolidColor(), 0xFF0000FFu);
-  EXPECT_EQ(rect->Fill()->SolidColor(), 0xFFFF0000u) << "the other brush is left alone";
-
-  driver.Click(d.brushList->ItemByIndex(0));
   ASSERT_EQ(d.EditedBrush(), rect->Fill());
   EXPECT_EQ(d.textSolidHex->Text(), L"#FFFF0000") << "the row's brush is shown";
   driver.Type(d.textSolidHex, L"#FF00FF00");
+  EXPECT_EQ(rect->Fill()->SolidColor(), 0xFF00FF00u);
   EXPECT_TRUE(NearColor(Pixel(rect, 50, 50), 0xFF00FF00));
+
+  driver.Click(d.brushList->ItemByIndex(0));
+  ASSERT_EQ(d.EditedBrush(), rect->Stroke());
+  EXPECT_EQ(d.textSolidHex->Text(), L"#FF000000");
+  driver.Type(d.textSolidHex, L"#FF0000FF");
+  EXPECT_EQ(rect->Stroke()->SolidColor(), 0xFF0000FFu);
+  EXPECT_EQ(rect->Fill()->SolidColor(), 0xFF00FF00u) << "the other brush is left alone";
 }
 
 TEST_F(BrushDesignTest, ATypedHexColourBecomesTheBrushsAndMovesThePicker) {
@@ -119,7 +130,7 @@ TEST_F(BrushDesignTest, ATypedHexColourBecomesTheBrushsAndMovesThePicker) {
   };
   TvgBrushDesign& d = Design();
   TBrushDesignDriver driver(d);
-  d.SetObject(rect);
+  EditFill(d);
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "typed " << testing::PrintToString(std::wstring(c.typed)));
     driver.Type(d.textSolidHex, c.typed);
@@ -135,7 +146,7 @@ TEST_F(BrushDesignTest, ATypedHexColourBecomesTheBrushsAndMovesThePicker) {
 TEST_F(BrushDesignTest, TheChannelBoxesAndTheQuadSetTheSolidColour) {
   TvgBrushDesign& d = Design();
   TBrushDesignDriver driver(d);
-  d.SetObject(rect);
+  EditFill(d);
   driver.Type(d.textSolidB, L"255");
   EXPECT_EQ(rect->Fill()->SolidColor(), 0xFFFF00FFu);
   driver.Type(d.textSolidA, L"64");
@@ -162,7 +173,7 @@ TEST_F(BrushDesignTest, TheGradientAngleRunsTheGradientAcrossTheUnitSquare) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "angle " << c.angle);
     UseGradient(rect->Fill(), {0.3f, 0.3f}, {0.6f, 0.9f});
-    d.SetObject(rect);
+    EditFill(d);
     ASSERT_EQ(d.brushTabControl->SelectedTab(), d.tabGradient);
     d.gradAngle->SetValue(c.angle);
     const TvgGradient* gradient = rect->Fill()->Gradient();
@@ -173,7 +184,7 @@ TEST_F(BrushDesignTest, TheGradientAngleRunsTheGradientAcrossTheUnitSquare) {
     EXPECT_EQ(d.gradAngleLabel->Text(), std::to_wstring(int(c.angle)));
 
     d.SetObject(nullptr);
-    d.SetObject(rect);
+    EditFill(d);
     EXPECT_NEAR(d.gradAngle->Value(), c.shown, 1e-3);
   }
 }
@@ -182,7 +193,7 @@ TEST_F(BrushDesignTest, MinusNinetyPaintsTopToBottomAndFortyFiveCornerToCorner) 
   TvgBrushDesign& d = Design();
   UseGradient(rect->Fill(), {0, 0}, {1, 0});  // black at 0 to white at 1, left to right
   rect->Stroke()->SetStyle(vgBrushNone);
-  d.SetObject(rect);
+  EditFill(d);
   d.gradAngle->SetValue(-90);
   EXPECT_TRUE(NearColor(Pixel(rect, 50, 2), 0xFF000000, 12));
   EXPECT_TRUE(NearColor(Pixel(rect, 50, 97), 0xFFFFFFFF, 12));
@@ -197,7 +208,7 @@ TEST_F(BrushDesignTest, TheGradientEditorsStopsAndColourGoIntoTheBrush) {
   TvgBrushDesign& d = Design();
   TBrushDesignDriver driver(d);
   UseGradient(rect->Fill(), {0.5f, 0}, {0.5f, 1});
-  d.SetObject(rect);
+  EditFill(d);
   driver.Click(d.gradEditor, 0.5f, 0.3f);
   ASSERT_EQ(rect->Fill()->Gradient()->Points()->Count(), 3) << "a press on the bar adds a stop";
   const int added = d.gradEditor->CurrentPoint();
@@ -221,7 +232,7 @@ TEST_F(BrushDesignTest, ChoosingATabGivesTheBrushThatStyle) {
   };
   TvgBrushDesign& d = Design();
   TBrushDesignDriver driver(d);
-  d.SetObject(rect);
+  EditFill(d);
   for (const Case& c : cases) {
     TvgTabItem* tab = d.*c.tab;
     SCOPED_TRACE(testing::Message() << "tab " << tab->Name());
@@ -236,7 +247,7 @@ TEST_F(BrushDesignTest, ChoosingATabGivesTheBrushThatStyle) {
 TEST_F(BrushDesignTest, TheSharedDesignerForgetsAnObjectThatIsFreed) {
   TvgBrushDesign* shared = ShowBrushDesigner(rect);
   ASSERT_EQ(shared, vgBrushDesigner());
-  ASSERT_EQ(shared->EditedBrush(), rect->Fill());
+  ASSERT_EQ(shared->EditedBrush(), rect->Stroke());
   PumpFor(50);
   rect->Free();
   rect = nullptr;
