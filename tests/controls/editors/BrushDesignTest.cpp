@@ -21,7 +21,9 @@
 #include "controls/tracks/AngleButton.h"
 #include "controls/windows/Window.h"
 #include "engine/paint/Bitmap.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/shapes/Shapes.h"
+#include "engine/styles/ResourceObjects.h"
 #include "tests/support/BrushDesignDriver.h"
 
 namespace {
@@ -47,6 +49,29 @@ std::wstring RowText(TvgListBox* list, int index) {
   return L"";
 }
 
+// The input box answered in the user's place: each answer replaces the proposed text, or keeps
+// it when empty; what was proposed is kept.
+class TScriptedInputBox : public TvgSystemDialogs {
+public:
+  bool InputBox(const std::string& caption, const std::string& prompt, std::string& value) override {
+    this->caption = caption;
+    this->prompt = prompt;
+    proposed.push_back(value);
+    if (!confirm) return false;
+    if (!answer.empty()) value = answer;
+    return true;
+  }
+  std::string caption, prompt, answer;
+  std::vector<std::string> proposed;
+  bool confirm = true;
+};
+
+class TNamingDesigner : public IDesignerHook {
+public:
+  bool IsSelected(TComponent*) override { return false; }
+  std::string UniqueName(const std::string& base) override { return base + "42"; }
+};
+
 class BrushDesignTest : public ControlsTest {
 protected:
   void SetUp() override {
@@ -59,6 +84,8 @@ protected:
     rect->Stroke()->SetSolidColor(0xFF000000);
   }
   void TearDown() override {
+    vgSetSystemDialogs(nullptr);
+    form->SetDesigner(nullptr);
     design.reset();
     if (TvgBrushDesign* shared = vgBrushDesigner()) shared->Free();
     ControlsTest::TearDown();
@@ -84,8 +111,18 @@ protected:
     brush->Gradient()->StopPosition()->SetPoint(stop);
   }
 
+  TvgBrushObject* Resource(const std::string& name) const {
+    return dynamic_cast<TvgBrushObject*>(form->FindComponent(name));
+  }
+  int ResourceCount() const {
+    int count = 0;
+    for (int i = 0; i < form->ComponentCount(); ++i) count += dynamic_cast<TvgBrushObject*>(form->Components(i)) != nullptr;
+    return count;
+  }
+
   TvgRectangle* rect = nullptr;
   Owned<TvgBrushDesign> design;
+  TScriptedInputBox input;
 };
 
 // Rows follow the order in which the classes declare their brushes: a shape's Stroke, then the
@@ -240,6 +277,112 @@ TEST_F(BrushDesignTest, ChoosingATabGivesTheBrushThatStyle) {
     EXPECT_EQ(rect->Fill()->Style(), c.style);
     EXPECT_EQ(d.btnMakeRes->Visible(), c.makesResources);
   }
+}
+
+// --- Resources ---------------------------------------------------------------------------------
+
+TEST_F(BrushDesignTest, MakeAResourceWithoutADesignerProposesBrush1ThenBrush2) {
+  vgSetSystemDialogs(&input);
+  TvgBrushDesign& d = Design();
+  TBrushDesignDriver driver(d);
+  EditFill(d);
+  driver.Click(d.btnMakeRes);
+  driver.Click(d.btnMakeRes);
+  vgSetSystemDialogs(nullptr);
+  EXPECT_EQ(input.proposed, (std::vector<std::string>{"Brush1", "Brush2"}));
+  EXPECT_EQ(input.caption, "New TvgBrushObject");
+  EXPECT_EQ(input.prompt, "Enter resource name:");
+  for (const char* name : {"Brush1", "Brush2"}) {
+    SCOPED_TRACE(name);
+    TvgBrushObject* made = Resource(name);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->ResourceName(), name);
+    EXPECT_EQ(made->Parent(), scene->GetRoot());
+    EXPECT_EQ(made->Brush()->SolidColor(), 0xFFFF0000u) << "a copy of the edited brush";
+  }
+  ASSERT_EQ(d.resList->GetCount(), 2);
+  EXPECT_EQ(RowText(d.resList, 0), L"Brush1");
+  EXPECT_EQ(RowText(d.resList, 1), L"Brush2");
+  EXPECT_EQ(rect->Fill()->Style(), vgBrushSolid) << "making a resource leaves the brush as it is";
+}
+
+TEST_F(BrushDesignTest, AResourceNameMustBeAnIdentifierAndIsMadeUnique) {
+  struct Case {
+    std::string typed;
+    const char* made;  // nullptr: refused with a message, nothing made
+  } cases[] = {
+      {"Glow", "Glow"},
+      {"  Shine ", "Shine"},
+      {"Rectangle1", "Rectangle2"},  // the rectangle's name
+      {"Glow", "Glow1"},
+      {"Glow1", "Glow2"},
+      {"2bad", nullptr},
+      {"my brush", nullptr},
+      {"Brush-1", nullptr},
+  };
+  vgSetSystemDialogs(&input);
+  TvgBrushDesign& d = Design();
+  TBrushDesignDriver driver(d);
+  EditFill(d);
+  for (const Case& c : cases) {
+    SCOPED_TRACE("typed \"" + c.typed + "\"");
+    const int resources = ResourceCount();
+    const size_t messages = boxes.size();
+    input.answer = c.typed;
+    driver.Click(d.btnMakeRes);
+    if (c.made) {
+      ASSERT_NE(Resource(c.made), nullptr);
+      EXPECT_EQ(Resource(c.made)->ResourceName(), c.made);
+      EXPECT_EQ(ResourceCount(), resources + 1);
+      EXPECT_EQ(boxes.size(), messages);
+    } else {
+      EXPECT_EQ(ResourceCount(), resources);
+      ASSERT_EQ(boxes.size(), messages + 1);
+      EXPECT_NE(boxes.back().Text.find(L"not a valid component name"), std::wstring::npos);
+    }
+  }
+  vgSetSystemDialogs(nullptr);
+}
+
+TEST_F(BrushDesignTest, TheFormsDesignerOrTheWindowsOwnNamesTheResourceAndCancelMakesNone) {
+  TNamingDesigner designer;
+  vgSetSystemDialogs(&input);
+  TvgBrushDesign& d = Design();
+  TBrushDesignDriver driver(d);
+  EditFill(d);
+  form->SetDesigner(&designer);
+  driver.Click(d.btnMakeRes);
+  form->SetDesigner(nullptr);
+  d.SetDesigner(&designer);
+  input.confirm = false;
+  driver.Click(d.btnMakeRes);
+  d.SetDesigner(nullptr);
+  vgSetSystemDialogs(nullptr);
+  EXPECT_EQ(input.proposed, (std::vector<std::string>{"Brush42", "Brush42"}));
+  EXPECT_NE(Resource("Brush42"), nullptr);
+  EXPECT_EQ(ResourceCount(), 1) << "a cancelled box makes nothing";
+}
+
+TEST_F(BrushDesignTest, ChoosingAResourceMakesTheBrushReferToIt) {
+  auto* shared = new TvgBrushObject(form);
+  shared->SetName("Ocean");
+  shared->Brush()->SetSolidColor(0xFF0000FF);
+  root->AddObject(shared);
+  TvgBrushDesign& d = Design();
+  TBrushDesignDriver driver(d);
+  EditFill(d);
+  driver.Click(d.tabRes);
+  PumpFor(50);  // the page shows and lays its rows out
+  ASSERT_EQ(d.resList->GetCount(), 1);
+  EXPECT_EQ(RowText(d.resList, 0), L"Ocean");
+  driver.Click(d.resList->ItemByIndex(0));
+  EXPECT_EQ(rect->Fill()->Style(), vgBrushResource);
+  EXPECT_EQ(rect->Fill()->Resource()->Resource(), shared);
+  EXPECT_TRUE(NearColor(Pixel(rect, 50, 50), 0xFF0000FF));
+  d.SetObject(nullptr);
+  EditFill(d);
+  EXPECT_EQ(d.brushTabControl->SelectedTab(), d.tabRes);
+  EXPECT_EQ(d.resList->ItemIndex(), 0) << "the brush's resource is selected";
 }
 
 // --- What the designer holds may be freed --------------------------------------------------------
