@@ -123,7 +123,7 @@ TEST_P(DibBlockRefuses, AShortOrLyingBlock) {
   const std::vector<uint8_t>& bytes = GetParam().block.bytes;
   // An exact-size copy, so that any read past the claimed end is a read past the allocation.
   std::unique_ptr<uint8_t[]> exact(new uint8_t[bytes.size() + 1]);
-  std::memcpy(exact.get(), bytes.data(), bytes.size());
+  if (!bytes.empty()) std::memcpy(exact.get(), bytes.data(), bytes.size());
   EXPECT_FALSE(DecodeDibBlock({exact.get(), bytes.size()}).has_value());
 }
 
