@@ -3,6 +3,7 @@
 #include "controls/boxes/BoxesUnit.h"
 #include "controls/buttons/ButtonsUnit.h"
 #include "controls/colors/ColorsUnit.h"
+#include "controls/editors/EditorsUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
@@ -34,6 +35,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_colors", {&vgInitializeColorsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
+      {"vg_dsgn_bmp", {&vgInitializeBitmapEditorUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_grid", {&vgInitializeGridUnit}},

@@ -1,0 +1,10 @@
+#include "controls/editors/EditorsUnit.h"
+
+#include "classlib/core/UnitGuard.h"
+#include "controls/editors/BitmapEditor.h"
+
+void vgInitializeBitmapEditorUnit() {
+  static TUnitGuard unit;
+  if (!unit.Initializing()) return;
+  RegisterClasses({TvgBitmapEditor::StaticClass()});
+}
