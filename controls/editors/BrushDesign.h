@@ -13,6 +13,7 @@
 
 class IvgWindowScene;
 class TvgAngleButton;
+class TvgBitmapEditor;
 class TvgColorBox;
 class TvgColorPicker;
 class TvgColorQuad;
@@ -129,6 +130,7 @@ private:
   void ShowAngleLabel();
   void UpdateAngleVisibility();
   void RepaintObject();
+  void TakeBitmap(TvgBitmapEditor& editor);
   std::string ValidResourceName(const std::string& typed);
   void MakeResource(const std::string& name);
 

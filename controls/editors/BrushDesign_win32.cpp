@@ -12,6 +12,7 @@
 #include "classlib/desktop/Application.h"
 #include "controls/buttons/Button.h"
 #include "controls/colors/ColorBox.h"
+#include "controls/editors/BitmapEditor.h"
 #include "controls/colors/ColorPicker.h"
 #include "controls/colors/ColorQuad.h"
 #include "controls/colors/GradientEdit.h"
@@ -450,7 +451,24 @@ void TvgBrushDesign::gradAngleChange(TObject*) {
 
 // --- Bitmap --------------------------------------------------------------------------------------
 
-void TvgBrushDesign::btnSelectBitmapClick(TObject*) {}
+void TvgBrushDesign::btnSelectBitmapClick(TObject*) {
+  auto* editor = TCustomForm::Create<TvgBitmapEditor>(Application);
+  try {
+    editor->LoadBitmap(bitmapImage->Bitmap());
+    if (editor->ShowModal() == mrOk) TakeBitmap(*editor);
+  } catch (...) {
+    editor->Free();
+    throw;
+  }
+  editor->Free();
+}
+
+void TvgBrushDesign::TakeBitmap(TvgBitmapEditor& editor) {
+  editor.StoreBitmap(bitmapImage->Bitmap());
+  if (brush_) brush_->Bitmap()->SetBitmap(bitmapImage->Bitmap());
+  RepaintObject();
+  bitmapImage->Repaint();
+}
 
 void TvgBrushDesign::tileModeListChange(TObject*) {
   if (!brush_ || showingBrush_ || tileModeList->ItemIndex() < 0) return;

@@ -1,16 +1,17 @@
 #include "controls/editors/EditorsUnit.h"
 
 #include "classlib/core/UnitGuard.h"
+#include "controls/editors/BitmapEditor.h"
 #include "controls/editors/BrushDialog.h"
 
-namespace {
-TUnitGuard unit;
-
-void RegisterBrushDesigner() { RegisterClass(TvgBrushDialog::StaticClass()); }
-
-}  // namespace
-
-void vgInitializeEditorsUnit() {
+void vgInitializeBitmapEditorUnit() {
+  static TUnitGuard unit;
   if (!unit.Initializing()) return;
-  RegisterBrushDesigner();
+  RegisterClasses({TvgBitmapEditor::StaticClass()});
+}
+
+void vgInitializeBrushDesignerUnit() {
+  static TUnitGuard unit;
+  if (!unit.Initializing()) return;
+  RegisterClasses({TvgBrushDialog::StaticClass()});
 }
