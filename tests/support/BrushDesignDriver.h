@@ -1,7 +1,7 @@
 #pragma once
-// Drives a brush designer window with the messages the platform sends its scene: clicks at a
-// part's place, text typed into a box and confirmed with Return. A modal brush dialog is
-// answered from a timer once it shows, as a user would answer it.
+// Drives a brush designer (or another form with a scene) with the messages the platform sends
+// its scene: clicks at a part's place, text typed into a box and confirmed with Return. A modal
+// form is answered from a timer once it shows, as a user would answer it.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -19,11 +19,13 @@
 
 class TBrushDesignDriver {
 public:
-  explicit TBrushDesignDriver(TvgBrushDesign& design) : design_(design) {}
+  explicit TBrushDesignDriver(TCustomForm& form) : form_(form) {}
 
+  // The window of the form's scene.
   HWND Window() const {
-    auto* scene = dynamic_cast<TvgWindowScene*>(design_.FindComponent("dsgnScene"));
-    return scene ? scene->Handle() : nullptr;
+    for (int i = 0; i < form_.ComponentCount(); ++i)
+      if (auto* scene = dynamic_cast<TvgWindowScene*>(form_.Components(i))) return scene->Handle();
+    return nullptr;
   }
   // A press and a release at a fraction of the part's width and height.
   void Click(TvgVisualObject* part, float fx = 0.5f, float fy = 0.5f) const {
@@ -56,13 +58,14 @@ private:
   }
   void Send(UINT msg, WPARAM wParam, LPARAM lParam) const { SendMessageW(Window(), msg, wParam, lParam); }
 
-  TvgBrushDesign& design_;
+  TCustomForm& form_;
 };
 
-// Runs answer on the first modal brush designer that shows while this lives, once.
-class TBrushDialogAnswer {
+// Runs answer on the first modal form of class F that shows while this lives, once.
+template <class F>
+class TModalAnswer {
 public:
-  explicit TBrushDialogAnswer(std::function<void(TvgBrushDesign&, TBrushDesignDriver&)> answer)
+  explicit TModalAnswer(std::function<void(F&, TBrushDesignDriver&)> answer)
       : answer_(std::move(answer)), timer_(new TTimer(nullptr)) {
     timer_->SetInterval(20);
     timer_->SetOnTimer([this](TObject*) { Poll(); });
@@ -73,17 +76,19 @@ public:
 private:
   void Poll() {
     for (int i = 0; i < Application->ComponentCount(); ++i) {
-      auto* design = dynamic_cast<TvgBrushDesign*>(Application->Components(i));
-      if (!design || !design->Modal() || !design->Visible()) continue;
+      auto* form = dynamic_cast<F*>(Application->Components(i));
+      if (!form || !form->Modal() || !form->Visible()) continue;
       timer_->SetEnabled(false);
       answered_ = true;
-      TBrushDesignDriver driver(*design);
-      answer_(*design, driver);
+      TBrushDesignDriver driver(*form);
+      answer_(*form, driver);
       return;
     }
   }
 
-  std::function<void(TvgBrushDesign&, TBrushDesignDriver&)> answer_;
+  std::function<void(F&, TBrushDesignDriver&)> answer_;
   Owned<TTimer> timer_;
   bool answered_ = false;
 };
+
+using TBrushDialogAnswer = TModalAnswer<TvgBrushDesign>;

@@ -11,6 +11,7 @@
 #include "controls/colors/ColorPicker.h"
 #include "controls/colors/ColorQuad.h"
 #include "controls/colors/GradientEdit.h"
+#include "controls/editors/BitmapEditor.h"
 #include "controls/editors/BrushDesign.h"
 #include "controls/editors/BrushDialog.h"
 #include "controls/lists/ListBox.h"
@@ -22,6 +23,8 @@
 #include "controls/windows/Window.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/dialogs/SystemDialogs.h"
+#include "controls/boxes/PopupBox.h"
+#include "engine/shapes/Image.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/styles/ResourceObjects.h"
 #include "tests/support/BrushDesignDriver.h"
@@ -277,6 +280,33 @@ TEST_F(BrushDesignTest, ChoosingATabGivesTheBrushThatStyle) {
     EXPECT_EQ(rect->Fill()->Style(), c.style);
     EXPECT_EQ(d.btnMakeRes->Visible(), c.makesResources);
   }
+}
+
+// --- Bitmap --------------------------------------------------------------------------------------
+
+TEST_F(BrushDesignTest, TheBitmapEditorsResultBecomesTheBrushsBitmapOnOkOnly) {
+  rect->Fill()->SetStyle(vgBrushBitmap);
+  rect->Fill()->Bitmap()->Bitmap()->SetSize(2, 2);
+  TvgBrushDesign& d = Design();
+  TBrushDesignDriver driver(d);
+  EditFill(d);
+  ASSERT_EQ(d.brushTabControl->SelectedTab(), d.tabBitmap);
+  EXPECT_EQ(d.bitmapImage->Bitmap()->Width(), 2);
+  for (bool ok : {false, true}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    TModalAnswer<TvgBitmapEditor> answer([&](TvgBitmapEditor& editor, TBrushDesignDriver&) {
+      EXPECT_EQ(editor.WorkingBitmap()->Width(), 2) << "the editor starts from the brush's bitmap";
+      TvgBitmap picked(5, 3);
+      editor.LoadBitmap(&picked);
+      editor.SetModalResult(ok ? mrOk : mrCancel);
+    });
+    driver.Click(d.btnSelectBitmap);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(rect->Fill()->Bitmap()->Bitmap()->Width(), ok ? 5 : 2);
+    EXPECT_EQ(d.bitmapImage->Bitmap()->Height(), ok ? 3 : 2);
+  }
+  d.tileModeList->SetItemIndex(vgWrapTileStretch);
+  EXPECT_EQ(rect->Fill()->Bitmap()->WrapMode(), vgWrapTileStretch);
 }
 
 // --- Resources ---------------------------------------------------------------------------------
