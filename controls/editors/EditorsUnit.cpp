@@ -1,18 +1,25 @@
 #include "controls/editors/EditorsUnit.h"
 
 #include "classlib/core/UnitGuard.h"
+#include "controls/editors/BitmapEditor.h"
+#include "controls/editors/BrushDialog.h"
 #include "controls/editors/Inspector.h"
 #include "engine/tree/ObjectRegistry.h"
 
-namespace {
-
-TUnitGuard unit;
-
-void RegisterInspector() { vgRegisterObjects("Design", {TvgInspector::StaticClass()}); }
-
-}  // namespace
-
-void vgInitializeEditorsUnit() {
+void vgInitializeBitmapEditorUnit() {
+  static TUnitGuard unit;
   if (!unit.Initializing()) return;
-  RegisterInspector();
+  RegisterClasses({TvgBitmapEditor::StaticClass()});
+}
+
+void vgInitializeBrushDesignerUnit() {
+  static TUnitGuard unit;
+  if (!unit.Initializing()) return;
+  RegisterClasses({TvgBrushDialog::StaticClass()});
+}
+
+void vgInitializeInspectorUnit() {
+  static TUnitGuard unit;
+  if (!unit.Initializing()) return;
+  vgRegisterObjects("Design", {TvgInspector::StaticClass()});
 }

@@ -1,4 +1,10 @@
 #pragma once
-// The editors' part of the toolkit's start-up: the editor controls become known to streaming
-// and, by category, to the designer. Runs at most once per process.
-void vgInitializeEditorsUnit();
+// The editors' parts of the controls' start-up, one per editor (each its own unit row, in the
+// toolkit's order); they hold nothing to release at shut-down.
+
+// Registers the bitmap editor's form class for streaming, once per process.
+void vgInitializeBitmapEditorUnit();
+// Registers the brush dialog component for streaming, once per process.
+void vgInitializeBrushDesignerUnit();
+// Registers the inspector for streaming and, under "Design", for the designer, once per process.
+void vgInitializeInspectorUnit();
