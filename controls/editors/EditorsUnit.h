@@ -4,3 +4,5 @@
 
 // Registers the bitmap editor's form class for streaming, once per process.
 void vgInitializeBitmapEditorUnit();
+// Registers the path designer's form class for streaming, once per process.
+void vgInitializePathDesignerUnit();
