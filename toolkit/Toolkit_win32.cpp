@@ -37,6 +37,7 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
       {"vg_dsgn_bmp", {&vgInitializeBitmapEditorUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
+      {"vg_dsgn_path", {&vgInitializePathDesignerUnit}},
       {"vg_inspector", {&vgInitializeInspectorUnit}},
       {"vg_dsgn", {&vgInitializeBrushDesignerUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},

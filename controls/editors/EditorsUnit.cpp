@@ -4,6 +4,7 @@
 #include "controls/editors/BitmapEditor.h"
 #include "controls/editors/BrushDialog.h"
 #include "controls/editors/Inspector.h"
+#include "controls/editors/PathDataDesigner.h"
 #include "engine/tree/ObjectRegistry.h"
 
 void vgInitializeBitmapEditorUnit() {
@@ -22,4 +23,10 @@ void vgInitializeInspectorUnit() {
   static TUnitGuard unit;
   if (!unit.Initializing()) return;
   vgRegisterObjects("Design", {TvgInspector::StaticClass()});
+}
+
+void vgInitializePathDesignerUnit() {
+  static TUnitGuard unit;
+  if (!unit.Initializing()) return;
+  RegisterClasses({TvgPathDataDesigner::StaticClass()});
 }

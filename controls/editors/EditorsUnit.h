@@ -8,3 +8,5 @@ void vgInitializeBitmapEditorUnit();
 void vgInitializeBrushDesignerUnit();
 // Registers the inspector for streaming and, under "Design", for the designer, once per process.
 void vgInitializeInspectorUnit();
+// Registers the path designer's form class for streaming, once per process.
+void vgInitializePathDesignerUnit();
