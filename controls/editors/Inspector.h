@@ -84,6 +84,8 @@ private:
   bool EditorHasFocus() const;
   // Sets the property from the text box's text (an event from the designer hook's handler).
   void ApplyText(TObject& owner, const TPropInfo& prop);
+  // Opens the editor of the button's value; true when it ended with a changed value.
+  bool EditInDialog(TObject* value);
   // The row's editor and label show what the property holds now.
   void ShowValue(TObject& owner, const TPropInfo& prop, TvgLabel& label);
 

@@ -1,6 +1,7 @@
 #include "controls/editors/Inspector.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "classlib/core/Property.h"
@@ -9,11 +10,17 @@
 #include "classlib/core/TemporaryChange.h"
 #include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Application.h"
+#include "classlib/desktop/Graphics.h"
 #include "controls/boxes/PopupBox.h"
 #include "controls/buttons/Button.h"
+#include "controls/editors/BitmapEditor.h"
+#include "controls/editors/BrushDesign.h"
+#include "controls/editors/BrushDialog.h"
+#include "controls/editors/PathDataDesigner.h"
 #include "controls/text/Label.h"
 #include "controls/textboxes/TextBox.h"
 #include "engine/design/DesignerHook.h"
+#include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Font.h"
@@ -343,6 +350,7 @@ void TvgInspector::ApplyEditor(TvgControl* editor) {
   try {
     if (editor == textBox_) ApplyText(*owner, *prop);
     else if (editor == popupBox_) prop->Set(*owner, int64_t(popupBox_->ItemIndex()));
+    else if (EditInDialog(std::get<TObject*>(before))) return OnChangeProperty(this, prop->Name);
     else return;
   } catch (const std::exception& error) {
     ShowValue(*owner, *prop, label);
@@ -351,6 +359,68 @@ void TvgInspector::ApplyEditor(TvgControl* editor) {
   }
   ShowValue(*owner, *prop, label);
   if (prop->Get(*owner) != before) OnChangeProperty(this, prop->Name);
+}
+
+namespace {
+
+// A modal editor works on a copy of the value: while it is open other code may free the
+// inspected object, and the result goes back only into a value that is still there.
+template <class T>
+bool EditCopy(T& value, TComponent* const& inspected, const std::function<bool(T&)>& edit) {
+  TComponent* before = inspected;
+  T copy;
+  copy.Assign(&value);
+  if (!edit(copy) || inspected != before) return false;
+  value.Assign(&copy);
+  return true;
+}
+
+template <class F>
+bool RunModal(F& form, const std::function<bool(F&)>& run) {
+  try {
+    const bool done = run(form);
+    form.Free();
+    return done;
+  } catch (...) {
+    form.Free();
+    throw;
+  }
+}
+
+}  // namespace
+
+// The brush designer is modeless and edits the brush live; the others answer whether the value
+// was changed.
+bool TvgInspector::EditInDialog(TObject* value) {
+  if (auto* brush = dynamic_cast<TvgBrush*>(value)) {
+    ShowBrushDesigner(brush, selectedObject_);
+    return false;
+  }
+  if (auto* gradient = dynamic_cast<TvgGradient*>(value))
+    return EditCopy<TvgGradient>(*gradient, selectedObject_, [](TvgGradient& copy) { return EditGradient(&copy); });
+  if (auto* bitmap = dynamic_cast<TvgBitmap*>(value))
+    return EditCopy<TvgBitmap>(*bitmap, selectedObject_, [](TvgBitmap& copy) {
+      return RunModal<TvgBitmapEditor>(*TCustomForm::Create<TvgBitmapEditor>(Application), [&copy](TvgBitmapEditor& editor) {
+        editor.LoadBitmap(&copy);
+        if (editor.ShowModal() != mrOk) return false;
+        editor.StoreBitmap(&copy);
+        return true;
+      });
+    });
+  if (auto* path = dynamic_cast<TvgPathData*>(value))
+    return EditCopy<TvgPathData>(*path, selectedObject_, [](TvgPathData& copy) {
+      return RunModal<TvgPathDataDesigner>(*TCustomForm::Create<TvgPathDataDesigner>(Application),
+                                           [&copy](TvgPathDataDesigner& designer) { return designer.Execute(copy); });
+    });
+  if (auto* font = dynamic_cast<TvgFont*>(value))
+    return EditCopy<TvgFont>(*font, selectedObject_, [](TvgFont& copy) {
+      TFont chosen;
+      chosen.Assign(&copy);
+      if (!vgSystemDialogs().PickFont(chosen)) return false;
+      copy.Assign(&chosen);
+      return true;
+    });
+  return false;
 }
 
 void TvgInspector::ApplyText(TObject& owner, const TPropInfo& prop) {

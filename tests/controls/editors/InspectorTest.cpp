@@ -13,6 +13,15 @@
 #include "controls/editors/Inspector.h"
 #include "controls/text/Label.h"
 #include "controls/textboxes/TextBox.h"
+#include "controls/editors/BitmapEditor.h"
+#include "controls/editors/BrushDesign.h"
+#include "controls/editors/PathDataDesigner.h"
+#include "controls/memo/Memo.h"
+#include "engine/dialogs/SystemDialogs.h"
+#include "engine/paint/Bitmap.h"
+#include "engine/paint/Font.h"
+#include "engine/paint/PathData.h"
+#include "tests/support/BrushDesignDriver.h"
 #include "engine/design/DesignerHook.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/values/WideStrings.h"
@@ -479,6 +488,88 @@ TEST_F(InspectorTest, TheEditorsAreHiddenUnstreamedPartsParkedAside) {
     EXPECT_EQ(editor->Parent(), inspector);
   }
   EXPECT_EQ(inspector->EditButton()->Position()->X(), 2000);
+}
+
+// The system's font dialog, answered in its place.
+class TFontAnswer : public TvgSystemDialogs {
+public:
+  bool PickFont(TFont& font) override {
+    asked = font.Name();
+    if (!confirm) return false;
+    font.SetName("Arial");
+    font.SetHeight(-20);
+    return true;
+  }
+  std::string asked;
+  bool confirm = true;
+};
+
+TEST_F(InspectorTest, TheFontButtonOpensTheFontDialogAndTakesWhatItConfirms) {
+  TFontAnswer dialogs;
+  vgSetSystemDialogs(&dialogs);
+  Select("Font");
+  dialogs.confirm = false;
+  inspector->EditButton()->Click();
+  EXPECT_EQ(dialogs.asked, "Tahoma");
+  EXPECT_EQ(inspected->Font()->Family(), "Tahoma");
+  EXPECT_TRUE(changed.empty());
+  dialogs.confirm = true;
+  inspector->EditButton()->Click();
+  vgSetSystemDialogs(nullptr);
+  EXPECT_EQ(inspected->Font()->Family(), "Arial");
+  EXPECT_EQ(inspected->Font()->Size(), 20);
+  EXPECT_EQ(changed, std::vector<std::string>{"Font"});
+}
+
+TEST_F(InspectorTest, ThePathButtonOpensThePathDesignerAndTakesItsTextOnOk) {
+  Select("Outline");
+  const std::string before = inspected->Outline()->Data();
+  TModalAnswer<TvgPathDataDesigner> cancel([](TvgPathDataDesigner& designer, TBrushDesignDriver&) {
+    designer.Memo()->SetText(L"M 0 0 L 1 1");
+    designer.SetModalResult(mrCancel);
+  });
+  inspector->EditButton()->Click();
+  ASSERT_TRUE(cancel.Answered());
+  EXPECT_EQ(inspected->Outline()->Data(), before);
+  EXPECT_TRUE(changed.empty());
+  TModalAnswer<TvgPathDataDesigner> ok([](TvgPathDataDesigner& designer, TBrushDesignDriver&) {
+    designer.Memo()->SetText(L"M 1 2 L 30 40");
+    designer.SetModalResult(mrOk);
+  });
+  inspector->EditButton()->Click();
+  ASSERT_TRUE(ok.Answered());
+  EXPECT_NE(inspected->Outline()->Data(), before);
+  TvgPathData expected;
+  expected.SetData("M 1 2 L 30 40");
+  EXPECT_EQ(inspected->Outline()->Data(), expected.Data());
+  EXPECT_EQ(changed, std::vector<std::string>{"Outline"});
+}
+
+// The inspected object goes while a modal editor is open: what the editor ends with is dropped.
+TEST_F(InspectorTest, AnObjectFreedWhileItsEditorIsOpenGetsNothingWrittenBack) {
+  Select("Picture");
+  TModalAnswer<TvgBitmapEditor> answer([this](TvgBitmapEditor& editor, TBrushDesignDriver&) {
+    inspected->Free();
+    editor.SetModalResult(mrOk);
+  });
+  EXPECT_NO_THROW(inspector->EditButton()->Click());
+  ASSERT_TRUE(answer.Answered());
+  EXPECT_EQ(inspector->SelectedObject(), nullptr);
+  EXPECT_EQ(inspector->Count(), 0);
+  EXPECT_TRUE(changed.empty());
+}
+
+TEST_F(InspectorTest, TheFillButtonOpensTheSharedBrushDesignerOnTheBrush) {
+  auto* rectangle = new TvgRectangle(holder);
+  Inspect(rectangle);
+  Select("Fill");
+  inspector->EditButton()->Click();
+  ASSERT_NE(vgBrushDesigner(), nullptr);
+  EXPECT_EQ(vgBrushDesigner()->EditedBrush(), rectangle->Fill());
+  EXPECT_EQ(vgBrushDesigner()->EditedObject(), rectangle);
+  rectangle->Free();
+  EXPECT_EQ(vgBrushDesigner()->EditedBrush(), nullptr);
+  vgBrushDesigner()->Close();
 }
 
 }  // namespace
