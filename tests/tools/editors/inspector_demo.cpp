@@ -9,6 +9,7 @@
 //   selected PATH                   the inspector's selected row
 //   changed PATH=VALUE              the inspector changed a property (value as its row reads it)
 //   pinged                          the sample's OnPing ran the form's handler
+//   font dialog from FAMILY         the font dialog's stand-in was asked, and answered Arial 20
 //   final NAME=VALUE                each of the sample's properties when the form closes
 //   closed NAME                     the form closed
 //   ready                           the form shows
@@ -22,10 +23,13 @@
 #include "classlib/core/TextCodec.h"
 #include "classlib/desktop/Application.h"
 #include "classlib/desktop/Form.h"
+#include "classlib/desktop/Graphics.h"
 #include "classlib/desktop/Timer.h"
 #include "controls/editors/Inspector.h"
 #include "controls/text/Label.h"
 #include "engine/design/DesignerHook.h"
+#include "engine/dialogs/SystemDialogs.h"
+#include "engine/paint/Font.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
 #include "tests/support/InspectedObject.h"
@@ -67,6 +71,17 @@ public:
 
 private:
   std::map<std::string, std::string> last_;
+};
+
+// The system's font dialog cannot be driven here: a stand-in answers it with Arial at 20.
+class TFontStandIn : public TvgSystemDialogs {
+public:
+  bool PickFont(TFont& font) override {
+    Log("font dialog from " + font.Name());
+    font.SetName("Arial");
+    font.SetHeight(-20);
+    return true;
+  }
 };
 
 }  // namespace
@@ -119,6 +134,7 @@ public:
       if (prop->Kind != TPropKind::Class || prop->IsComponentReference())
         Log("final " + prop->Name + "=" + Utf16ToUtf8(GetPropText(*sample_, *prop)));
     Log("final OnPing=" + MethodName(sample_->OnPing.Method()));
+    Log(Format("final Font=%s %g", sample_->Font()->Family().c_str(), double(sample_->Font()->Size())));
     vgSetDesignerHook(nullptr);
     Log("closed " + Name());
   }
@@ -151,6 +167,8 @@ int main() try {
   Application->Initialize();
   Application->SetTitle("Object inspector");
   auto* form = Application->CreateForm<TfrmInspectorDemo>();
+  TFontStandIn dialogs;
+  vgSetSystemDialogs(&dialogs);
   form->Start();
   TTimer watch(nullptr);
   watch.SetInterval(100);
@@ -162,6 +180,7 @@ int main() try {
   form->Report();
   Log("ready");
   Application->Run();
+  vgSetSystemDialogs(nullptr);
   return 0;
 } catch (const std::exception& e) {
   Log(std::string("failed: ") + e.what());

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Drives the object inspector with real input (xdotool) under Xvfb: a sample component's integer,
 # float, enumeration (by the pop-up's menu), boolean, set, string, wide string, colour, component
-# reference and event (through a stand-in design environment) edited in place; a value that does
+# reference and event (through a stand-in design environment) edited in place, the font through
+# the Edit... button (the system's font dialog answered by a stand-in); a value that does
 # not convert reported in a message box and the old value kept; Up and Down stepping through the
 # rows while editing; a click on the shape followed, its Fill expanded and recoloured, the shape's
 # pixels changing. The sample's values are printed at the end and checked. Screenshots stay in
@@ -83,6 +84,11 @@ edit Buddy shape
 expect_logged "changed Buddy=Shape" "typing a component's name"
 edit OnPing SamplePinged
 expect_logged "changed OnPing=SamplePinged" "typing a handler's name"
+click $(name_of_row Font)
+expect_logged "selected Font" "a click on Font"
+click $(value_of_row Font)
+expect_logged "font dialog from Tahoma" "the Edit... button of Font"
+expect_logged "changed Font=TvgFont" "the font dialog's answer"
 click $(middle PingButton)
 expect_logged pinged "the Ping button after the handler was set"
 shot edited
@@ -126,7 +132,7 @@ wait_for 10 row_listed Count || fail "the sample's rows are not listed again"
 
 close_gallery frmInspectorDemo
 for expected in Count=42 Ratio=2.5 Size=isLarge Active=True "Flags=[ifRed,ifBlue]" Caption=second \
-                "Title=Wide title" Color=#FF00FF00 Buddy=Shape OnPing=SamplePinged; do
+                "Title=Wide title" Color=#FF00FF00 Buddy=Shape OnPing=SamplePinged "Font=Arial 20"; do
   printed "final $expected" || fail "the sample ends with $(output | grep "^final ${expected%%=*}="), not $expected"
 done
 echo "inspector real input: pass"
