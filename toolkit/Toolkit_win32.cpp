@@ -6,6 +6,7 @@
 #include "controls/colors/ColorsUnit.h"
 #include "controls/compound/CompoundUnit.h"
 #include "controls/extra/ExtraUnit.h"
+#include "controls/editors/EditorsUnit.h"
 #include "controls/lists/ListsUnit.h"
 #include "controls/grid/GridUnit.h"
 #include "controls/memo/MemoUnit.h"
@@ -37,7 +38,11 @@ const std::vector<TvgToolkitUnit>& vgToolkitUnits() {
       {"vg_colors", {&vgInitializeColorsUnit}},
       {"vg_tabcontrol", {&vgInitializeTabsUnit}},
       {"vg_treeview", {&vgInitializeTreeViewUnit}},
+      {"vg_dsgn_bmp", {&vgInitializeBitmapEditorUnit}},
       {"vg_memo", {&vgInitializeMemoUnit}},
+      {"vg_dsgn_path", {&vgInitializePathDesignerUnit}},
+      {"vg_inspector", {&vgInitializeInspectorUnit}},
+      {"vg_dsgn", {&vgInitializeBrushDesignerUnit}},
       {"vg_canvas_gdip", {&vgInitializeGdiPlusUnit}, &vgFinalizeGdiPlusUnit},
       {"vg_grid", {&vgInitializeGridUnit}},
       {"vg_extctrls", {&vgInitializeCalendarsUnit, &vgInitializeExtraUnit, &vgInitializeCompoundUnit}},

@@ -28,6 +28,23 @@ bool TReader::HandleError(const std::string& message) {
   return handled;
 }
 
+namespace {
+
+// A second root of one class under one owner (two forms of a class owned by the application)
+// takes the streamed name followed by "_" and the first free number, as the runtime names it.
+std::string UniqueRootName(const TComponent& root, const std::string& name) {
+  const TComponent* owner = root.Owner();
+  auto taken = [&](const std::string& candidate) {
+    const TComponent* found = owner->FindComponent(candidate);
+    return found && found != &root;
+  };
+  if (!owner || name.empty() || !taken(name)) return name;
+  for (int n = 1;; ++n)
+    if (std::string numbered = name + "_" + std::to_string(n); !taken(numbered)) return numbered;
+}
+
+}  // namespace
+
 TComponent* TReader::ReadRootComponent(TComponent* root) {
   values_.ReadSignature();
   TFilerFlags flags;
@@ -38,7 +55,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
   bool created = !root;
   if (created) root = CreateComponent(className);
   try {
-    if (!root->HasState(csDesigning)) root->SetName(name);
+    if (!root->HasState(csDesigning)) root->SetName(UniqueRootName(*root, name));
     root_ = root;
     owner_ = root;
     loaded_.push_back(root);
@@ -234,9 +251,14 @@ void TReader::ReadCollection(TCollection* collection) {
   collection->EndUpdate();
 }
 
+TComponent* FindReferencedComponent(TComponent* root, std::string_view name) {
+  if (!root) return nullptr;
+  return SameText(root->Name(), name) ? root : root->FindComponent(name);
+}
+
 void TReader::ResolveFixups() {
   for (const Fixup& f : fixups_) {
-    TComponent* target = SameText(root_->Name(), f.Name) ? root_ : root_->FindComponent(f.Name);
+    TComponent* target = FindReferencedComponent(root_, f.Name);
     if (target) f.Prop->Set(*f.Target, static_cast<TObject*>(target));
   }
   fixups_.clear();

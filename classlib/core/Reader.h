@@ -81,3 +81,6 @@ private:
 
 // Reads a whole root component as the class library's stream routine does.
 TComponent* ReadComponentFromStream(TStream& stream, TComponent* root);
+// The component that a reference by name means in a stream read under root: root itself, or one
+// of root's components (case-insensitive); nullptr when none, or without a root.
+TComponent* FindReferencedComponent(TComponent* root, std::string_view name);

@@ -4,7 +4,10 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
+#include "classlib/core/DibBlock.h"
+#include "classlib/desktop/Bitmap.h"
 #include "classlib/desktop/Errors.h"
 #include "classlib/desktop/UtilWindow.h"
 
@@ -61,6 +64,17 @@ std::wstring Widen(const std::string& text) {
   return wide;
 }
 
+std::optional<TDibPixels> ReadPicture(UINT format) {
+  HANDLE block = GetClipboardData(format);
+  if (!block) return std::nullopt;
+  const SIZE_T size = GlobalSize(block);
+  const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
+  if (!bytes) return std::nullopt;
+  std::optional<TDibPixels> picture = DecodeDibBlock({bytes, size_t(size)});
+  GlobalUnlock(block);
+  return picture;
+}
+
 struct TGlobalFree {
   void operator()(void* block) const { GlobalFree(block); }
 };
@@ -93,6 +107,23 @@ void TClipboard::SetAsText(const std::wstring& text) {
   EmptyClipboard();
   if (!SetClipboardData(CF_UNICODETEXT, block.get())) RaiseLastOSError();
   block.release();  // the clipboard owns it now
+}
+
+bool TClipboard::AsBitmap(TBitmap& bitmap) const {
+  std::optional<TDibPixels> picture;
+  {
+    TOpenClipboard open;
+    if (!open.IsOpen()) return false;
+    const UINT format = IsClipboardFormatAvailable(CF_DIBV5) ? CF_DIBV5 : CF_DIB;
+    picture = ReadPicture(format);
+  }
+  if (!picture) return false;
+  bitmap.SetPixelFormat(pf32bit);
+  bitmap.SetSize(picture->Width, picture->Height);
+  const size_t rowBytes = size_t(picture->Width) * sizeof(uint32_t);
+  for (int y = 0; y < picture->Height; ++y)
+    std::memcpy(bitmap.ScanLine(y), picture->Pixels.data() + size_t(y) * size_t(picture->Width), rowBytes);
+  return true;
 }
 
 bool TClipboard::HasFormat(unsigned format) const { return IsClipboardFormatAvailable(format) != FALSE; }

@@ -31,6 +31,8 @@ inline constexpr TModalResult mrNo = IDNO;
 class IDesignerHook {
 public:
   virtual bool IsSelected(TComponent* component) = 0;
+  // A component name, base followed by a number, that no component of the form has yet.
+  virtual std::string UniqueName(const std::string& base) = 0;
 
 protected:
   ~IDesignerHook() = default;

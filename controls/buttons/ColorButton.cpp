@@ -1,5 +1,6 @@
 #include "controls/buttons/ColorButton.h"
 
+#include "controls/editors/BrushDialog.h"
 #include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Brush.h"
 #include "engine/shapes/Shape.h"
@@ -40,10 +41,18 @@ void TvgColorButton::SetColor(const std::string& color) {
 void TvgColorButton::Click() {
   TvgCustomButton::Click();
   if (useStandardDialog_) ChooseInStandardDialog();
+  else ChooseInBrushDialog();
 }
 
 // The dialog knows no alpha: the chosen colour is opaque.
 void TvgColorButton::ChooseInStandardDialog() {
   uint32_t color = SwapRedAndBlue(vgStrToColor(color_));
   if (vgSystemDialogs().PickColor(color)) SetColor(vgColorToStr(0xFF000000 | SwapRedAndBlue(color)));
+}
+
+void TvgColorButton::ChooseInBrushDialog() {
+  TvgBrushDialog dialog(nullptr);
+  dialog.Brush()->SetSolidColor(vgStrToColor(color_));
+  dialog.SetShowStyles({vgBrushSolid});
+  if (dialog.Execute()) SetColor(dialog.Brush()->Color());
 }

@@ -1,6 +1,6 @@
 #pragma once
 // TvgColorButton: a button that shows a colour in its style's "fill" part and lets the user
-// choose another in the system's colour dialog.
+// choose another in the system's colour dialog or, without UseStandardDialog, in the brush dialog.
 #include <string>
 
 #include "controls/buttons/Button.h"
@@ -26,6 +26,7 @@ public:
 
 private:
   void ChooseInStandardDialog();
+  void ChooseInBrushDialog();
 
   std::string color_ = "#FF000000";
   bool useStandardDialog_ = true;

@@ -216,6 +216,25 @@ TEST_F(ReaderWriter, CallsLoadedOnEverythingAfterTheWholeTree) {
   EXPECT_EQ(TRwItem::loadedLog(), (std::vector<std::string>{"Form1", "First", "Second"}));
 }
 
+TEST_F(ReaderWriter, ASecondRootUnderTheSameOwnerGetsTheNextFreeName) {
+  auto form = MakeForm();
+  TMemoryStream s;
+  WriteComponentToStream(s, form.get());
+  TComponent owner(nullptr);
+  const char* const expected[] = {"Form1", "Form1_1", "Form1_2"};
+  for (const char* name : expected) {
+    s.SetPosition(0);
+    auto* target = new TRwForm(&owner);
+    ReadComponentFromStream(s, target);
+    EXPECT_EQ(target->Name(), name);
+  }
+  owner.Components(0)->Free();
+  s.SetPosition(0);
+  auto* again = new TRwForm(&owner);
+  ReadComponentFromStream(s, again);
+  EXPECT_EQ(again->Name(), "Form1") << "a name set free is taken again";
+}
+
 TEST_F(ReaderWriter, HandledErrorsSkipUnknownPropertiesAndBadValues) {
   // Hand-made stream: an unknown property, an enum value that does not exist, then a good one.
   const char data[] =

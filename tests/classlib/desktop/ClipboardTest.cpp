@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "classlib/desktop/Bitmap.h"
 #include "classlib/desktop/Clipboard.h"
 #include "classlib/desktop/Win32.h"
 
@@ -69,6 +71,82 @@ TEST(Clipboard, AnEmptyClipboardGivesNoText) {
   EXPECT_FALSE(Clipboard().HasFormat(CF_UNICODETEXT));
   EXPECT_EQ(Clipboard().AsText(), L"");
   EXPECT_EQ(Clipboard().AsAnsiText(), "");
+}
+
+// A bottom-up 32-bit picture of 2 x 2 without alpha, as a drawing program copies one; rows
+// drops that many rows from the end of the block while the header still claims two.
+std::vector<uint8_t> DibBlock(int rowsKept = 2) {
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof(header);
+  header.biWidth = 2;
+  header.biHeight = 2;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  const uint32_t rows[2][2] = {{0x00102030, 0x00405060}, {0x00708090, 0x00A0B0C0}};  // bottom row first
+  std::vector<uint8_t> block(sizeof(header) + sizeof(uint32_t) * 2 * size_t(rowsKept));
+  std::memcpy(block.data(), &header, sizeof(header));
+  std::memcpy(block.data() + sizeof(header), rows, block.size() - sizeof(header));
+  return block;
+}
+
+std::vector<uint32_t> PixelsOf(TBitmap& bitmap) {
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    const auto* row = static_cast<const uint32_t*>(bitmap.ScanLine(y));
+    pixels.insert(pixels.end(), row, row + bitmap.Width());
+  }
+  return pixels;
+}
+
+TEST(ClipboardPicture, ADibBlockBecomesAnOpaqueBitmapWithRowsFromTheTop) {
+  const std::vector<uint8_t> block = DibBlock();
+  PutBlock(CF_DIB, block.data(), block.size());
+  TBitmap bitmap;
+  ASSERT_TRUE(Clipboard().AsBitmap(bitmap));
+  EXPECT_EQ(bitmap.PixelFormat(), pf32bit);
+  EXPECT_EQ(PixelsOf(bitmap), (std::vector<uint32_t>{0xFF708090, 0xFFA0B0C0, 0xFF102030, 0xFF405060}));
+}
+
+TEST(ClipboardPicture, AShortBlockIsRefusedAndTheBitmapKept) {
+  const std::vector<uint8_t> block = DibBlock(1);
+  PutBlock(CF_DIB, block.data(), block.size());
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(pf32bit);
+  bitmap.SetSize(3, 1);
+  EXPECT_FALSE(Clipboard().AsBitmap(bitmap));
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(bitmap.Height(), 1);
+}
+
+TEST(ClipboardPicture, ABitmapHandleIsReadThroughTheBlockTheSystemMakesOfIt) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP handle = CreateCompatibleBitmap(screen, 3, 2);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, handle);
+  const RECT all = {0, 0, 3, 2};
+  HBRUSH brush = CreateSolidBrush(RGB(0x20, 0x80, 0xC0));
+  FillRect(dc, &all, brush);
+  DeleteObject(brush);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  ASSERT_NE(SetClipboardData(CF_BITMAP, handle), nullptr);
+  CloseClipboard();
+  TBitmap bitmap;
+  ASSERT_TRUE(Clipboard().AsBitmap(bitmap));
+  EXPECT_EQ(bitmap.Width(), 3);
+  EXPECT_EQ(bitmap.Height(), 2);
+  EXPECT_EQ(PixelsOf(bitmap), std::vector<uint32_t>(6, 0xFF2080C0));
+}
+
+TEST(ClipboardPicture, TextIsNoPicture) {
+  Clipboard().SetAsText(L"not a picture");
+  TBitmap bitmap;
+  EXPECT_FALSE(Clipboard().AsBitmap(bitmap));
+  EmptyIt();
+  EXPECT_FALSE(Clipboard().AsBitmap(bitmap));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "controls/buttons/ColorButton.h"
 #include "controls/buttons/CornerButton.h"
 #include "controls/buttons/PathButton.h"
+#include "controls/editors/BrushDesign.h"
+#include "controls/tabs/TabControl.h"
 #include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Brush.h"
@@ -16,6 +18,7 @@
 #include "engine/shapes/Path.h"
 #include "engine/paint/PathData.h"
 #include "engine/shapes/Shapes.h"
+#include "tests/support/BrushDesignDriver.h"
 
 namespace {
 
@@ -212,9 +215,40 @@ TEST_F(ButtonFamilyTest, AColorButtonShowsItsColourAndTakesAnOpaqueOneFromTheDia
   ClickAt(30, 20);
   EXPECT_EQ(button->Color(), "#FF112233");
   button->SetUseStandardDialog(false);
+  TBrushDialogAnswer cancel([](TvgBrushDesign& shown, TBrushDesignDriver& driver) { driver.Click(shown.btnCancel); });
   ClickAt(30, 20);
+  EXPECT_TRUE(cancel.Answered()) << "the brush dialog opens instead";
   EXPECT_EQ(dialog.shown.size(), 2u);
   vgSetSystemDialogs(nullptr);
+}
+
+TEST_F(ButtonFamilyTest, AColorButtonWithoutTheStandardDialogTakesTheBrushDialogsColour) {
+  auto* button = Add<TvgColorButton>(10, 10, 60, 22, "shapestyle", [](TvgColorButton& b) {
+    b.SetColor("#80336699");
+    b.SetUseStandardDialog(false);
+  });
+  int changes = 0;
+  button->OnChange = [&](TObject*) { ++changes; };
+  struct Case {
+    bool ok;
+    const char* after;
+    int changes;
+  } cases[] = {{false, "#80336699", 0}, {true, "#4000FF00", 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ok ? "OK" : "Cancel");
+    TBrushDialogAnswer answer([&](TvgBrushDesign& shown, TBrushDesignDriver& driver) {
+      EXPECT_EQ(shown.brushTabControl->VisibleTabCount(), 1) << "only the solid style";
+      EXPECT_EQ(shown.brushTabControl->SelectedTab(), shown.tabSolid);
+      EXPECT_EQ(shown.textSolidHex->Text(), L"#80336699");
+      driver.Type(shown.textSolidHex, L"#4000FF00");
+      driver.Click(c.ok ? shown.btnOK : shown.btnCancel);
+    });
+    ClickAt(30, 20);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(button->Color(), c.after);
+    EXPECT_EQ(changes, c.changes);
+  }
+  EXPECT_EQ(static_cast<TvgShape*>(Part(button, "fill"))->Fill()->SolidColor(), 0x4000FF00u);
 }
 
 class BitmapStateButtonTest : public ButtonFamilyTest {
