@@ -10,8 +10,7 @@
 #include "controls/editors/BitmapEditor.h"
 #include "engine/design/Selection.h"
 #include "engine/paint/Bitmap.h"
-#include "tests/support/DesktopFixture.h"
-#include "toolkit/Toolkit.h"
+#include "tests/controls/editors/EditorFixture.h"
 
 namespace {
 
@@ -38,21 +37,14 @@ void PutPicture(int rowsKept = 2) {
   CloseClipboard();
 }
 
-class BitmapEditorPaste : public DesktopTest {
+class BitmapEditorPaste : public EditorTest<TvgBitmapEditor> {
 protected:
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
   void SetUp() override {
-    DesktopTest::SetUp();
-    editor = TCustomForm::Create<TvgBitmapEditor>(nullptr);
-    ASSERT_NE(editor, nullptr);
+    EditorTest::SetUp();
     picture.SetSize(40, 30);
     picture.Clear(0xFF445566);
     editor->LoadBitmap(&picture);
     editor->cropButtonClick(nullptr);
-  }
-  void TearDown() override {
-    editor->Free();
-    DesktopTest::TearDown();
   }
   std::vector<TvgColor> Working() const {
     const TvgBitmap& bitmap = *editor->WorkingBitmap();
@@ -60,7 +52,6 @@ protected:
   }
 
   TvgBitmap picture;
-  TvgBitmapEditor* editor = nullptr;
 };
 
 TEST_F(BitmapEditorPaste, APictureReplacesTheBitmapAndDropsTheFrame) {

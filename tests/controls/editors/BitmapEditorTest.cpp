@@ -21,8 +21,7 @@
 #include "engine/paint/Bitmap.h"
 #include "engine/shapes/Background.h"
 #include "engine/tree/Control.h"
-#include "tests/support/DesktopFixture.h"
-#include "toolkit/Toolkit.h"
+#include "tests/controls/editors/EditorFixture.h"
 
 namespace {
 
@@ -65,22 +64,18 @@ std::vector<TvgColor> PictureRect(int left, int top, int width, int height) {
   return pixels;
 }
 
-class BitmapEditorTest : public DesktopTest {
+class BitmapEditorTest : public EditorTest<TvgBitmapEditor> {
 protected:
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
   void SetUp() override {
-    DesktopTest::SetUp();
     vgSetSystemDialogs(&dialogs);
-    editor = TCustomForm::Create<TvgBitmapEditor>(nullptr);
-    ASSERT_NE(editor, nullptr);
+    EditorTest::SetUp();
     editor->HandleNeeded();
   }
   void TearDown() override {
-    if (editor) editor->Free();
+    EditorTest::TearDown();
     vgSetSystemDialogs(nullptr);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
-    DesktopTest::TearDown();
   }
   template <class T>
   T* Part(const char* name) {
@@ -108,7 +103,6 @@ protected:
   }
 
   TFileAnswers dialogs;
-  TvgBitmapEditor* editor = nullptr;
   std::filesystem::path folder = std::filesystem::temp_directory_path() / "bitmap_editor_test";
 };
 

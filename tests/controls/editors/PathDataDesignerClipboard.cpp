@@ -8,24 +8,13 @@
 #include "controls/memo/Memo.h"
 #include "engine/paint/PathData.h"
 #include "engine/shapes/Path.h"
-#include "tests/support/DesktopFixture.h"
-#include "toolkit/Toolkit.h"
+#include "tests/controls/editors/EditorFixture.h"
 
 namespace {
 
-class PathDataDesignerPaste : public DesktopTest {
+class PathDataDesignerPaste : public EditorTest<TvgPathDataDesigner> {
 protected:
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
-  void SetUp() override {
-    DesktopTest::SetUp();
-    designer = TCustomForm::Create<TvgPathDataDesigner>(nullptr);
-    ASSERT_NE(designer, nullptr);
-  }
-  void TearDown() override {
-    designer->Free();
-    DesktopTest::TearDown();
-  }
-  TvgPathDataDesigner* designer = nullptr;
+  TvgPathDataDesigner*& designer = editor;
 };
 
 TEST_F(PathDataDesignerPaste, ReplacesTheWholeTextNotJustTheSelection) {

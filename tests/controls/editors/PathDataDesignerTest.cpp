@@ -13,8 +13,7 @@
 #include "engine/paint/PathData.h"
 #include "engine/scene/Scene.h"
 #include "engine/shapes/Path.h"
-#include "tests/support/DesktopFixture.h"
-#include "toolkit/Toolkit.h"
+#include "tests/controls/editors/EditorFixture.h"
 
 namespace {
 
@@ -25,18 +24,8 @@ std::string Parsed(const std::string& text) {
   return path.Data();
 }
 
-class PathDataDesignerTest : public DesktopTest {
+class PathDataDesignerTest : public EditorTest<TvgPathDataDesigner> {
 protected:
-  static void SetUpTestSuite() { vgInitializeToolkit(); }
-  void SetUp() override {
-    DesktopTest::SetUp();
-    designer = TCustomForm::Create<TvgPathDataDesigner>(nullptr);
-    ASSERT_NE(designer, nullptr);
-  }
-  void TearDown() override {
-    designer->Free();
-    DesktopTest::TearDown();
-  }
   // Characters as the keyboard sends them to the scene's window, the memo holding the focus.
   void Type(const std::wstring& text) {
     auto* scene = dynamic_cast<TvgWindowScene*>(designer->FindComponent("vgScene1"));
@@ -55,7 +44,7 @@ protected:
     return designer->Execute(path);
   }
 
-  TvgPathDataDesigner* designer = nullptr;
+  TvgPathDataDesigner*& designer = editor;
 };
 
 TEST_F(PathDataDesignerTest, OpensOnTheMemoWithAnEmptyPreview) {
