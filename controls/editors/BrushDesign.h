@@ -112,7 +112,7 @@ public:
   TvgCustomButton* btnCancel = nullptr;
   TvgVisualObject* Layout6 = nullptr;
 
-  // Fits the client height to the window's last row.
+  // Fits the client height to the window's last shown row.
   void FitHeight();
 
 private:

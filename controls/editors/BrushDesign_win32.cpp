@@ -568,9 +568,11 @@ void TvgBrushDesign::FormClose(TObject*, TCloseAction& action) {
 void TvgBrushDesign::btnOKClick(TObject*) { SetModalResult(mrOk); }
 void TvgBrushDesign::btnCancelClick(TObject*) { SetModalResult(mrCancel); }
 
+// The dialog's row of OK and Cancel ends the window; the shared designer has none.
 void TvgBrushDesign::FitHeight() {
+  const TvgVisualObject* last = Layout6->Visible() ? Layout6 : makeResLayout;
   const TvgRect margins = HudWindow1->Margins()->GetRect();
-  SetClientHeight(int(std::trunc(Layout6->Position()->Y() + Layout6->Height() + margins.Top + margins.Bottom)));
+  SetClientHeight(int(std::trunc(last->Position()->Y() + last->Height() + margins.Top + margins.Bottom)));
 }
 
 TvgBrushDesign* vgBrushDesigner() { return sharedDesigner; }

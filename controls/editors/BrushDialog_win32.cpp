@@ -68,6 +68,7 @@ bool TvgBrushDialog::ShowDesign(TvgBrushDesign& design) {
                                                         {design.tabBitmap, vgBrushBitmap},
                                                         {design.tabRes, vgBrushResource}};
   for (const auto& [tab, style] : tabs) tab->SetVisible(showStyles_.Contains(style));
+  design.Layout6->SetVisible(true);
   design.btnOK->SetVisible(true);
   design.btnCancel->SetVisible(true);
   design.SetBrush(brush_.get(), this);
