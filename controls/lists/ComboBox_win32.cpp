@@ -5,6 +5,7 @@
 #include "controls/lists/ComboListBox.h"
 #include "controls/lists/ListBoxItem.h"
 #include "controls/panels/SelectionItem.h"
+#include "engine/scene/SceneUpdatesOff.h"
 #include "engine/tree/Content.h"
 
 CL_PUBLISHED(TvgComboBox) {
@@ -94,14 +95,17 @@ void TvgComboBox::FreeStyle() {
 }
 
 // The item is painted as if it were the content part's child of the part's size, then given
-// back its own size and scene.
+// back its own size and scene. Laying it out for the part and back again happens unseen: this
+// painting must not ask for another.
 void TvgComboBox::PaintContent(TvgCanvas* canvas, const TvgRect& rect) {
   TvgListBoxItem* item = list_->Selected();
-  if (!item || !canvas || !content_) return;
+  IvgWindowScene* scene = Scene();
+  if (!item || !canvas || !content_ || !scene) return;
   item->ApplyResource();
+  const TvgSceneUpdatesOff quiet(scene);
   IvgWindowScene* itemScene = item->Scene();
   const float width = item->Width(), height = item->Height();
-  item->SetScene(Scene());
+  item->SetScene(scene);
   item->SetSizeDirect(vgRectWidth(rect), vgRectHeight(rect));
   item->Realign();
   item->PaintTo(canvas, rect, content_);

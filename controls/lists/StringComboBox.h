@@ -34,8 +34,6 @@ public:
   void Loaded() override;
 
 protected:
-  // The HUD shape styles itself once, with its own style.
-  TvgStringComboBox(TComponent* owner, const std::string& resource);
   void SetItemStyle(const std::string& style) { itemStyle_ = style; }
 
 private:

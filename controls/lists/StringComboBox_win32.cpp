@@ -18,11 +18,9 @@ namespace {
 constexpr float kStringItemHeight = 19;
 }  // namespace
 
-TvgStringComboBox::TvgStringComboBox(TComponent* owner) : TvgStringComboBox(owner, "comboboxstyle") {}
-
-TvgStringComboBox::TvgStringComboBox(TComponent* owner, const std::string& resource)
+TvgStringComboBox::TvgStringComboBox(TComponent* owner)
     : TvgComboBox(owner), items_(std::make_unique<TvgWideStringList>()) {
-  SetResource(resource);
+  SetResource("comboboxstyle");
   SetAutoTranslate(true);
   TvgComboBox::SetItemHeight(kStringItemHeight);
   items_->OnChange = [this](TObject*) { Rebuild(); };
@@ -30,7 +28,8 @@ TvgStringComboBox::TvgStringComboBox(TComponent* owner, const std::string& resou
 
 TvgStringComboBox::~TvgStringComboBox() { items_->OnChange = nullptr; }
 
-TvgHudStringComboBox::TvgHudStringComboBox(TComponent* owner) : TvgStringComboBox(owner, "hudcomboboxstyle") {
+TvgHudStringComboBox::TvgHudStringComboBox(TComponent* owner) : TvgStringComboBox(owner) {
+  SetResource("hudcomboboxstyle");
   ListBox()->SetResource("hudcombolistboxstyle");
   SetItemStyle("hudlistboxitemstyle");
 }

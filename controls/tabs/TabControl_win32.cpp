@@ -2,7 +2,7 @@
 
 #include "classlib/desktop/Control.h"
 #include "engine/layouts/Layout.h"
-#include "engine/scene/SceneInterface.h"
+#include "engine/scene/SceneUpdatesOff.h"
 
 #include <algorithm>
 #include <vector>
@@ -117,11 +117,8 @@ void TvgTabControl::KeyDown(uint16_t& key, wchar_t& keyChar, TShiftState shift) 
 
 // The painting itself must not ask for another paint.
 void TvgTabControl::SetOpacityQuietly(TvgVisualObject& object, float opacity) {
-  IvgWindowScene* scene = Scene();
-  const bool updatesWereDisabled = scene && scene->GetDisableUpdate();
-  if (scene) scene->SetDisableUpdate(true);
+  const TvgSceneUpdatesOff quiet(Scene());
   object.SetOpacity(opacity);
-  if (scene) scene->SetDisableUpdate(updatesWereDisabled);
 }
 
 // The selected tab lies over the frame: it is left out of the ordinary order and painted last.

@@ -7,6 +7,7 @@
 #include "engine/tree/ControlActionLink.h"
 #include "engine/tree/ObjectRegistry.h"
 #include "engine/scene/SceneInterface.h"
+#include "engine/scene/SceneUpdatesOff.h"
 #include "engine/styles/Style.h"
 
 namespace {
@@ -67,22 +68,23 @@ void TvgControl::ApplyResource() {
   TvgObject* style = vgFindStyleResource(*this);
   if (!style) return;
   FinishLoading(style);
-  IvgWindowScene* scene = Loading() ? Scene() : nullptr;
-  const bool updatesWereDisabled = scene && scene->GetDisableUpdate();
-  if (scene) scene->SetDisableUpdate(true);
-  if (styleObject_) {
-    FreeStyle();
-    std::exchange(styleObject_, nullptr)->Free();
+  {
+    const TvgSceneUpdatesOff quiet(Loading() ? Scene() : nullptr);
+    if (styleObject_) {
+      FreeStyle();
+      std::exchange(styleObject_, nullptr)->Free();
+    }
+    PlaceStyleObject(style);
   }
-  PlaceStyleObject(style);
-  if (scene) scene->SetDisableUpdate(updatesWereDisabled);
   ApplyStyle();
   UpdateEffects();
   OnApplyResource(this);
 }
 
 // Beneath every other child, not written with the control, and locked so that input reaches
-// the control through it.
+// the control through it. The control hears of the style's freeing while its parts are still
+// whole (before their own freeing), so that FreeStyle can let go of the parts it hooked; the
+// owner's notification comes only after they are gone.
 void TvgControl::PlaceStyleObject(TvgObject* style) {
   TvgVisualObject* visual = style->Visual();
   if (visual) {
@@ -90,6 +92,7 @@ void TvgControl::PlaceStyleObject(TvgObject* style) {
     visual->SetDesignHide(false);
   }
   styleObject_ = style;
+  style->AddFreeNotify(this);
   AddObject(style);
   style->SetIndex(0);
   style->SetStored(false);

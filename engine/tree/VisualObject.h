@@ -280,6 +280,9 @@ private:
   void SizeChanged();
   void MoveQuietly(const TvgPoint& point);
   void ScaleQuietly(const TvgPoint& scale);
+  // The local matrix from position, scale and rotation; the absolute matrices below go stale.
+  // Nothing else hears of it: painting into another canvas moves the object only for a while.
+  void UpdateLocalMatrix();
   void RecalcEnabled();
   void RecalcUpdateRectDown();
   void SetPaintingToCanvas(bool painting);

@@ -39,9 +39,16 @@ TvgCanvas* TvgVisualObject::GetCanvas() const {
   return Scene() ? Scene()->GetCanvas() : nullptr;
 }
 
-// Rotation about the rotation centre in unscaled local units, then the scale, then the move.
 void TvgVisualObject::MatrixChanged(TObject*) {
   Repaint();
+  UpdateLocalMatrix();
+  RecalcUpdateRect();
+  UpdateEffects();
+  Repaint();
+}
+
+// Rotation about the rotation centre in unscaled local units, then the scale, then the move.
+void TvgVisualObject::UpdateLocalMatrix() {
   TvgMatrix local = vgIdentityMatrix;
   local.m11 = scale_->X();
   local.m22 = scale_->Y();
@@ -58,9 +65,6 @@ void TvgVisualObject::MatrixChanged(TObject*) {
   }
   localMatrix_ = local;
   RecalcAbsolute();
-  RecalcUpdateRect();
-  UpdateEffects();
-  Repaint();
 }
 
 TvgMatrix TvgVisualObject::GetAbsoluteMatrix() {

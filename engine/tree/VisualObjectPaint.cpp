@@ -169,7 +169,9 @@ void TvgVisualObject::SetPaintingToCanvas(bool painting) {
     if (TvgVisualObject* child = Children(i)->Visual()) child->SetPaintingToCanvas(painting);
 }
 
-// Everything changed for the painting is put back, also when painting fails.
+// Everything changed for the painting is put back, also when painting fails. The move is told
+// to no one: the ancestors (the temporary parent's among them) keep their update rects and
+// effect bitmaps, or every painting would ask for the next.
 void TvgVisualObject::PaintTo(TvgCanvas* canvas, const TvgRect& rect, TvgVisualObject* temporaryParent) {
   IvgWindowScene* scene = Scene();
   if (!scene || !canvas || width_ * height_ == 0) return;
@@ -179,6 +181,7 @@ void TvgVisualObject::PaintTo(TvgCanvas* canvas, const TvgRect& rect, TvgVisualO
     TvgCanvas* canvas;
     bool updatesWereDisabled = scene->GetDisableUpdate();
     bool wasRealigning = self.realigning_;
+    bool wasPaintingToCanvas = self.paintingToCanvas_;  // painted inside another such painting (an effect's)
     TvgCanvas* ownCanvas = self.canvas_;
     TvgPoint position = self.position_->GetPoint();
     TvgPoint scale = self.scale_->GetPoint();
@@ -190,12 +193,13 @@ void TvgVisualObject::PaintTo(TvgCanvas* canvas, const TvgRect& rect, TvgVisualO
       self.ScaleQuietly(scale);
       self.rotateAngle_ = angle;
       self.SetParentLink(parent);
-      self.MatrixChanged(&self);
+      self.UpdateLocalMatrix();
+      self.RecalcUpdateRectDown();
       self.RecalcOpacity();
       self.RecalcEnabled();
       if (state >= 0) canvas->RestoreState(state);
       self.AssignCanvas(ownCanvas);
-      self.SetPaintingToCanvas(false);
+      self.SetPaintingToCanvas(wasPaintingToCanvas);
       self.realigning_ = wasRealigning;
       scene->SetDisableUpdate(updatesWereDisabled);
     }
@@ -210,7 +214,8 @@ void TvgVisualObject::PaintTo(TvgCanvas* canvas, const TvgRect& rect, TvgVisualO
   MoveQuietly({rect.Left, rect.Top});
   ScaleQuietly({vgRectWidth(rect) / width_, vgRectHeight(rect) / height_});
   rotateAngle_ = 0;
-  MatrixChanged(this);
+  UpdateLocalMatrix();
+  RecalcUpdateRectDown();
   RecalcOpacity();
   RecalcEnabled();
   canvas->SetMatrix(GetAbsoluteMatrix());

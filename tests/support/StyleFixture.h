@@ -4,6 +4,7 @@
 // The probes' property tables are in StyleTest.cpp.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@
 #include "engine/styles/Style.h"
 #include "toolkit/Toolkit.h"
 
-// Notes ApplyStyle and FreeStyle and keeps the style part named "part" while a style is applied.
+// Notes ApplyStyle and FreeStyle (and runs onFreeStyle from it) and keeps the style part named
+// "part" while a style is applied.
 class TvgProbeControl : public TvgControl {
   CL_CLASS(TvgProbeControl, TvgControl)
 public:
@@ -31,8 +33,10 @@ public:
   }
   void FreeStyle() override {
     events.push_back("free");
+    if (onFreeStyle) onFreeStyle();
     part = nullptr;
   }
+  std::function<void()> onFreeStyle;
   Variant GetData() override { return value; }
   void SetData(const Variant& data) override { value = data; }
 };

@@ -166,7 +166,7 @@ TEST_F(ComboBoxTest, ItemChildrenStreamAsTheCombosOwnWithTheIndex) {
 }
 
 // Each change of Resource frees the content part that the previous style hooked.
-TEST_F(ComboBoxTest, DISABLED_ReapplyingTheStyleStillPaintsTheSelectedItem) {
+TEST_F(ComboBoxTest, ReapplyingTheStyleStillPaintsTheSelectedItem) {
   auto* combo = Strings({L"WWWWWWW"});
   std::unique_ptr<TvgBitmap> empty = combo->MakeScreenshot();
   combo->SetItemIndex(0);
@@ -178,6 +178,23 @@ TEST_F(ComboBoxTest, DISABLED_ReapplyingTheStyleStillPaintsTheSelectedItem) {
   combo->UpdateResource();
   std::unique_ptr<TvgBitmap> filled = combo->MakeScreenshot();
   EXPECT_GT(InkedPixels(*filled, *empty), 20) << "the new content part paints the selected item";
+  combo->Free();
+  auto* next = Strings({L"WWWWWWW"});
+  next->SetItemIndex(0);
+  EXPECT_GT(InkedPixels(*next->MakeScreenshot(), *empty), 20) << "the heap is whole after the combo's freeing";
+}
+
+// The focused combo's style glows: an effect whose bitmap holds the content part, which paints
+// the selected item by laying it out for the part. None of that may ask for another paint.
+TEST_F(ComboBoxTest, PaintingTheSelectedItemAsksForNoFurtherPaint) {
+  for (int index : {-1, 0}) {
+    auto* combo = Strings();
+    combo->SetItemIndex(index);
+    combo->Repaint();
+    for (int pass = 0; pass < 3 && GetUpdateRect(Window(), nullptr, FALSE); ++pass) UpdateWindow(Window());
+    EXPECT_FALSE(GetUpdateRect(Window(), nullptr, FALSE)) << "item " << index;
+    combo->Free();
+  }
 }
 
 TEST_F(ComboBoxTest, HudCombosUseTheHudStyles) {

@@ -198,6 +198,27 @@ TEST_F(Control, StyleObjectFreedFromOutsideIsForgotten) {
   EXPECT_EQ(StyleTag(control), 1);
 }
 
+// FreeStyle lets go of the parts ApplyStyle hooked: they are still whole when it runs, whether
+// the control goes or only its style.
+TEST_F(Control, FreeStyleRunsWhileTheStylesPartsAreWhole) {
+  for (bool freeTheControl : {true, false}) {
+    TvgProbeControl* control = AddControl();
+    control->ApplyResource();
+    ASSERT_NE(control->part, nullptr);
+    TFreeWatcher partWatcher(control->part);
+    bool partWasWhole = false;
+    control->onFreeStyle = [&] { partWasWhole = !partWatcher.freed; };
+    if (freeTheControl) control->Free();
+    else control->StyleObject()->Free();
+    EXPECT_TRUE(partWasWhole) << (freeTheControl ? "the control freed" : "its style freed");
+    EXPECT_TRUE(partWatcher.freed);
+    if (!freeTheControl) {
+      EXPECT_EQ(control->events, (std::vector<std::string>{"apply", "free"})) << "FreeStyle runs once";
+      control->Free();
+    }
+  }
+}
+
 // A focused control's new style shows the focus at once.
 TEST_F(Control, StyleAppliedWhileFocusedSwitchesItsFocusEffectOn) {
   SetStyleText(

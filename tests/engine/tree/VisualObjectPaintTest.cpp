@@ -284,6 +284,43 @@ TEST_F(PaintPipeline, PaintToPutsEverythingBackWhenPaintingFails) {
   EXPECT_EQ(other.Calls("SaveState").size(), other.Calls("RestoreState").size());
 }
 
+// An effect's bitmap is rendered by painting its object into it: a painting inside a painting,
+// after which the outer one goes on with the object's children.
+TEST_F(PaintPipeline, PaintToGoesOnWholeAfterAnEffectRenderedInsideIt) {
+  TPaintProbe* shaded = AddProbe(root, A, {10, 10, 30, 20});
+  AddProbe(shaded, B, {0, 0, 5, 5});
+  shaded->AddObject(new TMarginEffect(nullptr));
+  AddProbe(root, C, {40, 40, 50, 50});
+  TPaintLogCanvas other(100, 100);
+  scene.updateRects.clear();
+  root->PaintTo(&other, {0, 0, 100, 100});
+  EXPECT_EQ(other.FilledColors(), (std::vector<TvgColor>{D, A, B, C}));
+}
+
+// An object painted as if it sat in a part of another tree (a combo's selected item in its
+// content part) moves for the painting only: nobody above the part hears of it, or every paint
+// of the part would render its holder's effect again and ask for the next paint.
+TEST_F(PaintPipeline, PaintToUnderATemporaryParentLeavesItsAncestorsAlone) {
+  TPaintProbe* holder = AddProbe(root, A, {10, 10, 60, 40});
+  auto* effect = new TMarginEffect(nullptr);
+  holder->AddObject(effect);
+  TPaintProbe* part = AddProbe(holder, B, {5, 5, 45, 25});
+  TPaintProbe* item = AddProbe(root, C, {0, 60, 20, 70});
+  PaintOver({{0, 0, 200, 200}});
+  ASSERT_EQ(effect->processed, 1);
+  const TvgRect holderUpdate = holder->GetUpdateRect();
+  scene.updateRects.clear();
+  TPaintLogCanvas other(100, 100);
+  item->PaintTo(&other, {0, 0, 40, 20}, part);
+  EXPECT_EQ(other.FilledColors(), (std::vector<TvgColor>{C}));
+  EXPECT_EQ(other.Calls("FillRect")[0].Matrix.m31, 15) << "placed in the part";
+  EXPECT_TRUE(scene.updateRects.empty());
+  EXPECT_EQ(item->Parent(), root);
+  EXPECT_EQ(holder->GetUpdateRect(), holderUpdate);
+  PaintOver({{0, 0, 200, 200}});
+  EXPECT_EQ(effect->processed, 1) << "the holder's bitmap still holds its picture";
+}
+
 TEST_F(PaintPipeline, AScreenshotIsTheObjectAtItsWholeSize) {
   TPaintProbe* object = AddProbe(root, A, {10, 20, 40.7f, 30.2f});
   std::unique_ptr<TvgBitmap> shot = object->MakeScreenshot();
