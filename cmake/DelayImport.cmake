@@ -3,31 +3,32 @@
 # a delay-import library made with dlltool from the toolchain's own import library. For libraries
 # that only some features call and whose loading every start would pay for.
 function(kest_delay_import target dll)
+  add_library(${target} INTERFACE)
+  # As i686, binutils 2.40 links the calls through such a library to address 0 (its thunks come
+  # out absolute): i686 programs import the library at their start.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_libraries(${target} INTERFACE ${dll})
+    return()
+  endif()
   find_library(import_library NAMES lib${dll}.a NO_CACHE REQUIRED)
   set(def ${CMAKE_CURRENT_BINARY_DIR}/${dll}_delay.def)
   set(library ${CMAKE_CURRENT_BINARY_DIR}/lib${dll}_delay.a)
-  add_library(${target} INTERFACE)
   target_link_libraries(${target} INTERFACE ${library})
   if(EXISTS ${library} AND NOT ${import_library} IS_NEWER_THAN ${library})
     return()  # made by an earlier configuration
   endif()
   execute_process(COMMAND ${CMAKE_NM} -g --defined-only ${import_library} OUTPUT_VARIABLE symbols
                   COMMAND_ERROR_IS_FATAL ANY)
-  # The import symbols name the functions: __imp_Name, and on i686 __imp__Name@Bytes.
+  # The import symbols name the functions: __imp_Name.
   string(REGEX MATCHALL "[ \t]I __imp_[^\r\n]+" imports "${symbols}")
   set(exports)
   foreach(import IN LISTS imports)
     string(REGEX REPLACE "^[ \t]I __imp_" "" name "${import}")
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-      string(REGEX REPLACE "^_" "" name "${name}")
-    endif()
     list(APPEND exports "${name}")
   endforeach()
   list(REMOVE_DUPLICATES exports)
   list(JOIN exports "\n" lines)
   file(WRITE ${def} "LIBRARY ${dll}.dll\nEXPORTS\n${lines}\n")
-  # --kill-at: the library's names are undecorated, the program's symbols keep their @Bytes.
-  execute_process(COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${def} --output-delaylib ${library}
-                          --dllname ${dll}.dll
+  execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --output-delaylib ${library} --dllname ${dll}.dll
                   COMMAND_ERROR_IS_FATAL ANY)
 endfunction()

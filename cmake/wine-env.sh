@@ -37,6 +37,9 @@ wine_prefix_ready() {
     if [ ! -f "$WINEPREFIX/.kest-ready" ]; then
       mkdir -p "$WINEPREFIX"
       wineboot -i </dev/null >/dev/null 2>&1 9>&-
+      # A program that crashes ends with its backtrace on standard error instead of waiting for
+      # someone to close Wine's crash window.
+      wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1 9>&-
       wineserver -w 9>&-
       touch "$WINEPREFIX/.kest-ready"
     fi

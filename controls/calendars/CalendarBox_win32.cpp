@@ -89,7 +89,7 @@ void TvgCalendarBox::PaintContent(TvgCanvas& canvas, const TvgRect& rect) {
 
 void TvgCalendarBox::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgTextControl::MouseDown(button, shift, x, y);
-  if (button == mbLeft) TogglePopup(popup_);
+  if (button == mbLeft && !popup_->ClosedByCurrentPress()) TogglePopup(popup_);
 }
 
 // --- TvgCalendarTextBox -------------------------------------------------------------------------
@@ -137,7 +137,7 @@ void TvgCalendarTextBox::PopupClosed() {
 
 void TvgCalendarTextBox::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgCustomTextBox::MouseDown(button, shift, x, y);
-  if (button != mbLeft || vgPtInRect({x, y}, GetContentRect())) return;
+  if (button != mbLeft || vgPtInRect({x, y}, GetContentRect()) || popup_->ClosedByCurrentPress()) return;
   if (!popup_->IsOpen()) HideCaret();
   TogglePopup(popup_);
 }

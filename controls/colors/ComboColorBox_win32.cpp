@@ -109,7 +109,7 @@ void TvgComboColorBox::DropDown() {
 
 void TvgComboColorBox::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgControl::MouseDown(button, shift, x, y);
-  if (button == mbLeft) DropDown();
+  if (button == mbLeft && !popup_->ClosedByCurrentPress()) DropDown();
 }
 
 void TvgComboColorBox::ApplyStyle() {

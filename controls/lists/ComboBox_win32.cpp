@@ -136,7 +136,7 @@ void TvgComboBox::Realign() {
 
 void TvgComboBox::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgControl::MouseDown(button, shift, x, y);
-  if (button == mbLeft) DropDown();
+  if (button == mbLeft && !popup_->ClosedByCurrentPress()) DropDown();
 }
 
 void TvgComboBox::MouseWheel(TShiftState shift, int wheelDelta, bool& handled) {

@@ -117,7 +117,7 @@ void TvgComboTextBox::KeyDown(uint16_t& key, wchar_t& keyChar, TShiftState shift
 
 void TvgComboTextBox::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgCustomTextBox::MouseDown(button, shift, x, y);
-  if (button == mbLeft && !vgPtInRect({x, y}, GetContentRect())) DropDown();
+  if (button == mbLeft && !vgPtInRect({x, y}, GetContentRect()) && !popup_->ClosedByCurrentPress()) DropDown();
 }
 
 void TvgComboTextBox::DropDown() {

@@ -85,7 +85,7 @@ void TvgComboTrackBar::Change() {
 
 void TvgComboTrackBar::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   TvgCustomTextBox::MouseDown(button, shift, x, y);
-  if (button == mbLeft && !vgPtInRect({x, y}, GetContentRect())) DropDown();
+  if (button == mbLeft && !vgPtInRect({x, y}, GetContentRect()) && !popup_->ClosedByCurrentPress()) DropDown();
 }
 
 void TvgComboTrackBar::DropDown() {

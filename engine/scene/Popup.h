@@ -6,6 +6,7 @@
 //
 // Pop-ups that do not stay open are kept, while open, in one process-wide list in opening order.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "engine/tree/Control.h"
@@ -61,6 +62,10 @@ public:
   TvgWindowScene* PopupScene() const { return popupScene_; }
   TTimer* DragTimer() const { return dragTimer_.get(); }
 
+  // Whether the press being handled now is the one that closed the pop-up (by taking the
+  // activation from it): a control that toggles its pop-up on a press must not open it again.
+  bool ClosedByCurrentPress() const;
+
   virtual void ApplyPlacement();
   virtual int PopupModal();
   virtual void Popup();
@@ -75,6 +80,7 @@ private:
   bool OpenAsOverlay();
   void CloseOwnForm();
   void CloseOverlay();
+  void FocusOwnScene();
   TvgVisualObject* PlacementTargetOrParent() const;
   TvgPoint TargetPlacementPoint(TvgVisualObject& target) const;
   TvgPoint RectanglePlacementPoint() const;
@@ -93,6 +99,7 @@ private:
   int modalResult_ = 0;
   bool modal_ = false;
   bool closing_ = false;
+  std::optional<uint32_t> closedAt_;  // the tick of the last close
   TvgPopupForm* popupForm_ = nullptr;
   TvgWindowScene* popupScene_ = nullptr;
   std::unique_ptr<TTimer> dragTimer_;

@@ -75,6 +75,12 @@ TvgPoint Truncated(const TvgPoint& p) { return {float(Trunc(p.X)), float(Trunc(p
 
 TCustomForm* AsForm(TComponent* component) { return dynamic_cast<TCustomForm*>(component); }
 
+// The button as the input handled so far tells: down for a press being handled, not for a
+// message sent by a program.
+bool PrimaryButtonDown() {
+  return GetKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0;
+}
+
 }  // namespace
 
 CL_PUBLISHED(TvgPopup) {
@@ -247,6 +253,7 @@ void TvgPopup::ClosePopup() {
   dragTimer_.reset();
   closing_ = true;
   isOpen_ = false;
+  closedAt_ = GetTickCount();
   if (!HasState(csDestroying)) {
     ApplyTriggerEffect(this, "IsOpen");
     StartTriggerAnimationWait(this, "IsOpen");
@@ -260,15 +267,31 @@ void TvgPopup::ClosePopup() {
   std::erase(OpenList(), this);
 }
 
+// A press is dispatched after the activation it moves: the press that closed the pop-up is one
+// made before the close.
+bool TvgPopup::ClosedByCurrentPress() const {
+  return closedAt_ && int32_t(uint32_t(GetMessageTime()) - *closedAt_) <= 0 && PrimaryButtonDown();
+}
+
 void TvgPopup::CloseOwnForm() {
   std::exchange(popupScene_, nullptr)->RemoveObject(this);
   TvgPopupForm* form = std::exchange(popupForm_, nullptr);
+  const bool wasActive = form->HandleAllocated() && GetActiveWindow() == form->Handle();
   if (!form->ClosingBySelf()) {
     form->ForgetPopup();
     form->Release();
   }
   Scale()->SetPoint(savedScale_);
   if (savedParent_) savedParent_->AddObject(this);
+  if (wasActive) FocusOwnScene();
+}
+
+// The keys go back to the scene the pop-up dropped from, as a closed drop-down gives them back
+// to its combo; the system would activate whatever window comes next.
+void TvgPopup::FocusOwnScene() {
+  IvgWindowScene* scene = Scene();
+  auto* window = scene ? dynamic_cast<TWinControl*>(scene->GetComponent()) : nullptr;
+  if (window && window->HandleAllocated() && IsWindowVisible(window->Handle())) window->SetFocus();
 }
 
 void TvgPopup::CloseOverlay() {

@@ -12,11 +12,12 @@ sections=$("$objdump" -h "$program")
 [ -z "$("$objdump" -t "$program" | grep -E '^\[ *[0-9]+\]')" ] || fail "carries a symbol table"
 [ -f "$symbols" ] || fail "no symbols file $symbols"
 kept=$("$objdump" -t "$symbols" | grep -E '^\[ *[0-9]+\]') || fail "the symbols file holds no symbols"
-grep -qE ' (WinMain|main)$' <<<"$kept" || fail "the symbols file lacks the program's entry"
+# i686 names carry a leading underscore, and stdcall ones their argument bytes (_WinMain@16).
+grep -qE ' _?(WinMain(@16)?|main)$' <<<"$kept" || fail "the symbols file lacks the program's entry"
 
 if [ "$runtime_check" = --no-cxx-runtime ]; then
   # Mangled names of the C++ runtime, the unwinder and the thread library.
-  linked=$(grep -oE ' (_ZNSt|_ZSt|_ZN9__gnu_cxx|__cxa_|_Unwind_|__gxx_personality|pthread_)[A-Za-z0-9_]*' <<<"$kept" | sort -u | head -5 || true)
+  linked=$(grep -oE ' _?(_ZNSt|_ZSt|_ZN9__gnu_cxx|__cxa_|_Unwind_|__gxx_personality|pthread_)[A-Za-z0-9_]*' <<<"$kept" | sort -u | head -5 || true)
   [ -z "$linked" ] || fail "links the C++ runtime:$(echo $linked)"
 fi
 echo "ok"

@@ -21,11 +21,10 @@ protected:
     box->OnChange = [this](TObject*) { ++changes; };
   }
   // Closes the menu that the next popping up shows, from inside its loop.
-  static void CloseMenuSoon() {
-    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-      KillTimer(nullptr, id);
-      EndMenu();
-    });
+  static void CloseMenuSoon() { SetTimer(nullptr, 0, 50, EndMenuOnce); }
+  static void CALLBACK EndMenuOnce(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
   }
 
   TvgPopupBox* box = nullptr;

@@ -1,6 +1,7 @@
 // The combo boxes on a shown form: keys and the wheel stepping through the items of a closed
 // combo, the drop-down opened by a press and by Alt+Down and closed by a choice, a release
-// elsewhere and another window's activation; the selected item painted in the content part;
+// elsewhere, another window's activation and a second press on the combo; the keys given back
+// to the combo when its list closes; the selected item painted in the content part;
 // string combos rebuilt from their strings; item children streamed as the combo's own.
 #include "tests/controls/lists/ComboFixture.h"
 //
@@ -125,6 +126,41 @@ TEST_F(ComboBoxTest, AnotherWindowTakingTheActivationClosesTheListUnchosen) {
   EXPECT_TRUE(PumpUntil([popup] { return !popup->IsOpen(); }));
   other->Free();
   EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+// The press on the combo first takes the activation from the open list, which closes it.
+TEST_F(ComboBoxTest, APressOnTheOpenComboClosesItAndTheNextPressOpensIt) {
+  auto* combo = Strings();
+  TvgPopup* popup = combo->DropDownPopup();
+  ClickOnScreen(50, 31);
+  ASSERT_TRUE(PumpUntil([popup] { return popup->IsOpen(); }));
+  ClickOnScreen(50, 31);
+  EXPECT_TRUE(PumpUntil([popup] { return !popup->IsOpen(); }));
+  PumpFor(200);
+  EXPECT_FALSE(popup->IsOpen()) << "the press that closed the list opened it again";
+  ClickOnScreen(50, 31);
+  EXPECT_TRUE(PumpUntil([popup] { return popup->IsOpen(); })) << "a later press opens it";
+  EXPECT_EQ(changes, 0);
+}
+
+TEST_F(ComboBoxTest, AListClosedByEscapeOrAChoiceGivesTheKeysBackToTheCombo) {
+  auto* combo = Strings();
+  TvgPopup* popup = combo->DropDownPopup();
+  ClickOnScreen(50, 31);
+  ASSERT_TRUE(PumpUntil([popup] { return popup->IsOpen(); }));
+  TypeKey(VK_ESCAPE);
+  ASSERT_TRUE(PumpUntil([popup] { return !popup->IsOpen(); }));
+  EXPECT_EQ(GetActiveWindow(), form->Handle());
+  TypeKey(VK_DOWN);
+  EXPECT_EQ(combo->ItemIndex(), 0) << "Down after Escape reaches the closed combo";
+  ClickOnScreen(50, 31);
+  ASSERT_TRUE(PumpUntil([popup] { return popup->IsOpen(); }));
+  TypeKey(VK_DOWN);
+  TypeKey(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([popup] { return !popup->IsOpen(); }));
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  TypeKey(VK_DOWN);
+  EXPECT_EQ(combo->ItemIndex(), 2) << "Down after a choice reaches the closed combo";
 }
 
 TEST_F(ComboBoxTest, NewStringsKeepTheIndexAndDataReplacesTheSelectedString) {

@@ -1,6 +1,6 @@
 #pragma once
 // The combo tests' fixture: a shown form, combos at (20, 20) styled as their constructors chose,
-// what they report counted, and keys and clicks sent to the window of an open pop-up.
+// what they report counted, keys and clicks sent to the window of an open pop-up, and real input.
 #include "tests/support/ControlsFixture.h"
 //
 #include <initializer_list>
@@ -17,6 +17,7 @@ protected:
     form->Show();
   }
   void TearDown() override {
+    SetCursorPos(0, 0);
     ControlsTest::TearDown();
     PumpFor(20);  // lets released pop-up forms go
   }
@@ -56,6 +57,24 @@ protected:
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(toX, toY));
   }
   static void ClickIn(TvgPopup* popup, int x, int y) { DragIn(popup, x, y, x, y); }
+  // Real input, which moves the activation as the system does: a click at (x, y) of the form,
+  // a key pressed and released; each pumped until handled.
+  void ClickOnScreen(int x, int y) {
+    SetCursorPos(kFormLeft + x, kFormTop + y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpFor(100);
+  }
+  static void TypeKey(WORD key) {
+    for (DWORD flags : {DWORD(0), DWORD(KEYEVENTF_KEYUP)}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.dwFlags = flags;
+      SendInput(1, &input, sizeof(input));
+    }
+    PumpFor(100);
+  }
   static RECT PopupRect(TvgPopup* popup) {
     RECT r{};
     GetWindowRect(popup->PopupForm()->Handle(), &r);
@@ -63,4 +82,12 @@ protected:
   }
 
   int changes = 0;
+
+private:
+  static void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+  }
 };

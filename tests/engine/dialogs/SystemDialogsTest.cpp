@@ -80,22 +80,24 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+struct TChildSearch {
+  const wchar_t* className;
+  HWND found;
+};
+
+// A callback of the system's own calling convention: a lambda does not convert to one as i686.
+BOOL CALLBACK StopAtVisibleChildOfClass(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<TChildSearch*>(data);
+  wchar_t name[32] = {};
+  GetClassNameW(child, name, 32);
+  if (!IsWindowVisible(child) || _wcsicmp(name, search->className) != 0) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 HWND FirstChildOfClass(HWND parent, const wchar_t* className) {
-  struct TSearch {
-    const wchar_t* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(data);
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (!IsWindowVisible(child) || _wcsicmp(name, s->className) != 0) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TChildSearch search{className, nullptr};
+  EnumChildWindows(parent, StopAtVisibleChildOfClass, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

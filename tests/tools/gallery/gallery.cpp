@@ -44,9 +44,14 @@
 #include "controls/extra/ImageViewer.h"
 #include "engine/scene/DragDrop.h"
 #include "controls/colors/GradientEdit.h"
+#include "controls/lists/ComboBox.h"
+#include "controls/lists/ComboListBox.h"
 #include "controls/lists/ImageListBox.h"
 #include "controls/text/Label.h"
+#include "controls/textboxes/ComboTextBox.h"
+#include "controls/textboxes/ComboTrackBar.h"
 #include "controls/textboxes/TextBox.h"
+#include "controls/tracks/Track.h"
 #include "controls/treeview/TreeView.h"
 #include "engine/layouts/Layout.h"
 #include "engine/paint/Bitmap.h"
@@ -299,6 +304,38 @@ private:
   std::string lastViewer_;
 };
 
+// The combos page tells where each combo's pop-up and the parts inside it are: the items of the
+// lists made from strings have no names of their own, they are placed as NAME.Item<INDEX>.
+class TfrmGalleryCombos : public TGalleryForm {
+  CL_CLASS(TfrmGalleryCombos, TGalleryForm)
+public:
+  using TGalleryForm::TGalleryForm;
+  // A combo text box reports its index and its text.
+  void ComboTextChange(TObject* sender) {
+    auto* box = static_cast<TvgComboTextBox*>(sender);
+    Log(Format("change %s ItemIndex=%d", box->Name().c_str(), int(box->ItemIndex())));
+    Log("change " + box->Name() + " Text=" + Escaped(box->Text()));
+  }
+  void Watch() override {
+    for (int i = 0; i < ComponentCount(); ++i) {
+      TComponent* component = Components(i);
+      if (auto* combo = dynamic_cast<TvgComboBox*>(component)) Place(combo->Name(), combo->DropDownPopup(), combo->ListBox());
+      else if (auto* box = dynamic_cast<TvgComboTextBox*>(component)) Place(box->Name(), box->DropDownPopup(), box->ListBox());
+      else if (auto* track = dynamic_cast<TvgComboTrackBar*>(component)) {
+        Place(track->Name(), track->DropDownPopup(), nullptr);
+        placements.PlaceObject(track->Name() + ".Track", track->TrackBar());
+      }
+    }
+  }
+
+private:
+  static void Place(const std::string& name, TvgPopup* popup, TvgListBox* list) {
+    placements.PlaceObject(name + ".Popup", popup);
+    for (int i = 0; list && i < list->GetCount(); ++i)
+      placements.PlaceObject(name + ".Item" + std::to_string(i), list->ItemByIndex(i));
+  }
+};
+
 // The image lists show pictures the page paints and saves as files of its own at its start.
 class TfrmGalleryLists : public TGalleryForm {
   CL_CLASS(TfrmGalleryLists, TGalleryForm)
@@ -472,6 +509,7 @@ CL_PUBLISHED(TfrmGalleryTree) {
   CL_METHOD(TfrmGalleryTree, TreeCheck);
 }
 CL_PUBLISHED(TfrmGalleryLists) { CL_METHOD(TfrmGalleryLists, ListChange); }
+CL_PUBLISHED(TfrmGalleryCombos) { CL_METHOD(TfrmGalleryCombos, ComboTextChange); }
 CL_PUBLISHED(TfrmGalleryGrid) {
   CL_METHOD(TfrmGalleryGrid, GridGetValue);
   CL_METHOD(TfrmGalleryGrid, GridSetValue);
@@ -502,6 +540,7 @@ const std::map<std::string, TCustomForm* (*)()> kPages = {
     {"text", CreatePage<TfrmGalleryText>},
     {"tree", CreatePage<TfrmGalleryTree>},
     {"lists", CreatePage<TfrmGalleryLists>},
+    {"combos", CreatePage<TfrmGalleryCombos>},
     {"grid", CreatePage<TfrmGalleryGrid>},
     {"colors", CreatePage<TfrmGalleryColors>},
     {"calendars", CreatePage<TfrmGalleryCalendars>},
