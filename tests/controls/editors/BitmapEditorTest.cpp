@@ -103,7 +103,9 @@ protected:
   }
 
   TFileAnswers dialogs;
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / "bitmap_editor_test";
+  // One folder per process: CTest runs the cases in parallel processes, and each removes its own.
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("bitmap_editor_test_" + std::to_string(GetCurrentProcessId()));
 };
 
 TEST_F(BitmapEditorTest, StartsEmptyWithTheEditingControlsOff) {

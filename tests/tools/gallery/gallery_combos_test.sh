@@ -21,7 +21,6 @@ hidden() { becomes hidden rect_of "$1"; }
 is_open() { ! hidden "$1.Popup"; }
 expect_open() { wait_for 5 is_open "$1" || fail "$2 does not drop the list of $1 down"; }
 expect_closed() { wait_for 5 hidden "$1.Popup" || fail "$2 does not close the list of $1"; }
-top_of() { rect_of "$1" | cut -d' ' -f2; }
 bottom_of() { local _ t h; read -r _ t _ h <<<"$(rect_of "$1")"; echo $((t + h)); }
 changes_of() { output | grep -c "^change $1 " || true; }
 # A spot of the page where nothing is: a click there is a click outside every combo.

@@ -63,6 +63,8 @@ middle() {
   read -r left top width height <<<"$(rect_of "$1")"
   echo "$((left + width / 2)) $((top + height / 2))"
 }
+left_of() { rect_of "$1" | cut -d' ' -f1; }
+top_of() { rect_of "$1" | cut -d' ' -f2; }
 width_of() { rect_of "$1" | cut -d' ' -f3; }
 height_of() { rect_of "$1" | cut -d' ' -f4; }
 shown() { ! becomes hidden rect_of "$1"; }

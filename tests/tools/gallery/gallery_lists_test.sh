@@ -36,8 +36,6 @@ expect_rows() {
   done
 }
 with_key() { xdotool keydown "$1"; sleep 0.2; click "${@:2}"; xdotool keyup "$1"; sleep 0.3; }
-top_of() { rect_of "$1" | cut -d' ' -f2; }
-left_of() { rect_of "$1" | cut -d' ' -f1; }
 inside() {  # ITEM LIST: the item lies wholly within the list
   local il it iw ih ll lt lw lh
   read -r il it iw ih <<<"$(rect_of "$1")"

@@ -21,8 +21,6 @@ import -window root -crop 1010x394+0+0 "$shot_dir/gallery_tree.png"
 text_of_row() { point "$1" 60 9; }
 expander_of() { point "$1" 7 9; }
 check_of() { point "$1" 25 9; }
-left_of() { rect_of "$1" | cut -d' ' -f1; }
-top_of() { rect_of "$1" | cut -d' ' -f2; }
 is_shown() { [ "$(rect_of "$1")" != hidden ]; }
 is_hidden() { [ "$(rect_of "$1")" = hidden ]; }
 expect_shown() { wait_for 5 is_shown "$1" || fail "$2: $1 is not shown"; }
