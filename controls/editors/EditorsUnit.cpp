@@ -3,7 +3,7 @@
 #include "classlib/core/UnitGuard.h"
 #include "controls/editors/BitmapEditor.h"
 #include "controls/editors/BrushDialog.h"
-#include "controls/editors/Inspector.h"
+#include "controls/editors/PropertyGrid.h"
 #include "controls/editors/PathDataDesigner.h"
 #include "engine/tree/ObjectRegistry.h"
 

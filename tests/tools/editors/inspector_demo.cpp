@@ -1,5 +1,5 @@
 // inspector_demo: the object inspector on a form of its own, inspecting a sample component that
-// publishes a property of every kind (tests/support/InspectedObject.h); a click on the shape
+// publishes a property of every kind (tests/support/PropertySubject.h); a click on the shape
 // inspects the shape instead, the button "Inspect the sample" the sample again. A stand-in design
 // environment knows the form's handler "SamplePinged" by name, and the button "Ping" runs the
 // sample's OnPing. inspector_test.sh drives it with real input; it tells on standard output:
@@ -25,14 +25,14 @@
 #include "classlib/desktop/Form.h"
 #include "classlib/desktop/Graphics.h"
 #include "classlib/desktop/Timer.h"
-#include "controls/editors/Inspector.h"
+#include "controls/editors/PropertyGrid.h"
 #include "controls/text/Label.h"
 #include "engine/design/DesignerHook.h"
 #include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Font.h"
 #include "engine/scene/SceneInterface.h"
 #include "engine/tree/VisualObject.h"
-#include "tests/support/InspectedObject.h"
+#include "tests/support/PropertySubject.h"
 #include "toolkit/Toolkit.h"
 
 namespace {
@@ -93,7 +93,7 @@ public:
 
   void Start() {
     inspector_ = static_cast<TvgInspector*>(FindComponent("Inspector"));
-    sample_ = new TInspected(this);
+    sample_ = new TPropertySubject(this);
     sample_->SetName("Sample");
     sample_->SetCaption("first");
     vgSetDesignerHook(this);
@@ -148,7 +148,7 @@ public:
 
 private:
   TvgInspector* inspector_ = nullptr;
-  TInspected* sample_ = nullptr;
+  TPropertySubject* sample_ = nullptr;
   TChanges changes_;
 };
 

@@ -10,7 +10,7 @@
 #include "classlib/core/StringList.h"
 #include "controls/boxes/PopupBox.h"
 #include "controls/buttons/Button.h"
-#include "controls/editors/Inspector.h"
+#include "controls/editors/PropertyGrid.h"
 #include "controls/text/Label.h"
 #include "controls/textboxes/TextBox.h"
 #include "controls/editors/BitmapEditor.h"
@@ -25,7 +25,7 @@
 #include "engine/design/DesignerHook.h"
 #include "engine/shapes/Shapes.h"
 #include "engine/values/WideStrings.h"
-#include "tests/support/InspectedObject.h"
+#include "tests/support/PropertySubject.h"
 
 namespace {
 
@@ -58,17 +58,17 @@ CL_PUBLISHED(TPingHandler) { CL_METHOD(TPingHandler, Pinged); }
 
 namespace {
 
-// An inspector filling the form (300 x 200), inspecting a TInspected owned by a holder that also
+// An inspector filling the form (300 x 200), inspecting a TPropertySubject owned by a holder that also
 // owns a component named "Other" (a reference target).
-class InspectorTest : public ControlsTest {
+class PropertyGridTest : public ControlsTest {
 protected:
   void SetUp() override {
     ControlsTest::SetUp();
     holder = new TComponent(nullptr);
     holder->SetName("Holder");
-    inspected = new TInspected(holder);
+    inspected = new TPropertySubject(holder);
     inspected->SetName("Inspected");
-    other = new TInspected(holder);
+    other = new TPropertySubject(holder);
     other->SetName("Other");
     inspector = Add<TvgInspector>(0, 0, 300, 200);
     inspector->OnChangeProperty = [this](TObject*, const std::string& name) { changed.push_back(name); };
@@ -136,13 +136,13 @@ protected:
   static int RowCenter(int row) { return 2 + 19 * row + 9; }
 
   TComponent* holder = nullptr;
-  TInspected* inspected = nullptr;
-  TInspected* other = nullptr;
+  TPropertySubject* inspected = nullptr;
+  TPropertySubject* other = nullptr;
   TvgInspector* inspector = nullptr;
   std::vector<std::string> changed;
 };
 
-TEST_F(InspectorTest, ListsTheWritablePropertiesSortedByNameWithTheirValues) {
+TEST_F(PropertyGridTest, ListsTheWritablePropertiesSortedByNameWithTheirValues) {
   EXPECT_EQ(Names(*inspector->Content()),
             (std::vector<std::string>{"Active", "Buddy", "Caption", "Color", "Count", "Fill", "Flags", "Font", "Loop",
                                       "Name", "Outline", "Picture", "Ratio", "Size", "Tag", "Title"}));
@@ -154,13 +154,13 @@ TEST_F(InspectorTest, ListsTheWritablePropertiesSortedByNameWithTheirValues) {
   const std::vector<std::pair<std::string, std::wstring>> rows = {
       {"Active", L"False"},      {"Buddy", L"Other"},          {"Caption", L""},           {"Color", L"#FF000000"},
       {"Count", L"0"},           {"Fill", L"TvgBrush"},        {"Flags", L"[ifRed,ifBlue]"}, {"Font", L"TvgFont"},
-      {"Loop", L"TInspectedNode"}, {"Name", L"Inspected"},     {"Outline", L"TvgPathData"}, {"Picture", L"TvgBitmap"},
+      {"Loop", L"TSubjectNode"}, {"Name", L"Inspected"},     {"Outline", L"TvgPathData"}, {"Picture", L"TvgBitmap"},
       {"Ratio", L"0.5"},         {"Size", L"isMedium"},        {"Title", L"标题"},
   };
   for (const auto& [name, text] : rows) EXPECT_EQ(LabelOf(name), text) << name;
 }
 
-TEST_F(InspectorTest, ReadOnlyAndDisabledPropertiesAreNeverListed) {
+TEST_F(PropertyGridTest, ReadOnlyAndDisabledPropertiesAreNeverListed) {
   EXPECT_EQ(Row("Serial"), nullptr);
   TStringList disabled;
   disabled.Add("count");
@@ -173,7 +173,7 @@ TEST_F(InspectorTest, ReadOnlyAndDisabledPropertiesAreNeverListed) {
   EXPECT_EQ(Row("Count"), nullptr) << "the inspector keeps a copy of the list";
 }
 
-TEST_F(InspectorTest, EventsAreListedForTheSelectedObjectOnlyWithShowEvents) {
+TEST_F(PropertyGridTest, EventsAreListedForTheSelectedObjectOnlyWithShowEvents) {
   EXPECT_EQ(Row("OnPing"), nullptr);
   inspector->SetShowEvents(true);
   EXPECT_NE(Row("OnPing"), nullptr);
@@ -184,7 +184,7 @@ TEST_F(InspectorTest, EventsAreListedForTheSelectedObjectOnlyWithShowEvents) {
   EXPECT_EQ(Names(*inspector->Content()), std::vector<std::string>{"OnPing"});
 }
 
-TEST_F(InspectorTest, AShapesFillShowsItsClassCollapsedAndExpandsToTheBrushsProperties) {
+TEST_F(PropertyGridTest, AShapesFillShowsItsClassCollapsedAndExpandsToTheBrushsProperties) {
   auto* rectangle = new TvgRectangle(holder);
   Inspect(rectangle);
   TvgTreeViewItem* fill = Row("Fill");
@@ -202,19 +202,19 @@ TEST_F(InspectorTest, AShapesFillShowsItsClassCollapsedAndExpandsToTheBrushsProp
   EXPECT_EQ(inspector->EditButton()->Text(), L"Edit...");
 }
 
-TEST_F(InspectorTest, OwnedValuesNestButReferencesAndLoopsDoNot) {
+TEST_F(PropertyGridTest, OwnedValuesNestButReferencesAndLoopsDoNot) {
   inspected->SetBuddy(other);
   Inspect(nullptr);
   Inspect(inspected);
   EXPECT_EQ(Row("Buddy")->Count(), 0) << "a component reference shows its name only";
   ASSERT_NE(Row("Loop.Next"), nullptr);
-  EXPECT_EQ(LabelOf("Loop.Next"), L"TInspectedNode");
+  EXPECT_EQ(LabelOf("Loop.Next"), L"TSubjectNode");
   ASSERT_NE(Row("Loop.Next.Next"), nullptr) << "the loop's way back is shown";
   EXPECT_EQ(Row("Loop.Next.Next")->Count(), 0) << "but not listed again";
 }
 
 // The editor each kind of property gets and what it starts with.
-TEST_F(InspectorTest, EachKindGetsItsEditor) {
+TEST_F(PropertyGridTest, EachKindGetsItsEditor) {
   inspected->SetCaption("words");
   inspected->SetBuddy(other);
   Inspect(nullptr);
@@ -249,7 +249,7 @@ TEST_F(InspectorTest, EachKindGetsItsEditor) {
   EXPECT_EQ(inspector->EditTextBox()->SelLength(), 5) << "a string starts all selected";
 }
 
-TEST_F(InspectorTest, TheEditorCoversTheSelectedRowsValue) {
+TEST_F(PropertyGridTest, TheEditorCoversTheSelectedRowsValue) {
   Select("Count");
   TvgControl* editor = Shown();
   ASSERT_NE(editor, nullptr);
@@ -268,7 +268,7 @@ TEST_F(InspectorTest, TheEditorCoversTheSelectedRowsValue) {
 }
 
 // Typing a value and Enter sets the property; the row reads it back and the change is told.
-TEST_F(InspectorTest, TypingSetsNumbersStringsColoursSetsAndReferences) {
+TEST_F(PropertyGridTest, TypingSetsNumbersStringsColoursSetsAndReferences) {
   struct Case {
     const char* Row;
     std::wstring Typed, Reads;
@@ -289,7 +289,7 @@ TEST_F(InspectorTest, TypingSetsNumbersStringsColoursSetsAndReferences) {
   }
 }
 
-TEST_F(InspectorTest, ThePopupSetsEnumerationsAndBooleans) {
+TEST_F(PropertyGridTest, ThePopupSetsEnumerationsAndBooleans) {
   Select("Size");
   inspector->EditPopupBox()->SetItemIndex(2);
   EXPECT_EQ(inspected->Size(), isLarge);
@@ -301,7 +301,7 @@ TEST_F(InspectorTest, ThePopupSetsEnumerationsAndBooleans) {
 }
 
 // The same value again sets nothing that changes, and tells nothing.
-TEST_F(InspectorTest, NoChangeIsToldWhenTheValueStaysTheSame) {
+TEST_F(PropertyGridTest, NoChangeIsToldWhenTheValueStaysTheSame) {
   inspected->SetCount(5);
   Inspect(nullptr);
   Inspect(inspected);
@@ -316,7 +316,7 @@ TEST_F(InspectorTest, NoChangeIsToldWhenTheValueStaysTheSame) {
 
 // A value that does not convert is reported once; the property, its row and the editor keep the
 // old value, and moving on to another row or object raises and reports nothing more.
-TEST_F(InspectorTest, AnUnconvertibleValueIsReportedAndTheOldValueStays) {
+TEST_F(PropertyGridTest, AnUnconvertibleValueIsReportedAndTheOldValueStays) {
   inspected->SetBuddy(other);
   Inspect(nullptr);
   Inspect(inspected);
@@ -348,7 +348,7 @@ TEST_F(InspectorTest, AnUnconvertibleValueIsReportedAndTheOldValueStays) {
   }
 }
 
-TEST_F(InspectorTest, SelectingAnotherRowWhileTypingWritesTheTypedValueFirst) {
+TEST_F(PropertyGridTest, SelectingAnotherRowWhileTypingWritesTheTypedValueFirst) {
   Select("Count");
   Type(L"31");
   ClickAt(40, RowCenter(Row("Caption")->GlobalIndex()));
@@ -359,7 +359,7 @@ TEST_F(InspectorTest, SelectingAnotherRowWhileTypingWritesTheTypedValueFirst) {
   EXPECT_EQ(Shown(), inspector->EditTextBox());
 }
 
-TEST_F(InspectorTest, UpAndDownStepThroughTheRowsWhileEditing) {
+TEST_F(PropertyGridTest, UpAndDownStepThroughTheRowsWhileEditing) {
   Select("Count");
   Type(L"8");
   Key(VK_DOWN);
@@ -380,7 +380,7 @@ TEST_F(InspectorTest, UpAndDownStepThroughTheRowsWhileEditing) {
   EXPECT_EQ(inspector->Selected(), Row("Active"));
 }
 
-TEST_F(InspectorTest, PlusAndMinusExpandAndCollapseTheRowBeingEdited) {
+TEST_F(PropertyGridTest, PlusAndMinusExpandAndCollapseTheRowBeingEdited) {
   Select("Fill");
   Key(VK_ADD);
   EXPECT_TRUE(Row("Fill")->IsExpanded());
@@ -396,7 +396,7 @@ TEST_F(InspectorTest, PlusAndMinusExpandAndCollapseTheRowBeingEdited) {
 
 // A handler is set by the name the design environment knows it by; without an environment
 // nothing is.
-TEST_F(InspectorTest, EventsTakeTheDesignEnvironmentsHandlerByName) {
+TEST_F(PropertyGridTest, EventsTakeTheDesignEnvironmentsHandlerByName) {
   inspector->SetShowEvents(true);
   Select("OnPing");
   ASSERT_EQ(Shown(), inspector->EditTextBox());
@@ -423,7 +423,7 @@ TEST_F(InspectorTest, EventsTakeTheDesignEnvironmentsHandlerByName) {
   vgSetDesignerHook(nullptr);
 }
 
-TEST_F(InspectorTest, ANewSelectionIsFollowedAndTheTypedValueGoesToTheOldObject) {
+TEST_F(PropertyGridTest, ANewSelectionIsFollowedAndTheTypedValueGoesToTheOldObject) {
   other->SetCount(3);
   Select("Count");
   Type(L"12");
@@ -438,12 +438,12 @@ TEST_F(InspectorTest, ANewSelectionIsFollowedAndTheTypedValueGoesToTheOldObject)
 
 // A component that is not a scene object is freed while its row is being typed into: the
 // inspector lets it go and writes nothing into it.
-TEST_F(InspectorTest, AnObjectFreedWhileEditingIsLetGoWithoutWritingIntoIt) {
+TEST_F(PropertyGridTest, AnObjectFreedWhileEditingIsLetGoWithoutWritingIntoIt) {
   Select("Count");
   Type(L"77");
-  TInspected::setsWhileDestroying = 0;
+  TPropertySubject::setsWhileDestroying = 0;
   inspected->Free();
-  EXPECT_EQ(TInspected::setsWhileDestroying, 0);
+  EXPECT_EQ(TPropertySubject::setsWhileDestroying, 0);
   EXPECT_EQ(inspector->SelectedObject(), nullptr);
   EXPECT_EQ(inspector->Count(), 0);
   EXPECT_EQ(Shown(), nullptr);
@@ -460,7 +460,7 @@ TEST_F(InspectorTest, AnObjectFreedWhileEditingIsLetGoWithoutWritingIntoIt) {
 }
 
 // A row of a read-only property can only be made by hand: it gets no editor and takes nothing.
-TEST_F(InspectorTest, AReadOnlyPropertyIsRefusedThroughTheInterface) {
+TEST_F(PropertyGridTest, AReadOnlyPropertyIsRefusedThroughTheInterface) {
   auto* row = new TvgTreeViewItem(inspector);
   row->TagObject = inspected;
   row->TagString = "Serial";
@@ -478,7 +478,7 @@ TEST_F(InspectorTest, AReadOnlyPropertyIsRefusedThroughTheInterface) {
   EXPECT_TRUE(changed.empty());
 }
 
-TEST_F(InspectorTest, TheEditorsAreHiddenUnstreamedPartsParkedAside) {
+TEST_F(PropertyGridTest, TheEditorsAreHiddenUnstreamedControlsParkedAside) {
   Inspect(nullptr);
   for (TvgControl* editor :
        std::initializer_list<TvgControl*>{inspector->EditButton(), inspector->EditTextBox(), inspector->EditPopupBox()}) {
@@ -504,7 +504,7 @@ public:
   bool confirm = true;
 };
 
-TEST_F(InspectorTest, TheFontButtonOpensTheFontDialogAndTakesWhatItConfirms) {
+TEST_F(PropertyGridTest, TheFontButtonOpensTheFontDialogAndTakesWhatItConfirms) {
   TFontAnswer dialogs;
   vgSetSystemDialogs(&dialogs);
   Select("Font");
@@ -521,7 +521,7 @@ TEST_F(InspectorTest, TheFontButtonOpensTheFontDialogAndTakesWhatItConfirms) {
   EXPECT_EQ(changed, std::vector<std::string>{"Font"});
 }
 
-TEST_F(InspectorTest, ThePathButtonOpensThePathDesignerAndTakesItsTextOnOk) {
+TEST_F(PropertyGridTest, ThePathButtonOpensThePathDesignerAndTakesItsTextOnOk) {
   Select("Outline");
   const std::string before = inspected->Outline()->Data();
   TModalAnswer<TvgPathDataDesigner> cancel([](TvgPathDataDesigner& designer, TBrushDesignDriver&) {
@@ -546,7 +546,7 @@ TEST_F(InspectorTest, ThePathButtonOpensThePathDesignerAndTakesItsTextOnOk) {
 }
 
 // The inspected object goes while a modal editor is open: what the editor ends with is dropped.
-TEST_F(InspectorTest, AnObjectFreedWhileItsEditorIsOpenGetsNothingWrittenBack) {
+TEST_F(PropertyGridTest, AnObjectFreedWhileItsEditorIsOpenGetsNothingWrittenBack) {
   Select("Picture");
   TModalAnswer<TvgBitmapEditor> answer([this](TvgBitmapEditor& editor, TBrushDesignDriver&) {
     inspected->Free();
@@ -559,7 +559,7 @@ TEST_F(InspectorTest, AnObjectFreedWhileItsEditorIsOpenGetsNothingWrittenBack) {
   EXPECT_TRUE(changed.empty());
 }
 
-TEST_F(InspectorTest, TheFillButtonOpensTheSharedBrushDesignerOnTheBrush) {
+TEST_F(PropertyGridTest, TheFillButtonOpensTheSharedBrushDesignerOnTheBrush) {
   auto* rectangle = new TvgRectangle(holder);
   Inspect(rectangle);
   Select("Fill");

@@ -16,43 +16,43 @@ class TvgBrush;
 class TvgFont;
 class TvgPathData;
 
-CL_ENUM(TInspectedSize, isSmall, isMedium, isLarge)
-CL_ENUM(TInspectedFlag, ifRed, ifGreen, ifBlue)
-using TInspectedFlags = TSet<TInspectedFlag>;
+CL_ENUM(TSubjectSize, isSmall, isMedium, isLarge)
+CL_ENUM(TSubjectFlag, ifRed, ifGreen, ifBlue)
+using TSubjectFlags = TSet<TSubjectFlag>;
 
 // Two nodes that refer to each other: listing them must stop where it came back.
-class TInspectedNode : public TPersistent {
-  CL_CLASS(TInspectedNode, TPersistent)
+class TSubjectNode : public TPersistent {
+  CL_CLASS(TSubjectNode, TPersistent)
 public:
-  TInspectedNode() = default;
-  TInspectedNode* Next() const { return next_; }
-  void SetNext(TInspectedNode* next) { next_ = next; }
+  TSubjectNode() = default;
+  TSubjectNode* Next() const { return next_; }
+  void SetNext(TSubjectNode* next) { next_ = next; }
   int32_t Weight() const { return weight_; }
   void SetWeight(int32_t weight) { weight_ = weight; }
 
   TNotifyEvent OnVisit;
 
 private:
-  TInspectedNode* next_ = nullptr;
+  TSubjectNode* next_ = nullptr;
   int32_t weight_ = 1;
 };
 
-class TInspected : public TComponent {
-  CL_CLASS(TInspected, TComponent)
+class TPropertySubject : public TComponent {
+  CL_CLASS(TPropertySubject, TComponent)
 public:
-  explicit TInspected(TComponent* owner);
-  ~TInspected() override;
+  explicit TPropertySubject(TComponent* owner);
+  ~TPropertySubject() override;
 
   int32_t Count() const { return count_; }
   void SetCount(int32_t count) { NoteSet(); count_ = count; }
   float Ratio() const { return ratio_; }
   void SetRatio(float ratio) { NoteSet(); ratio_ = ratio; }
-  TInspectedSize Size() const { return size_; }
-  void SetSize(TInspectedSize size) { NoteSet(); size_ = size; }
+  TSubjectSize Size() const { return size_; }
+  void SetSize(TSubjectSize size) { NoteSet(); size_ = size; }
   bool Active() const { return active_; }
   void SetActive(bool active) { NoteSet(); active_ = active; }
-  TInspectedFlags Flags() const { return flags_; }
-  void SetFlags(TInspectedFlags flags) { NoteSet(); flags_ = flags; }
+  TSubjectFlags Flags() const { return flags_; }
+  void SetFlags(TSubjectFlags flags) { NoteSet(); flags_ = flags; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption) { NoteSet(); caption_ = caption; }
   const std::wstring& Title() const { return title_; }
@@ -67,8 +67,8 @@ public:
   void SetPicture(TvgBitmap* picture);
   TvgPathData* Outline() const { return outline_.get(); }
   void SetOutline(TvgPathData* outline);
-  TInspectedNode* Loop() const { return loop_.get(); }
-  void SetLoop(TInspectedNode* loop) { loop_->SetWeight(loop->Weight()); }
+  TSubjectNode* Loop() const { return loop_.get(); }
+  void SetLoop(TSubjectNode* loop) { loop_->SetWeight(loop->Weight()); }
   TComponent* Buddy() const { return buddy_; }
   void SetBuddy(TComponent* buddy);
   int32_t Serial() const { return 7; }
@@ -77,7 +77,7 @@ public:
 
   TNotifyEvent OnPing;
   int sets = 0;
-  // Setters run on any TInspected while it was being destroyed.
+  // Setters run on any TPropertySubject while it was being destroyed.
   static inline int setsWhileDestroying = 0;
 
 private:
@@ -88,9 +88,9 @@ private:
 
   int32_t count_ = 0;
   float ratio_ = 0.5f;
-  TInspectedSize size_ = isMedium;
+  TSubjectSize size_ = isMedium;
   bool active_ = false;
-  TInspectedFlags flags_;
+  TSubjectFlags flags_;
   std::string caption_;
   std::wstring title_;
   TvgColor color_ = 0xFF000000;
@@ -98,6 +98,6 @@ private:
   std::unique_ptr<TvgFont> font_;
   std::unique_ptr<TvgBitmap> picture_;
   std::unique_ptr<TvgPathData> outline_;
-  std::unique_ptr<TInspectedNode> loop_, loopBack_;
+  std::unique_ptr<TSubjectNode> loop_, loopBack_;
   TComponent* buddy_ = nullptr;
 };

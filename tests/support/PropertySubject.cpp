@@ -1,18 +1,18 @@
-#include "tests/support/InspectedObject.h"
+#include "tests/support/PropertySubject.h"
 
 #include "engine/paint/Bitmap.h"
 #include "engine/paint/Brush.h"
 #include "engine/paint/Font.h"
 #include "engine/paint/PathData.h"
 
-CL_PUBLISHED(TInspectedNode) {
-  published.Property("Next", &TInspectedNode::Next, &TInspectedNode::SetNext);
-  published.Property("Weight", &TInspectedNode::Weight, &TInspectedNode::SetWeight);
-  published.Property("OnVisit", &TInspectedNode::OnVisit, &TInspectedNode::OnVisit);
+CL_PUBLISHED(TSubjectNode) {
+  published.Property("Next", &TSubjectNode::Next, &TSubjectNode::SetNext);
+  published.Property("Weight", &TSubjectNode::Weight, &TSubjectNode::SetWeight);
+  published.Property("OnVisit", &TSubjectNode::OnVisit, &TSubjectNode::OnVisit);
 }
 
-CL_PUBLISHED(TInspected) {
-  using T = TInspected;
+CL_PUBLISHED(TPropertySubject) {
+  using T = TPropertySubject;
   published.Property("Count", &T::Count, &T::SetCount);
   published.Property("Ratio", &T::Ratio, &T::SetRatio);
   published.Property("Size", &T::Size, &T::SetSize);
@@ -31,34 +31,34 @@ CL_PUBLISHED(TInspected) {
   published.Property("OnPing", &T::OnPing, &T::OnPing);
 }
 
-TInspected::TInspected(TComponent* owner)
+TPropertySubject::TPropertySubject(TComponent* owner)
     : TComponent(owner),
       fill_(std::make_unique<TvgBrush>(vgBrushSolid, 0xFF336699)),
       font_(std::make_unique<TvgFont>()),
       picture_(std::make_unique<TvgBitmap>(4, 3)),
       outline_(std::make_unique<TvgPathData>()),
-      loop_(std::make_unique<TInspectedNode>()),
-      loopBack_(std::make_unique<TInspectedNode>()) {
+      loop_(std::make_unique<TSubjectNode>()),
+      loopBack_(std::make_unique<TSubjectNode>()) {
   loop_->SetNext(loopBack_.get());
   loopBack_->SetNext(loop_.get());
   outline_->SetData("M 0 0 L 10 0 L 10 10 Z");
 }
 
-TInspected::~TInspected() = default;
+TPropertySubject::~TPropertySubject() = default;
 
-void TInspected::SetFill(TvgBrush* fill) { fill_->Assign(fill); }
-void TInspected::SetFont(TvgFont* font) { font_->Assign(font); }
-void TInspected::SetPicture(TvgBitmap* picture) { picture_->Assign(picture); }
-void TInspected::SetOutline(TvgPathData* outline) { outline_->Assign(outline); }
+void TPropertySubject::SetFill(TvgBrush* fill) { fill_->Assign(fill); }
+void TPropertySubject::SetFont(TvgFont* font) { font_->Assign(font); }
+void TPropertySubject::SetPicture(TvgBitmap* picture) { picture_->Assign(picture); }
+void TPropertySubject::SetOutline(TvgPathData* outline) { outline_->Assign(outline); }
 
-void TInspected::SetBuddy(TComponent* buddy) {
+void TPropertySubject::SetBuddy(TComponent* buddy) {
   NoteSet();
   if (buddy_) buddy_->RemoveFreeNotification(this);
   buddy_ = buddy;
   if (buddy) buddy->FreeNotification(this);
 }
 
-void TInspected::Notification(TComponent* component, TOperation operation) {
+void TPropertySubject::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
   if (operation == opRemove && component == buddy_) buddy_ = nullptr;
 }

@@ -1,4 +1,4 @@
-#include "controls/editors/Inspector.h"
+#include "controls/editors/PropertyGrid.h"
 
 #include <algorithm>
 #include <functional>
@@ -85,10 +85,10 @@ std::wstring ValueText(const TObject& object, const TPropInfo& prop) {
 }
 
 // Made by the inspector for itself: neither streamed nor picked by the designer.
-void MarkAsPart(TvgVisualObject& part, const std::string& resourceName) {
-  part.SetResourceName(resourceName);
-  part.SetLocked(true);
-  part.SetStored(false);
+void MarkAsOwnControl(TvgVisualObject& control, const std::string& resourceName) {
+  control.SetResourceName(resourceName);
+  control.SetLocked(true);
+  control.SetStored(false);
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ TvgInspector::TvgInspector(TComponent* owner)
   popupBox_->SetTextAlign(vgTextAlignNear);
   popupBox_->OnChange = [this](TObject*) { ApplyEditor(popupBox_); };
   for (TvgControl* editor : std::initializer_list<TvgControl*>{button_, textBox_, popupBox_}) {
-    MarkAsPart(*editor, kEditorName);
+    MarkAsOwnControl(*editor, kEditorName);
     editor->TagString = "self";
     editor->SetDisableFocusEffect(true);
     editor->SetVisible(false);
@@ -191,14 +191,14 @@ bool TvgInspector::IsListed(TObject& object, const TPropInfo& prop) const {
 void TvgInspector::ListProperty(TvgObject* parent, TObject& object, const TPropInfo& prop,
                                 std::set<const TObject*>& path) {
   auto* item = new TvgTreeViewItem(this);
-  MarkAsPart(*item, "");
+  MarkAsOwnControl(*item, "");
   item->SetText(GbkToUtf16(prop.Name));
   item->TagObject = &object;
   item->TagString = prop.Name;
   parent->AddObject(item);
 
   auto* label = new TvgLabel(this);
-  MarkAsPart(*label, kEditorName);
+  MarkAsOwnControl(*label, kEditorName);
   label->SetTextAlign(vgTextAlignNear);
   label->SetWordWrap(false);
   label->SetText(ValueText(object, prop));
