@@ -23,6 +23,13 @@ protected:
     PreparePart(*part, parent, name, align);
     return part;
   }
+  // An editor part whose change is told as this control's, with the editor as the sender.
+  template <class T>
+  T* AddEditor(TvgVisualObject* parent, const char* name, TvgAlign align) {
+    T* editor = AddPart<T>(parent, name, align);
+    editor->OnChange = [this](TObject* sender) { Changed(sender); };
+    return editor;
+  }
   // A plain control holding an editor, aligned in this control.
   TvgControl* AddHolder(TvgAlign align = vaClient);
   // The editor's change, told as the control's own.

@@ -42,37 +42,30 @@ CL_PUBLISHED(TvgCompoundImage) {
   published.Property("Image", &C::Image);
 }
 
-// Each editor's change is the compound's change, with the editor as the sender.
-#define KEST_FORWARD_CHANGE(editor) editor->OnChange = [this](TObject* sender) { Changed(sender); }
-
 TvgCompoundTextBox::TvgCompoundTextBox(TComponent* owner) : TvgCompoundControl(owner) {
   SetSizeDirect(200, 21);
-  textBox_ = AddPart<TvgTextBox>(AddHolder(), "TextBox", vaVertCenter);
-  KEST_FORWARD_CHANGE(textBox_);
+  textBox_ = AddEditor<TvgTextBox>(AddHolder(), "TextBox", vaVertCenter);
 }
 const std::wstring& TvgCompoundTextBox::Value() const { return textBox_->Text(); }
 void TvgCompoundTextBox::SetValue(const std::wstring& value) { textBox_->SetText(value); }
 
 TvgCompoundMemo::TvgCompoundMemo(TComponent* owner) : TvgCompoundControl(owner) {
   SetSizeDirect(200, 60);
-  memo_ = AddPart<TvgMemo>(this, "Memo", vaClient);
-  KEST_FORWARD_CHANGE(memo_);
+  memo_ = AddEditor<TvgMemo>(this, "Memo", vaClient);
 }
 const std::wstring& TvgCompoundMemo::Value() const { return memo_->Text(); }
 void TvgCompoundMemo::SetValue(const std::wstring& value) { memo_->SetText(value); }
 
 TvgCompoundNumberBox::TvgCompoundNumberBox(TComponent* owner) : TvgCompoundControl(owner) {
   SetSizeDirect(200, 21);
-  numberBox_ = AddPart<TvgNumberBox>(AddHolder(), "NumberBox", vaVertCenter);
-  KEST_FORWARD_CHANGE(numberBox_);
+  numberBox_ = AddEditor<TvgNumberBox>(AddHolder(), "NumberBox", vaVertCenter);
 }
 float TvgCompoundNumberBox::Value() const { return numberBox_->Value(); }
 void TvgCompoundNumberBox::SetValue(float value) { numberBox_->SetValue(value); }
 
 TvgCompoundPopupBox::TvgCompoundPopupBox(TComponent* owner) : TvgCompoundControl(owner) {
   SetSizeDirect(200, 21);
-  popupBox_ = AddPart<TvgPopupBox>(AddHolder(), "PopupBox", vaVertCenter);
-  KEST_FORWARD_CHANGE(popupBox_);
+  popupBox_ = AddEditor<TvgPopupBox>(AddHolder(), "PopupBox", vaVertCenter);
 }
 int32_t TvgCompoundPopupBox::Value() const { return popupBox_->ItemIndex(); }
 void TvgCompoundPopupBox::SetValue(int32_t value) { popupBox_->SetItemIndex(value); }
@@ -81,14 +74,12 @@ TvgCompoundColorButton::TvgCompoundColorButton(TComponent* owner) : TvgCompoundC
   SetSizeDirect(200, 21);
   TvgControl* holder = AddHolder(vaLeft);
   holder->SetWidth(kButtonWidth);
-  colorButton_ = AddPart<TvgColorButton>(holder, "ColorButton", vaVertCenter);
-  KEST_FORWARD_CHANGE(colorButton_);
+  colorButton_ = AddEditor<TvgColorButton>(holder, "ColorButton", vaVertCenter);
 }
 const std::string& TvgCompoundColorButton::Value() const { return colorButton_->Color(); }
 void TvgCompoundColorButton::SetValue(const std::string& value) { colorButton_->SetColor(value); }
 
 TvgCompoundImage::TvgCompoundImage(TComponent* owner) : TvgCompoundControl(owner) {
   SetSizeDirect(200, 60);
-  image_ = AddPart<TvgImageControl>(this, "Image", vaClient);
-  KEST_FORWARD_CHANGE(image_);
+  image_ = AddEditor<TvgImageControl>(this, "Image", vaClient);
 }

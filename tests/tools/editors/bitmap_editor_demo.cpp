@@ -24,6 +24,7 @@
 #include "engine/design/Selection.h"
 #include "engine/dialogs/SystemDialogs.h"
 #include "engine/paint/Bitmap.h"
+#include "tests/tools/PutOnClipboard.h"
 #include "tests/tools/editors/DemoReport.h"
 #include "toolkit/Toolkit.h"
 
@@ -63,12 +64,7 @@ int PutPicture(const std::string& fileName) {
   std::memcpy(bytes, &header, sizeof(header));
   std::memcpy(bytes + sizeof(header), picture.Bits(), pixels);
   GlobalUnlock(block);
-  HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  const bool done = OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_DIB, block);
-  CloseClipboard();
-  if (!done) GlobalFree(block);
-  DestroyWindow(owner);
-  return done ? 0 : 1;
+  return PutOnClipboard(CF_DIB, block) ? 0 : 1;
 }
 
 }  // namespace

@@ -25,19 +25,8 @@ same_pixels() {
 }
 start_editor() {
   rm -f "$saved" "$result"
-  : >"$log"
-  xdotool mousemove 1270 1010
-  "${wine_run[@]}" "$demo" "$(winpath "$source_png")" "$(winpath "$saved")" "$(winpath "$result")" >"$log" 2>&1 &
-  gallery_pid=$!
-  wait_for 60 logged ready || fail "the bitmap editor did not show"
+  start_gallery "$(winpath "$source_png")" "$(winpath "$saved")" "$(winpath "$result")"
   sleep 0.5
-}
-end_editor() {
-  local status=0
-  wait_for 10 logged "ended $1" || fail "the editor did not end with $1"
-  wait "$gallery_pid" || status=$?
-  gallery_pid=
-  [ "$status" = 0 ] || fail "the demo ended with $status"
 }
 press() { click $(middle "$1"); }
 shot() { import -window root -crop 620x560+$((form_left - 10))+$((form_top - 30)) "$shot_dir/$1.png"; }
@@ -74,7 +63,7 @@ wait_for 10 moved || fail "the frame did not follow the drag: $(rect_of CropFram
 read -r fl ft fw fh <<<"$(rect_of CropFrame)"
 shot bitmap_editor_cropped
 press btnOk
-end_editor OK
+ended_with OK
 scale=$(awk -v w="$pw" 'BEGIN { print w / 160 }')
 # The result is the source's pixels under the frame; its edges may fall a pixel either way.
 read -r rw rh <<<"$(identify -format '%w %h' "$result")"
@@ -126,6 +115,6 @@ press btnSave
 wait_for 10 test -s "$saved" || fail "Save... wrote nothing"
 same_pixels "$saved" "$pasted_png" || fail "the saved pasted picture differs from the one on the clipboard"
 press Button2
-end_editor Cancel
+ended_with Cancel
 [ ! -e "$result" ] || fail "Cancel gave a result"
 echo "PASS"

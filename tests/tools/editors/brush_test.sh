@@ -149,6 +149,5 @@ done
 
 click $(middle frmBrushDemo.CloseButton)
 wait_for 10 logged closed || fail "Close does not end the demo"
-wait "$gallery_pid" || fail "the demo ended with an error"
-gallery_pid=
+gallery_ended
 echo "brush designer: solid, gradient, bitmap, resources and the dialog driven with real input"

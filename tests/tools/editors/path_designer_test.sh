@@ -6,22 +6,10 @@
 # Usage: path_designer_test.sh WINEPREFIX DEMO_EXE PROBE_EXE SHOT_DIR WINE_RUN...
 set -euo pipefail
 . "$(dirname "$0")/../gallery/gallery_helpers.sh"
-demo=$gallery
 
 start_designer() {
-  : >"$log"
-  xdotool mousemove 1270 1010
-  "${wine_run[@]}" "$demo" "$1" >"$log" 2>&1 &
-  gallery_pid=$!
-  wait_for 60 logged ready || fail "the path designer did not show"
+  start_gallery "$1"
   sleep 0.5
-}
-end_designer() {
-  local status=0
-  wait_for 10 logged "ended $1" || fail "the designer did not end with $1"
-  wait "$gallery_pid" || status=$?
-  gallery_pid=
-  [ "$status" = 0 ] || fail "the demo ended with $status"
 }
 shot() {
   local left top
@@ -50,7 +38,7 @@ square_filled() { [ "$(pixel $lower_left)" = "$fill" ]; }
 wait_for 10 square_filled || fail "the typed square does not fill the preview: $(pixel $lower_left)"
 shot path_designer_typed
 click $(middle Button3)
-end_designer Cancel
+ended_with Cancel
 initial=$(output | grep '^preview ' | head -n 1 | cut -d' ' -f2-)
 [ "$(path_line)" = "$initial" ] || fail "Cancel changed the path to \"$(path_line)\" from \"$initial\""
 
@@ -70,6 +58,6 @@ wait_for 10 becomes "$fill" pixel $upper_left || fail "the pasted path is not dr
 shot path_designer_pasted
 pasted_path=$(last_preview)
 click $(middle Button2)
-end_designer OK
+ended_with OK
 [ "$(path_line)" = "$pasted_path" ] || fail "OK set \"$(path_line)\", not the pasted \"$pasted_path\""
 echo "PASS"

@@ -35,16 +35,26 @@ start_gallery() {
 }
 # close_gallery FORM: a release off the close button keeps the gallery; a click on it ends it.
 close_gallery() {
-  local x y status=0
+  local x y
   read -r x y <<<"$(middle CloseButton)"
   drag "$x" "$y" $((x - 100)) $((y + 100))
   sleep 0.5
   kill -0 "$gallery_pid" 2>/dev/null && ! logged "closed $1" || fail "a release off the close button closed the gallery"
   click "$x" "$y"
   wait_for 10 logged "closed $1" || fail "the close button does not close the gallery"
+  gallery_ended
+}
+# gallery_ended: the program started by start_gallery has ended, with 0.
+gallery_ended() {
+  local status=0
   wait "$gallery_pid" || status=$?
   gallery_pid=
-  [ "$status" = 0 ] || fail "the gallery ended with $status"
+  [ "$status" = 0 ] || fail "the program ended with $status"
+}
+# ended_with RESULT: the program reports "ended RESULT" and ends with 0 (the editors' demos).
+ended_with() {
+  wait_for 10 logged "ended $1" || fail "the program did not end with $1"
+  gallery_ended
 }
 
 count() { output | grep -cx "$1" || true; }

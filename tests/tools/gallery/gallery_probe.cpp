@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/tools/PutOnClipboard.h"
+
 namespace {
 
 constexpr unsigned kLightRed = 0xB0;
@@ -79,19 +81,14 @@ int PrintClipboard() {
   return 0;
 }
 
-// The owner is a window of the probe's own, as another program's copy has one.
+// The text, as another program copies it.
 int SetClipboard(const char* utf8) {
   const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, SIZE_T(length) * sizeof(wchar_t));
   if (!block) return 1;
   MultiByteToWideChar(CP_UTF8, 0, utf8, -1, static_cast<wchar_t*>(GlobalLock(block)), length);
   GlobalUnlock(block);
-  HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  const bool done = OpenClipboard(owner) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block);
-  CloseClipboard();
-  if (!done) GlobalFree(block);
-  DestroyWindow(owner);
-  return done ? 0 : 1;
+  return PutOnClipboard(CF_UNICODETEXT, block) ? 0 : 1;
 }
 
 // The gallery's scene window: the child of the top-level window titled "Controls gallery" that
